@@ -1,0 +1,31 @@
+#pragma once
+// Windows-1252 text: records and files keep these bytes; the windows show QString.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <cstdint>
+
+namespace Ansi {
+
+/** Decodes Windows-1252 bytes for display. The five unassigned bytes map to the C1 controls. */
+QString toUnicode(QByteArrayView bytes);
+
+/** Encodes text as Windows-1252; a character the code page cannot hold becomes "?". */
+QByteArray fromUnicode(const QString& text);
+
+/** Reads a text file's bytes: UTF-8 when they are valid UTF-8, else Windows-1252. Returns Windows-1252. */
+QByteArray fromTextFile(const QByteArray& fileBytes);
+
+/** Upper-cases one ANSI byte: a..z, 224..246 and 248..254 lose 32; every other byte stays. */
+constexpr std::uint8_t UpCaseLatin1(std::uint8_t c)
+{
+    if ((c >= 'a' && c <= 'z') || (c >= 224 && c <= 246) || (c >= 248 && c <= 254))
+        return static_cast<std::uint8_t>(c - 32);
+    return c;
+}
+
+/** Removes leading and trailing spaces (the space character only). */
+QByteArray trimSpaces(QByteArrayView text);
+
+} // namespace Ansi
