@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/MessageService.h"
+
+#include <QStringList>
+#include <deque>
+
+/**
+ * A message service for window tests: records every message, question and file request with its
+ * text and caption, and answers from queues the test fills. An unscripted question answers No and
+ * an unscripted file request answers "cancelled".
+ */
+class ScriptedMessageService : public MessageService {
+public:
+    struct Shown {
+        enum Kind { Message, Question, OpenFile, SaveFile, Beep } kind;
+        QString text;      ///< message text, or the file dialog's title
+        QString caption;   ///< message caption, or the file dialog's initial path
+    };
+
+    std::deque<Button> answers;
+    std::deque<QString> files;
+    QList<Shown> shown;
+    QList<FileDialogRequest> fileRequests;
+
+    void inform(QWidget*, const QString& text, const QString& caption, Icon) override
+    {
+        shown.append({Shown::Message, text, caption});
+    }
+    Button ask(QWidget*, const QString& text, const QString& caption, const QList<Button>&, Icon) override
+    {
+        shown.append({Shown::Question, text, caption});
+        if (answers.empty())
+            return Button::No;
+        const Button b = answers.front();
+        answers.pop_front();
+        return b;
+    }
+    QString openFileName(QWidget*, const FileDialogRequest& request) override { return nextFile(Shown::OpenFile, request); }
+    QString saveFileName(QWidget*, const FileDialogRequest& request) override { return nextFile(Shown::SaveFile, request); }
+    void beep() override { shown.append({Shown::Beep, {}, {}}); }
+
+    /** Texts of the messages and questions shown, in order. */
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const auto& s : shown)
+            if (s.kind == Shown::Message || s.kind == Shown::Question)
+                out.append(s.text);
+        return out;
+    }
+    /** The last message or question, or an empty record. */
+    Shown last() const
+    {
+        for (auto it = shown.crbegin(); it != shown.crend(); ++it)
+            if (it->kind == Shown::Message || it->kind == Shown::Question)
+                return *it;
+        return {Shown::Message, {}, {}};
+    }
+    void clear() { shown.clear(); fileRequests.clear(); answers.clear(); files.clear(); }
+
+private:
+    QString nextFile(Shown::Kind kind, const FileDialogRequest& request)
+    {
+        shown.append({kind, request.title, request.initialPath});
+        fileRequests.append(request);
+        if (files.empty())
+            return {};
+        QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+};
