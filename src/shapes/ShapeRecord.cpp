@@ -2,6 +2,8 @@
 
 #include "store/ByteIO.h"
 
+#include <algorithm>
+
 TShapeRecord TShapeRecord::fromBytes(const char* data, std::size_t size)
 {
     ByteReader in(data, size);
@@ -22,4 +24,20 @@ QByteArray TShapeRecord::toBytes() const
     out.bytes(ShapeCells);
     Q_ASSERT(std::size_t(out.size()) == Limits::ShapeRecordSize);
     return out.data();
+}
+
+int TShapeRecord::columns() const
+{
+    return std::clamp<int>(ShapeWidth, 0, Limits::GridSide);
+}
+
+int TShapeRecord::rows() const
+{
+    return std::clamp<int>(ShapeHeight, 0, Limits::GridSide);
+}
+
+bool TShapeRecord::hasValidSize() const
+{
+    const auto inRange = [](int side) { return side >= Limits::MinShapeSide && side <= Limits::MaxShapeSide; };
+    return inRange(ShapeWidth) && inRange(ShapeHeight);
 }

@@ -23,5 +23,12 @@ struct TShapeRecord {
     /** The 2555 stored bytes. */
     QByteArray toBytes() const;
 
+    /** ShapeWidth clamped to 0..50: the columns a reader may visit without leaving the grid. */
+    int columns() const;
+    /** ShapeHeight clamped to 0..50: the rows a reader may visit without leaving the grid. */
+    int rows() const;
+    /** Whether both sides lie in 5..30, the sizes the shape editor saves and an import accepts. */
+    bool hasValidSize() const;
+
     bool operator==(const TShapeRecord&) const = default;
 };

@@ -1,0 +1,47 @@
+#include "shapes/ShapePreview.h"
+
+#include "shapes/GridModel.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace ShapePreview {
+
+int CellSize(const TShapeRecord& shape, int width, int height)
+{
+    const int columns = shape.columns();
+    const int rows = shape.rows();
+    if (columns == 0 || rows == 0 || width <= 0 || height <= 0)
+        return 0;
+    return std::min(width / columns, height / rows);
+}
+
+void DrawTheBox(QPainter& painter, int width, int height, const TShapeRecord& shape, const QColor& background)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(QRect(0, 0, width, height), background);
+
+    const int s = CellSize(shape, width, height);
+    if (s > 0) {
+        const int columns = shape.columns();
+        const int rows = shape.rows();
+        const int right = columns * s;
+        const int bottom = rows * s;
+        painter.fillRect(QRect(0, 0, right, bottom), Qt::white);
+        // One-pixel lines drawn as rectangles: exact pixels whatever the pen and transform rules.
+        for (int r = 0; r <= rows; ++r)
+            painter.fillRect(QRect(0, r * s, right + 1, 1), Qt::black);
+        for (int c = 0; c <= columns; ++c)
+            painter.fillRect(QRect(c * s, 0, 1, bottom + 1), Qt::black);
+        for (int r = 1; r <= rows; ++r) {
+            for (int c = 1; c <= columns; ++c) {
+                if (GridModel::Cell(shape.ShapeCells, GridModel::LinearCell(r, c)) != 0)
+                    painter.fillRect(QRect((c - 1) * s + 1, (r - 1) * s + 1, s - 1, s - 1), Qt::black);
+            }
+        }
+    }
+    painter.restore();
+}
+
+} // namespace ShapePreview
