@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <algorithm>
 
 namespace {
 
@@ -22,6 +23,20 @@ IoResult refused()
 }
 
 } // namespace
+
+QString CollectionMessages::saveFailureText(const IoResult& result)
+{
+    if (result.status == IoResult::OpenFailed || result.status == IoResult::Refused)
+        return QString(UnableToSave);
+    return result.systemError;
+}
+
+QString CollectionMessages::loadFailureText(const IoResult& result)
+{
+    if (result.status == IoResult::OpenFailed)
+        return QString(UnableToLoad);
+    return result.systemError;
+}
 
 IoResult CreateCollection(const QString& path)
 {

@@ -20,6 +20,11 @@ inline constexpr QLatin1StringView UnableToSave{"Unable to save puzzle."};
 inline constexpr QLatin1StringView UnableToLoad{"Unable to load puzzle."};
 /** Caption of both messages. */
 inline constexpr QLatin1StringView ErrorCaption{"Error"};
+
+/** Text to show for a failed write: UnableToSave when the file could not be opened or the write was refused, else the system's text. */
+QString saveFailureText(const IoResult& result);
+/** Text to show for a failed read: UnableToLoad when the file could not be opened, else the system's text. */
+QString loadFailureText(const IoResult& result);
 } // namespace CollectionMessages
 
 /** One listed puzzle: its title and the tag (category index << 16 | record number). */

@@ -4,6 +4,7 @@
 #include "store/RecordFile.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <limits>
 
 namespace {

@@ -44,6 +44,8 @@ struct HtmlTextBlock {
     bool Center = false;
     /** HTML font size 1..7. */
     int Font = 3;
+
+    bool operator==(const HtmlTextBlock&) const = default;
 };
 
 /** One user font as the settings file keeps it; the size is not stored. */
@@ -53,6 +55,8 @@ struct FontSetting {
     bool Italic = false;
     /** Colour 0x00BBGGRR. */
     std::int32_t Color = 0;
+
+    bool operator==(const FontSetting&) const = default;
 };
 
 /**
@@ -161,6 +165,8 @@ struct Settings {
     FontSetting EditFont;
     FontSetting LabelFont;
     FontSetting ButtonFont;
+
+    bool operator==(const Settings&) const = default;
 };
 
 /** The start directory without a trailing separator, except for the root, which stays "/". */
