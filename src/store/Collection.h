@@ -1,0 +1,109 @@
+#pragma once
+// Puzzle collection files (".QV3"): headerless arrays of puzzle records. Every operation takes the
+// file's path, opens it, works and closes it again, so no file stays open between commands.
+
+#include "store/IoResult.h"
+#include "store/Limits.h"
+#include "store/PuzzleRecord.h"
+
+#include <QByteArray>
+#include <QLatin1StringView>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+/** Texts and caption the windows show when a collection cannot be written or read. */
+namespace CollectionMessages {
+/** Shown when a puzzle cannot be written: the file cannot be opened or the collection is full. */
+inline constexpr QLatin1StringView UnableToSave{"Unable to save puzzle."};
+/** Shown when the collection cannot be opened to read a puzzle for printing. */
+inline constexpr QLatin1StringView UnableToLoad{"Unable to load puzzle."};
+/** Caption of both messages. */
+inline constexpr QLatin1StringView ErrorCaption{"Error"};
+
+/** Text to show for a failed write: UnableToSave when the file could not be opened or the write was refused, else the system's text. */
+QString saveFailureText(const IoResult& result);
+/** Text to show for a failed read: UnableToLoad when the file could not be opened, else the system's text. */
+QString loadFailureText(const IoResult& result);
+} // namespace CollectionMessages
+
+/** One listed puzzle: its title and the tag (category index << 16 | record number). */
+struct CollectionEntry {
+    QByteArray Title;
+    std::uint32_t Tag = 0;
+
+    /** Record number held in the tag's low 16 bits. */
+    int recordNumber() const { return int(Tag & 0xFFFFu); }
+    /** Category index held in the tag's high 16 bits. */
+    int categoryIndex() const { return int(Tag >> 16); }
+};
+
+/**
+ * The category and title listing of a collection. Categories are the distinct Category values in
+ * order of first appearance (exact, case-sensitive comparison); Entries has one entry per listed
+ * record in file order. Only the first 65536 records are listed, the most the tag can address;
+ * TotalRecords tells the caller when a file holds more.
+ */
+struct CollectionIndex {
+    std::vector<QByteArray> Categories;
+    std::vector<CollectionEntry> Entries;
+    /** Whole records in the file, including any past the listed ones. */
+    qint64 TotalRecords = 0;
+
+    /** True when the file holds records the listing had to leave out. */
+    bool isTruncated() const { return TotalRecords > qint64(Entries.size()); }
+};
+
+/** The tag of a listed puzzle: category index in the high 16 bits, record number in the low 16. */
+constexpr std::uint32_t MakeIndexTag(int categoryIndex, int recordNumber)
+{
+    return (std::uint32_t(categoryIndex & 0xFFFF) << 16) | std::uint32_t(recordNumber & 0xFFFF);
+}
+
+/**
+ * Whether a collection of `count` records can take one more: the new record's number must fit the
+ * 16 bits the listing tag gives it.
+ */
+constexpr bool CanAppendRecord(qint64 count)
+{
+    return count >= 0 && count < Limits::MaxCollectionRecords;
+}
+
+/** Creates the file, or empties an existing one, leaving 0 bytes. */
+IoResult CreateCollection(const QString& path);
+
+/**
+ * Reads record n, opening the file read-only (works on read-only media). OpenFailed means the
+ * caller shows its own message ("Unable to load puzzle." or the like); IoError carries the
+ * system's text.
+ */
+IoResult ReadPuzzle(const QString& path, qint64 n, TPuzzleRecord& record);
+
+/**
+ * Writes record n in place; n equal to the record count appends. A missing file is created.
+ * Refused (the caller shows "Unable to save puzzle.") when n is negative, beyond the count, or a
+ * record number the listing cannot address (65536 and up). OpenFailed also means "Unable to save
+ * puzzle."; IoError carries the system's text.
+ */
+IoResult WritePuzzle(const QString& path, qint64 n, const TPuzzleRecord& record);
+
+/** Writes the record after the last whole one; refused once the collection holds 65536 records. */
+IoResult AppendPuzzle(const QString& path, const TPuzzleRecord& record);
+
+/**
+ * Removes record n: every later record moves down one place and the file ends one record shorter
+ * (a trailing partial record goes too). The new file is written beside the old one and renamed
+ * into place. OpenFailed (missing file) is reported to nobody; record numbers held elsewhere are
+ * stale afterwards, so the caller re-lists at once.
+ */
+IoResult RemoveRecord(const QString& path, qint64 n);
+
+/**
+ * Lists the categories and titles of the file, reading only those two fields of each record. A file
+ * that cannot be opened lists empty and sets result (when given) to OpenFailed, which callers do not
+ * report; a read failure after opening gives IoError with what was listed so far.
+ */
+CollectionIndex ListCollection(const QString& path, IoResult* result = nullptr);
+
+/** Number of whole records: file size div 69623; 0 for a missing file. */
+qint64 RecordCount(const QString& path);
