@@ -1,0 +1,79 @@
+#include "app/WindowSetup.h"
+
+#include "app/AppContext.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <cmath>
+
+namespace {
+
+QFont fontOf(const FontSetting& setting, const QFont& base)
+{
+    QFont font = base;
+    font.setFamily(setting.Name);
+    font.setBold(setting.Bold);
+    font.setItalic(setting.Italic);
+    return font;
+}
+
+QColor colorOf(std::int32_t bgr)
+{
+    const auto v = std::uint32_t(bgr);
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+void setFontAndColor(QWidget* widget, const FontSetting& setting, bool withColor)
+{
+    widget->setFont(fontOf(setting, widget->font()));
+    if (withColor) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, colorOf(setting.Color));
+        palette.setColor(QPalette::Text, colorOf(setting.Color));
+        widget->setPalette(palette);
+    }
+}
+
+} // namespace
+
+void ApplyUserFonts(QWidget* window, const AppContext& context)
+{
+    const Settings& s = context.settings;
+    const auto children = window->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))
+            setFontAndColor(w, s.LabelFont, true);
+        else if (qobject_cast<QGroupBox*>(w))
+            setFontAndColor(w, s.LabelFont, false);
+        else if (qobject_cast<QTableWidget*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
+                 || qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w))
+            setFontAndColor(w, s.EditFont, true);
+        else if (qobject_cast<QAbstractItemView*>(w))
+            setFontAndColor(w, s.LabelFont, false);
+        else if (qobject_cast<QAbstractButton*>(w))
+            setFontAndColor(w, s.ButtonFont, false);
+    }
+}
+
+void PrepareDialog(QWidget* window, const AppContext& context)
+{
+    ApplyUserFonts(window, context);
+    const double factor = std::round(context.ScaleFactor * 100.0) / 100.0;
+    if (factor != 1.0)
+        window->resize(int(window->width() * factor), int(window->height() * factor));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
+    }
+}

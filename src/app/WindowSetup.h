@@ -1,0 +1,17 @@
+#pragma once
+
+class AppContext;
+class QWidget;
+
+/**
+ * Applies the three user fonts to a window's controls by kind: labels, check boxes and radio
+ * buttons take the label font with its colour; list boxes and group boxes the label font; grids,
+ * edit fields and combo boxes the edit font with its colour; buttons the button font. Sizes stay.
+ */
+void ApplyUserFonts(QWidget* window, const AppContext& context);
+
+/**
+ * What every window but the main window does when shown: user fonts, scaling of its design size
+ * by the interface scale factor (rounded to hundredths), and centring on the screen.
+ */
+void PrepareDialog(QWidget* window, const AppContext& context);
