@@ -53,7 +53,7 @@ struct TLineMasks {
     using LineBits = std::array<Bits, Side + 1>;
     LineBits Empty{};
     LineBits Open{};  // empty and usable, with nothing on either side across the line
-    std::array<int, Side + 1> Changed{};  // log index of the line's latest letter, or -1
+    std::array<int, Side + 1> Changed{};  // number of the line's latest letter, or -1
 };
 
 /** Lowest start cells of positions with at least two and at least one crossing. */
@@ -108,9 +108,8 @@ private:
     TLineMasks m_columns;  // lines of down words
     std::array<TLineMasks::LineBits, 256> m_rowLetters{};     // per letter: its cells in each row
     std::array<TLineMasks::LineBits, 256> m_columnLetters{};  // per letter: its cells in each column
-    CellArray<std::int16_t> m_logCell{};  // the letters placed in this attempt, in order
-    int m_logSize = 0;
-    std::array<int, Limits::WordSlots> m_failedAt{};  // log size when the slot last found no position
+    int m_lettersWritten = 0;  // letters written into the grid so far; numbers each new letter
+    std::array<int, Limits::WordSlots> m_failedAt{};  // letters written when the slot last found no position
     std::array<TEntry, Limits::WordSlots> m_entries{};
     std::array<TEntry, Limits::WordSlots> m_scratch{};
     int m_width = 0;
@@ -191,7 +190,7 @@ void TIndexedAttempts::startAttempt()
     m_columns.Open = m_usableColumns;
     m_rows.Changed.fill(-1);
     m_columns.Changed.fill(-1);
-    m_logSize = 0;
+    m_lettersWritten = 0;
     m_failedAt.fill(0);
     m_placed = 0;
     m_across = 0;
@@ -351,7 +350,6 @@ void TIndexedAttempts::place(int slot, int p, bool across)
             continue;
         const std::uint8_t letter = word.Letters[std::size_t(k)];
         m_grid[std::size_t(q)] = letter;
-        m_logCell[std::size_t(m_logSize)] = std::int16_t(q);
         const int row = RowOf(q);
         const int column = ColumnOf(q);
         const Bits rowBit = Bits(1) << (column - 1);
@@ -371,9 +369,9 @@ void TIndexedAttempts::place(int slot, int p, bool across)
             m_columns.Open[std::size_t(column + 1)] &= ~columnBit;
         m_rowLetters[letter][std::size_t(row)] |= rowBit;
         m_columnLetters[letter][std::size_t(column)] |= columnBit;
-        m_rows.Changed[std::size_t(row)] = m_logSize;
-        m_columns.Changed[std::size_t(column)] = m_logSize;
-        ++m_logSize;
+        m_rows.Changed[std::size_t(row)] = m_lettersWritten;
+        m_columns.Changed[std::size_t(column)] = m_lettersWritten;
+        ++m_lettersWritten;
     }
     TEntry& entry = m_entries[std::size_t(slot)];
     entry.StartCell = std::int16_t(p);
@@ -387,7 +385,7 @@ void TIndexedAttempts::place(int slot, int p, bool across)
 void TIndexedAttempts::giveUp(int slot)
 {
     m_entries[std::size_t(slot)].Placed = 0;
-    m_failedAt[std::size_t(slot)] = m_logSize;
+    m_failedAt[std::size_t(slot)] = m_lettersWritten;
 }
 
 void TIndexedAttempts::trimTrailing()
