@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -268,7 +270,8 @@ TEST(RasterExport, PdfHoldsTheTextAsText)
     ASSERT_TRUE(VectorExport::writePdf(samplePuzzle(), layout, {}, path).isOk());
     info.start(pdfinfo, {path});
     ASSERT_TRUE(info.waitForFinished(30000));
-    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String("841.89 x 595.276 pts")));
+    const QString landscape = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(landscape.contains(QLatin1String("842 x 595 pts"))) << landscape.toStdString();
 }
 
 TEST(RasterExport, SvgHoldsTheTextAndThePaperSize)
@@ -281,4 +284,109 @@ TEST(RasterExport, SvgHoldsTheTextAndThePaperSize)
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 816 1056\""));
     EXPECT_TRUE(svg.contains("Noble gas"));
     EXPECT_TRUE(svg.contains("Sample Puzzle"));
+
+    // Qt's own SVG renderer draws it back: the grid and the clues have ink where the page has.
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    QImage image(850, 1100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_GT(inkIn(image, QRectF(2.0, 1.6, 4.5, 4.5)), 0.02);
+    EXPECT_GT(inkIn(image, QRectF(1.0, 6.6, 3.0, 1.0)), 0.005);
+    EXPECT_EQ(inkIn(image, QRectF(0.0, 10.2, 8.4, 0.7)), 0.0);
+    const QString samples = qEnvironmentVariable("QUORVEX_RENDER_SAMPLES");
+    if (!samples.isEmpty())
+        image.save(samples + QStringLiteral("/svg.png"));
+}
+
+TEST(RasterExport, EveryKindOnOnePage)
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("picture.png"));
+    QImage tile(40, 20, QImage::Format_RGB32);
+    tile.fill(QColor(200, 220, 255));
+    for (int x = 0; x < 40; ++x)
+        tile.setPixel(x, x / 2, qRgb(0, 0, 160));
+    ASSERT_TRUE(tile.save(picture));
+
+    TPuzzleRecord p = samplePuzzle();
+    p.Clues[4].setText("Long periods of time, as counted by the calendar, usually of twelve months each");
+    p.ClueNumber[1] = 104;   // three stacked digits in cell (5,1)
+    p.BonusQuestion.setText("Which word is also a ray?");
+    TPageLayout layout = defaultLayout();
+    TPageObject& title = layout.Objects[0];
+    title.UseBorder = true;
+    title.BorderWidth = 3;
+    title.BorderColor = 0xFF0000;   // blue
+    title.TextFontColor = 0x000080; // dark red
+    title.Alignment = TextAlignment::Left;
+    TPageObject& grid = layout.Objects[1];
+    grid.Bounds = {48, 80, 216, 248};
+    grid.LineWidth = 2;
+    grid.BlockColor = 0xCCFFFF;     // light yellow
+    grid.NumbersHorizontal = false;
+    grid.NumberFontSize = 7;
+    TPageObject combined = makeObject(ObjectKind::CombinedClues, "Combined Clues", 228, 80, 380, 248);
+    combined.Columns = 2;
+    combined.UseBorder = true;
+    combined.setText("Across:Down");
+    TPageObject words = makeObject(ObjectKind::WordList, "Words", 48, 260, 216, 300);
+    words.Columns = 3;
+    words.UseBorder = true;
+    TPageObject bonus = makeObject(ObjectKind::BonusQuestion, "Bonus Question", 48, 310, 380, 330);
+    bonus.Alignment = TextAlignment::Right;
+    bonus.Transparent = false;
+    TPageObject text = makeObject(ObjectKind::Text, "Text 1", 48, 340, 216, 420);
+    text.setText("Solve the puzzle, then send the bonus answer\r\n\r\nto the editor before Friday.");
+    text.Alignment = TextAlignment::Left;
+    text.UseBorder = true;
+    TPageObject rectangle = makeObject(ObjectKind::Rectangle, "Rectangle 1", 228, 340, 300, 420);
+    rectangle.Filled = true;
+    rectangle.FillColor = 0x80FF80;
+    TPageObject circle = makeObject(ObjectKind::Circle, "Circle 1", 310, 340, 380, 420);
+    circle.UseBorder = true;
+    circle.BorderWidth = 4;
+    circle.BorderColor = 0x0000FF;
+    TPageObject bitmap = makeObject(ObjectKind::Bitmap, "Bitmap 1", 48, 430, 380, 500);
+    bitmap.Transparent = false;
+    bitmap.BitmapFile.setText(picture.toLocal8Bit());
+    bitmap.UseBorder = true;
+    layout.Objects[2] = combined;
+    layout.Objects[3] = words;
+    layout.Objects[4] = bonus;
+    layout.Objects[5] = text;
+    layout.Objects[6] = rectangle;
+    layout.Objects[7] = circle;
+    layout.Objects[8] = bitmap;
+    layout.ObjectCount = 9;
+
+    TRenderOptions options;
+    ApplyLayoutSetup(options, layout);
+    options.UseBoxes = true;
+    options.BoxColor = 0x606060;
+    options.PartialAnswers = true;
+    options.PartialFlags[0] = true;   // X-RAY
+    const auto page = RasterExport::renderPageImage(p, layout, options, 850, RasterExport::PixelFormat::Rgb24);
+    ASSERT_FALSE(page.Image.isNull());
+    EXPECT_TRUE(page.Page.Warnings.isEmpty());
+    EXPECT_FALSE(page.Page.ClueOverflow);
+    EXPECT_FALSE(page.Page.WordOverflow);
+    EXPECT_FALSE(page.Page.anyTextOverflow());
+    const QImage& image = page.Image;
+    const double dpi = 100;   // 850 pixels across 8.5 inches
+    EXPECT_EQ(image.pixel(int(5.5 * dpi), int(7.9 * dpi)), qRgb(0x80, 0xFF, 0x80));   // rectangle fill
+    EXPECT_EQ(image.pixel(int(3.0 * dpi), int(9.6 * dpi)), qRgb(200, 220, 255));      // stretched picture
+    // The title's border: three blue pixels just outside its left edge at 1 inch.
+    for (int p = 0; p < 3; ++p)
+        EXPECT_EQ(image.pixel(100 - p, 120), qRgb(0, 0, 255)) << p;
+    EXPECT_EQ(image.pixel(97, 120), qRgb(255, 255, 255));
+
+    const QString samples = qEnvironmentVariable("QUORVEX_RENDER_SAMPLES");
+    if (!samples.isEmpty()) {
+        RasterExport::writePng(image, samples + QStringLiteral("/every-kind.png"));
+        VectorExport::writePdf(p, layout, options, samples + QStringLiteral("/every-kind.pdf"));
+        VectorExport::writeSvg(p, layout, options, samples + QStringLiteral("/every-kind.svg"));
+    }
 }
