@@ -392,3 +392,37 @@ TEST(PageRenderList, EmptyBonusQuestionDrawsNothingAtAll)
     page = measure(p, o, canvas);
     EXPECT_TRUE(canvas.drew(QStringLiteral("What links them?")));
 }
+
+TEST(PageRenderList, EmptyClueTakesOneRowWithItsNumber)
+{
+    for (bool makeFit : {false, true}) {
+        TPuzzleRecord p = puzzleWithClues(3, 0);
+        p.Clues[1].clear();
+        TPageObject o = makeObject(ObjectKind::AcrossClues, "Across Clues", 0, 0, 200, 200);
+        o.MakeFit = makeFit;
+        TRecordingCanvas canvas;
+        const TFittedPage page = measure(p, o, canvas);
+        const auto& clues = bodyOf<TFittedClues>(page, ObjectKind::AcrossClues);
+        ASSERT_EQ(clues.Clues.size(), 3u);
+        EXPECT_EQ(clues.Clues[1].Lines, QStringList{QString()});
+        EXPECT_EQ(clues.Clues[2].Row, 3);
+        EXPECT_TRUE(canvas.drew(QStringLiteral("2.")));
+        EXPECT_EQ(objectOf(page, ObjectKind::AcrossClues)->Object.FittedSize, 12);
+    }
+}
+
+TEST(PageRenderList, TextBlockKeepsAHundredLinesAtMost)
+{
+    TPageObject o = makeObject(ObjectKind::Text, "Text 1", 0, 0, 400, 30000);
+    QByteArray text;
+    for (int i = 0; i < 150; ++i)
+        text += (i ? "\r\n" : "") + QByteArray::number(i + 1);
+    o.setText(text);
+    o.MakeFit = false;
+    TRecordingCanvas canvas;
+    const TFittedPage page = measure(samplePuzzle(), o, canvas);
+    const auto& block = bodyOf<TFittedTextBlock>(page, ObjectKind::Text);
+    ASSERT_EQ(block.Lines.size(), 100);
+    EXPECT_EQ(block.Lines.back(), QStringLiteral("100"));
+    EXPECT_TRUE(page.TextOverflow[0]);
+}

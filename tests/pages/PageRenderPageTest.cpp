@@ -236,6 +236,12 @@ TEST(PageRenderPage, BitmapsStretchedTiledOrReportedMissing)
     EXPECT_EQ(canvas.Images[0], QRectF(1, 1, 1, 2));
     EXPECT_EQ(canvas.Images[15], QRectF(8, 10, 2, 5));
     EXPECT_EQ(canvas.Lines.size(), 4u);   // only the stretched picture has a border
+
+    // A tile of one design pixel would need 408 x 528 tiles: too many, so nothing is drawn.
+    tiled.Bounds = {0, 0, 1, 1};
+    canvas = TRecordingCanvas();
+    RenderPage(samplePuzzle(), singleObjectLayout(tiled), {}, canvas);
+    EXPECT_TRUE(canvas.Images.empty());
 }
 
 TEST(PageRenderPage, DamagedLayoutsAndRecordsDoNotCrash)
