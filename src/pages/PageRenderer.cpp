@@ -101,11 +101,14 @@ int ComputePrintCount(const TPuzzleRecord& puzzle)
     return std::min(count, std::min(across + down, Limits::WordSlots));
 }
 
+TPageLayout PuzzleLayout(const TPuzzleRecord& puzzle)
+{
+    return TPageLayout::fromBytes(reinterpret_cast<const char*>(puzzle.PageLayout.data()), puzzle.PageLayout.size());
+}
+
 TFittedPage MeasurePage(const TPuzzleRecord& puzzle, const TRenderOptions& options, TPageCanvas& canvas)
 {
-    const TPageLayout layout = TPageLayout::fromBytes(reinterpret_cast<const char*>(puzzle.PageLayout.data()),
-                                                      puzzle.PageLayout.size());
-    return MeasurePage(puzzle, layout, options, canvas);
+    return MeasurePage(puzzle, PuzzleLayout(puzzle), options, canvas);
 }
 
 TFittedPage RenderPage(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,

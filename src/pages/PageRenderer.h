@@ -63,6 +63,9 @@ QSizeF RenderPaperSize(const TPageLayout& layout);
  */
 int ComputePrintCount(const TPuzzleRecord& puzzle);
 
+/** The layout a puzzle prints with: its PageLayout bytes read as a TPageLayout. */
+TPageLayout PuzzleLayout(const TPuzzleRecord& puzzle);
+
 /**
  * Measures and fits every printed object of the layout for this canvas (its paper size and
  * font metrics); nothing is drawn. Bitmap files are loaded here; missing ones give one warning.

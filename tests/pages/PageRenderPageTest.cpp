@@ -121,6 +121,21 @@ TEST(PageRenderPage, ScaleFitsTheDesignPageAnchoredTopLeft)
     }
 }
 
+TEST(PageRenderPage, LayoutFromThePuzzleRecord)
+{
+    const TPuzzleRecord p = samplePuzzle();
+    EXPECT_EQ(PuzzleLayout(p), defaultLayout());
+    TRecordingCanvas fromRecord;
+    TRecordingCanvas separate;
+    const TFittedPage a = MeasurePage(p, {}, fromRecord);
+    const TFittedPage b = MeasurePage(p, defaultLayout(), {}, separate);
+    ASSERT_EQ(a.Objects.size(), 6u);
+    ASSERT_EQ(a.Objects.size(), b.Objects.size());
+    for (std::size_t i = 0; i < a.Objects.size(); ++i)
+        EXPECT_EQ(a.Objects[i].Rect, b.Objects[i].Rect);
+    EXPECT_TRUE(fromRecord.Texts.empty());   // measuring draws nothing
+}
+
 TEST(PageRenderPage, PrintPartsAndHeadings)
 {
     TPageLayout layout = defaultLayout();
