@@ -1,10 +1,66 @@
 // quorvex-cli: batch construction, listing and export with the same core as the program.
-#include <QCoreApplication>
-#include <cstdio>
+#include "cli/CliCommands.h"
+#include "cli/CliOutput.h"
+
+#include <QDir>
+#include <QFile>
+#include <unistd.h>
+#include <QGuiApplication>
+#include <memory>
+
+namespace {
+
+const char Usage[] =
+    "usage:\n"
+    "  quorvex-cli build --words FILE [--sep C] (--shape-file FILE.LAY | --shape-lib QVFLAY.DAT --shape N)\n"
+    "                    [--attempts N] [--shrink] [--quick] [--seed S] --title T --category C\n"
+    "                    [--layout-file FILE.PAG] [--candidates] --out COLLECTION.QV3\n"
+    "  quorvex-cli list COLLECTION.QV3\n"
+    "  quorvex-cli show COLLECTION.QV3 --record N\n"
+    "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words\n"
+    "                    [--answers] [--width PX] [--quality Q] --out FILE";
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    std::fprintf(stderr, "usage: quorvex-cli build|list|show|export ...\n");
-    return 1;
+    // Export draws pages with fonts, which needs a GUI application; no window is ever shown.
+    // The other commands need no more than the core.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && qstrcmp(argv[1], "export") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            // A private runtime folder keeps the platform plugin from warning on every run.
+            const QString runtime = QDir::temp().filePath(QStringLiteral("quorvex-runtime-%1").arg(getuid()));
+            QDir().mkpath(runtime);
+            QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+        }
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+
+    QStringList words = QCoreApplication::arguments().mid(1);
+    const QSet<QString> switches{QStringLiteral("shrink"), QStringLiteral("quick"), QStringLiteral("candidates"),
+                                 QStringLiteral("answers")};
+    const QSet<QString> options{QStringLiteral("words"), QStringLiteral("sep"), QStringLiteral("shape-file"),
+                                QStringLiteral("shape-lib"), QStringLiteral("shape"), QStringLiteral("attempts"),
+                                QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
+                                QStringLiteral("layout-file"), QStringLiteral("out"), QStringLiteral("record"),
+                                QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality")};
+    QString error;
+    const auto args = CliArguments::parse(words, switches, options, error);
+    if (!args)
+        return CliOutput::fail(error + QLatin1Char('\n') + QLatin1String(Usage));
+    if (args->command == QLatin1String("build"))
+        return RunBuild(*args);
+    if (args->command == QLatin1String("list"))
+        return RunList(*args);
+    if (args->command == QLatin1String("show"))
+        return RunShow(*args);
+    if (args->command == QLatin1String("export"))
+        return RunExport(*args);
+    return CliOutput::fail(QLatin1String(Usage));
 }

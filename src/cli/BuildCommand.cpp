@@ -1,0 +1,161 @@
+#include "cli/CliCommands.h"
+#include "cli/CliOutput.h"
+
+#include "build/CreateChecks.h"
+#include "build/Engine.h"
+#include "build/Generator.h"
+#include "build/SavedCandidate.h"
+#include "pages/PageFile.h"
+#include "shapes/ShapeExport.h"
+#include "shapes/ShapeLibrary.h"
+#include "store/Ansi.h"
+#include "store/Collection.h"
+#include "store/Directories.h"
+#include "store/ExportFile.h"
+#include "store/Settings.h"
+#include "store/WorkingPuzzle.h"
+#include "words/WordListText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <memory>
+
+namespace {
+
+/** Reads the word file into the editor's 200 rows; more than 200 lines is an error. */
+int readWordRows(const CliArguments& args, TCreateInput& input)
+{
+    const QString path = args.value(QStringLiteral("words"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return CliOutput::fail(QStringLiteral("cannot open word file %1: %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    char separator = ':';
+    if (args.has(QStringLiteral("sep"))) {
+        const QByteArray sep = Ansi::fromUnicode(args.value(QStringLiteral("sep")));
+        if (sep.size() != 1 || sep == " ")
+            return CliOutput::fail(QStringLiteral("--sep takes one character other than a space"));
+        separator = sep.at(0);
+    }
+    const QList<QByteArray> items = WordListText::ReadItems(bytes);
+    if (items.size() > Limits::WordSlots)
+        return CliOutput::fail(QStringLiteral("%1 holds %2 words; a puzzle takes at most %3")
+                                   .arg(path).arg(items.size()).arg(Limits::WordSlots));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const auto pair = WordListText::SplitPair(items[i], separator);
+        input.Rows[std::size_t(i)] = {pair.word, pair.clue};
+    }
+    return 0;
+}
+
+int readShape(const CliArguments& args, TShapeRecord& shape)
+{
+    if (args.has(QStringLiteral("shape-file")) == args.has(QStringLiteral("shape-lib")))
+        return CliOutput::fail(QStringLiteral("give either --shape-file FILE.LAY or --shape-lib QVFLAY.DAT --shape N"));
+    if (args.has(QStringLiteral("shape-file"))) {
+        const QString path = args.value(QStringLiteral("shape-file"));
+        const IoResult result = ShapeExport::ImportShape(path, shape);
+        if (result.status == IoResult::OpenFailed)
+            return CliOutput::fail(QStringLiteral("Puzzle shape could not be imported. (%1)").arg(path));
+        if (!result)
+            return CliOutput::fail(QStringLiteral("Puzzle shape file is corrupt or incompatible.  Import aborted. (%1)").arg(path));
+        return 0;
+    }
+    const QString library = args.value(QStringLiteral("shape-lib"));
+    QString error;
+    const auto n = args.number(QStringLiteral("shape"), 0, 1 << 30, error);
+    if (!n)
+        return CliOutput::fail(args.has(QStringLiteral("shape")) ? error : QStringLiteral("--shape-lib needs --shape N"));
+    const IoResult result = ShapeLibrary::LoadShape(library, int(*n), shape);
+    if (!result)
+        return CliOutput::fail(QStringLiteral("cannot read shape %1 of %2%3").arg(*n).arg(library,
+                               result.systemError.isEmpty() ? QString() : QStringLiteral(": ") + result.systemError));
+    if (!shape.hasValidSize())
+        return CliOutput::fail(QStringLiteral("shape %1 of %2 has a size outside 5..30").arg(*n).arg(library));
+    return 0;
+}
+
+/** The page layout of a new puzzle: the given export file, else the default of the page file. */
+int readLayout(const CliArguments& args, TPageLayout& layout)
+{
+    if (args.has(QStringLiteral("layout-file"))) {
+        const QString path = args.value(QStringLiteral("layout-file"));
+        QByteArray bytes;
+        const IoResult result = ExportFile::read(path, "PAG", qint64(Limits::PageLayoutSize), bytes);
+        if (result.status == IoResult::OpenFailed)
+            return CliOutput::fail(QStringLiteral("Page layout could not be imported. (%1)").arg(path));
+        if (!result)
+            return CliOutput::fail(QStringLiteral("Page layout file is corrupt or incompatible.  Import aborted. (%1)").arg(path));
+        layout = TPageLayout::fromBytes(bytes);
+        return 0;
+    }
+    const Settings settings = LoadSettings(StartDirectory());
+    const QString pageFile = QDir(ProgramDirectory()).filePath(QStringLiteral("QVFPAGE.DAT"));
+    LoadDefaultLayout(pageFile, settings.DefaultPage, layout);
+    return 0;
+}
+
+} // namespace
+
+int RunBuild(const CliArguments& args)
+{
+    for (const char* required : {"words", "title", "category", "out"}) {
+        if (!args.has(QLatin1String(required)))
+            return CliOutput::fail(QStringLiteral("build needs --%1").arg(QLatin1String(required)));
+    }
+    auto input = std::make_unique<TCreateInput>();
+    if (const int status = readWordRows(args, *input))
+        return status;
+    TShapeRecord shape;
+    if (const int status = readShape(args, shape))
+        return status;
+    TPageLayout layout;
+    if (const int status = readLayout(args, layout))
+        return status;
+
+    input->Title = Ansi::fromUnicode(args.value(QStringLiteral("title")));
+    input->Category = Ansi::fromUnicode(args.value(QStringLiteral("category")));
+    input->AttemptsText = args.has(QStringLiteral("attempts")) ? args.value(QStringLiteral("attempts")).toLatin1()
+                                                                : QByteArray("1");
+
+    auto current = std::make_unique<TPuzzleRecord>();
+    ClearForNewPuzzle(*current);
+    SetLayoutOfPuzzle(*current, layout);
+    auto checked = std::make_unique<TCreateCheckResult>(CheckCreateInput(*input, shape, *current));
+    if (!checked->Accepted)
+        return CliOutput::fail(checked->Refusal.Message, 2);
+
+    TBuildOptions options;
+    options.Attempts = checked->Attempts;
+    options.Shrink = args.has(QStringLiteral("shrink"));
+    options.QuickBuild = args.has(QStringLiteral("quick"));
+    std::uint32_t seed = TimeOfDaySeed();
+    if (args.has(QStringLiteral("seed"))) {
+        QString error;
+        const auto s = args.number(QStringLiteral("seed"), 0, 0xFFFFFFFFLL, error);
+        if (!s)
+            return CliOutput::fail(error);
+        seed = std::uint32_t(*s);
+    }
+    auto result = std::make_unique<TBuildResult>();
+    BuildPuzzles(checked->Puzzle, shape, options, seed, nullptr, *result);
+
+    const QString out = args.value(QStringLiteral("out"));
+    const int slotCount = args.has(QStringLiteral("candidates")) ? Limits::CandidateSlots : 1;
+    int saved = 0;
+    for (int k = 0; k < slotCount; ++k) {
+        if (result->CandidateScores[std::size_t(k)] <= 0)
+            break;
+        const TPuzzleRecord record = SavedCandidate(*result, k);
+        const IoResult written = AppendPuzzle(out, record);
+        if (!written)
+            return CliOutput::fail(CollectionMessages::saveFailureText(written) + QStringLiteral(" (%1)").arg(out));
+        ++saved;
+    }
+    if (saved == 0)
+        return CliOutput::fail(QStringLiteral("no word could be placed in the shape; nothing was saved"), 3);
+    CliOutput::line(QStringLiteral("placed %1 of %2 words; saved %3 puzzle(s) to %4")
+                        .arg(result->CandidateScores[0]).arg(checked->Puzzle.WordCount).arg(saved).arg(out));
+    return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "cli/CliArguments.h"
+#include "store/PuzzleRecord.h"
+
+/** quorvex-cli build: constructs a puzzle from a word list and appends it to a collection. */
+int RunBuild(const CliArguments& args);
+/** quorvex-cli list: categories and titles with record numbers. */
+int RunList(const CliArguments& args);
+/** quorvex-cli show: one grid and its numbered word lists. */
+int RunShow(const CliArguments& args);
+/** quorvex-cli export: one record's page in a picture, document or text format. */
+int RunExport(const CliArguments& args);
+
+/** Reads the record named by the collection argument and --record; prints the error and returns non-zero on failure. */
+int ReadRecordArgument(const CliArguments& args, TPuzzleRecord& puzzle);

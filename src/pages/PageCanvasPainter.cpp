@@ -1,0 +1,181 @@
+#include "pages/PageCanvasPainter.h"
+
+#include <QPaintDevice>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Device coordinates stay far inside int range whatever a damaged layout asks for.
+constexpr double DeviceLimit = 1.0e7;
+
+int toGrid(double value)
+{
+    // A tiny allowance keeps fromDevice/toDevice round trips exact despite rounding errors.
+    const double v = std::floor(value + 1.0e-6);
+    return static_cast<int>(std::clamp(v, -DeviceLimit, DeviceLimit));
+}
+
+} // namespace
+
+TPainterCanvas::TPainterCanvas(QPainter& painter, QSizeF paperInches, double dotsPerInch)
+    : m_painter(painter), m_paper(paperInches), m_dpi(dotsPerInch > 0 ? dotsPerInch : 96.0)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter.setBrush(Qt::NoBrush);
+    setPenColor(0);
+}
+
+QColor TPainterCanvas::toQColor(std::uint32_t color)
+{
+    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+void TPainterCanvas::setFont(const TCanvasFont& font)
+{
+    QFont f(font.Name.isEmpty() ? QStringLiteral("Arial") : font.Name);
+    const QPaintDevice* device = m_painter.device();
+    const double logicalDpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 72.0;
+    // Qt turns points into pixels with the device's logical resolution; scale so that one point
+    // is 1/72 inch at this canvas's resolution.
+    f.setPointSizeF(std::max(1, font.Size) * m_dpi / logicalDpi);
+    f.setBold(font.Bold);
+    f.setItalic(font.Italic);
+    f.setUnderline(font.Underline);
+    f.setStrikeOut(font.StrikeOut);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(false);
+    m_font = f;
+    m_textColor = toQColor(font.Color);
+    m_metrics.reset();
+}
+
+const QFontMetricsF& TPainterCanvas::metrics()
+{
+    if (!m_metrics)
+        m_metrics.emplace(m_font, m_painter.device());
+    return *m_metrics;
+}
+
+double TPainterCanvas::textWidth(const QString& text)
+{
+    if (text.isEmpty())
+        return 1.0 / m_dpi;
+    return metrics().horizontalAdvance(text) / m_dpi;
+}
+
+double TPainterCanvas::textHeight(const QString&)
+{
+    return metrics().height() / m_dpi;
+}
+
+double TPainterCanvas::ascent()
+{
+    return metrics().ascent() / m_dpi;
+}
+
+double TPainterCanvas::descent()
+{
+    return metrics().descent() / m_dpi;
+}
+
+double TPainterCanvas::lineHeight()
+{
+    return metrics().height() / m_dpi;
+}
+
+void TPainterCanvas::textOut(double x, double y, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const QPointF at(x * m_dpi, y * m_dpi);
+    if (!m_transparent) {
+        const QFontMetricsF& fm = metrics();
+        m_painter.fillRect(QRectF(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(text), fm.height()),
+                           Qt::white);
+    }
+    m_painter.setFont(m_font);
+    m_painter.setPen(m_textColor);
+    m_painter.drawText(at, text);
+}
+
+void TPainterCanvas::setPenColor(std::uint32_t color)
+{
+    m_penColor = toQColor(color);
+}
+
+void TPainterCanvas::moveTo(double x, double y)
+{
+    m_current = QPoint(toDeviceX(x), toDeviceY(y));
+}
+
+void TPainterCanvas::lineTo(double x, double y)
+{
+    const QPoint to(toDeviceX(x), toDeviceY(y));
+    QPen pen(m_penColor, 0);
+    pen.setCapStyle(Qt::SquareCap);
+    m_painter.setPen(pen);
+    m_painter.drawLine(m_current, to);
+    m_current = to;
+}
+
+QRectF TPainterCanvas::deviceRect(const QRectF& inches) const
+{
+    const QRectF r = inches.normalized();
+    const int left = toDeviceX(r.left());
+    const int top = toDeviceY(r.top());
+    return QRectF(left, top, toDeviceX(r.right()) - left, toDeviceY(r.bottom()) - top);
+}
+
+void TPainterCanvas::fillRectangle(const QRectF& rect, std::uint32_t color)
+{
+    const QRectF r = deviceRect(rect);
+    if (r.width() > 0 && r.height() > 0)
+        m_painter.fillRect(r, toQColor(color));
+}
+
+void TPainterCanvas::fillEllipse(const QRectF& rect, std::uint32_t color)
+{
+    const QRectF r = deviceRect(rect);
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(toQColor(color));
+    m_painter.drawEllipse(r);
+    m_painter.restore();
+}
+
+void TPainterCanvas::outlineEllipse(const QRectF& rect)
+{
+    const QRectF r = deviceRect(rect);
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setPen(QPen(m_penColor, 1.0));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawEllipse(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    m_painter.restore();
+}
+
+int TPainterCanvas::toDeviceX(double x) const
+{
+    return toGrid(x * m_dpi);
+}
+
+int TPainterCanvas::toDeviceY(double y) const
+{
+    return toGrid(y * m_dpi);
+}
+
+void TPainterCanvas::stretchImage(const QRectF& rect, const QImage& image)
+{
+    if (image.isNull())
+        return;
+    const QRectF r(rect.left() * m_dpi, rect.top() * m_dpi, rect.width() * m_dpi, rect.height() * m_dpi);
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    m_painter.drawImage(r, image);
+    m_painter.restore();
+}

@@ -1,0 +1,34 @@
+#include "pages/TextExport.h"
+
+#include "pages/PageRenderer.h"
+#include "store/RecordFile.h"
+
+#include <algorithm>
+
+namespace TextExport {
+
+QByteArray clueText(const TPuzzleRecord& puzzle, Content content)
+{
+    const int printCount = ComputePrintCount(puzzle);
+    const int across = std::min(std::clamp<int>(puzzle.AcrossCount, 0, Limits::WordSlots), printCount);
+    const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+    const auto line = [&](int slot) {
+        const auto i = std::size_t(slot - 1);
+        const QByteArray text = content == Content::Clues ? puzzle.Clues[i].text() : puzzle.Words[i].text();
+        return QByteArray::number(puzzle.ClueNumber[i]) + ". " + text + lineEnd;
+    };
+    QByteArray out = "ACROSS" + lineEnd;
+    for (int slot = 1; slot <= across; ++slot)
+        out += line(slot);
+    out += lineEnd + "DOWN" + lineEnd;
+    for (int slot = across + 1; slot <= printCount; ++slot)
+        out += line(slot);
+    return out;
+}
+
+IoResult writeClueText(const TPuzzleRecord& puzzle, Content content, const QString& path)
+{
+    return RecordFile::replaceWhole(path, clueText(puzzle, content));
+}
+
+} // namespace TextExport

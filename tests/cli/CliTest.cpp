@@ -1,0 +1,188 @@
+// quorvex-cli run as a separate process, as batch users and the build scripts run it.
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtEndian>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+CliRun cli(const QStringList& args, const QString& workDir = {})
+{
+    QProcess process;
+    if (!workDir.isEmpty())
+        process.setWorkingDirectory(workDir);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QUORVEX_PROGRAM_DIR"), QStringLiteral(QUORVEX_BUILD_DIR));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(QUORVEX_CLI_PATH), args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList buildArgs(const QString& words, const QString& out, const QString& seed)
+{
+    return {QStringLiteral("build"), QStringLiteral("--words"), words, QStringLiteral("--shape-lib"),
+            QStringLiteral(QUORVEX_BUILD_DIR "/QVFLAY.DAT"), QStringLiteral("--shape"), QStringLiteral("2"),
+            QStringLiteral("--attempts"), QStringLiteral("20"), QStringLiteral("--seed"), seed,
+            QStringLiteral("--title"), QStringLiteral("Animals"), QStringLiteral("--category"), QStringLiteral("Zoo"),
+            QStringLiteral("--out"), out};
+}
+
+} // namespace
+
+TEST(Cli, BuildWithASeedIsRepeatableAndShowsTheGrid)
+{
+    QTemporaryDir dir;
+    const QString words = QStringLiteral(QUORVEX_DATA_DIR "/words/animals.txt");
+    const QString a = dir.filePath(QStringLiteral("a.QV3"));
+    const QString b = dir.filePath(QStringLiteral("b.QV3"));
+    ASSERT_EQ(cli(buildArgs(words, a, QStringLiteral("42")), dir.path()).status, 0);
+    ASSERT_EQ(cli(buildArgs(words, b, QStringLiteral("42")), dir.path()).status, 0);
+    const QByteArray first = bytesOf(a);
+    ASSERT_EQ(first.size(), 69623);
+    EXPECT_EQ(first, bytesOf(b));
+    EXPECT_EQ(first.mid(0, 5), QByteArray("\x04" "3.0c"));
+    EXPECT_EQ(first[40573], 1); // Generated
+
+    const CliRun list = cli({QStringLiteral("list"), a});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_TRUE(list.out.contains(QStringLiteral("Zoo\n  0  Animals"))) << list.out.toStdString();
+    const CliRun show = cli({QStringLiteral("show"), a, QStringLiteral("--record"), QStringLiteral("0")});
+    EXPECT_EQ(show.status, 0);
+    EXPECT_TRUE(show.out.contains(QStringLiteral("Grid 15 x 15")));
+    EXPECT_TRUE(show.out.contains(QRegularExpression(QStringLiteral("Across\n  \\d+\\. [A-Z]+ - "))))
+        << show.out.toStdString();
+}
+
+TEST(Cli, CandidatesAppendsEveryScoredResultBestFirst)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("c.QV3"));
+    QStringList args = buildArgs(QStringLiteral(QUORVEX_DATA_DIR "/words/fruits.txt"), out, QStringLiteral("3"));
+    args << QStringLiteral("--candidates");
+    ASSERT_EQ(cli(args, dir.path()).status, 0);
+    const QByteArray bytes = bytesOf(out);
+    ASSERT_EQ(bytes.size(), 4 * 69623);
+    auto wordCount = [&](int record) {
+        return int(uchar(bytes[record * 69623 + 2567])) | int(uchar(bytes[record * 69623 + 2568])) << 8;
+    };
+    for (int k = 1; k < 4; ++k)
+        EXPECT_GE(wordCount(k - 1), wordCount(k));
+}
+
+TEST(Cli, WordListRefusalsPrintTheProgramsMessageAndExitTwo)
+{
+    QTemporaryDir dir;
+    const QString words = dir.filePath(QStringLiteral("w.txt"));
+    QFile f(words);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("CAT:Pet\nABCDEFGHIJKLMNOPQ:Too long for a 15 square\n");
+    f.close();
+    const QString out = dir.filePath(QStringLiteral("x.QV3"));
+    const CliRun run = cli(buildArgs(words, out, QStringLiteral("1")), dir.path());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral(
+        "Word is greater than puzzle dimension size of 15 characters in \"ABCDEFGHIJKLMNOPQ\".")))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+
+    QStringList noTitle = buildArgs(words, out, QStringLiteral("1"));
+    noTitle[noTitle.indexOf(QStringLiteral("Animals"))] = QStringLiteral("   ");
+    const CliRun blank = cli(noTitle, dir.path());
+    EXPECT_EQ(blank.status, 2);
+    EXPECT_TRUE(blank.err.contains(QStringLiteral("No title specified.  Please correct.")));
+}
+
+TEST(Cli, BadArgumentsAndFilesGiveOneLineAndNonZeroStatus)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("x.QV3"));
+    const CliRun missing = cli(buildArgs(dir.filePath(QStringLiteral("none.txt")), out, QStringLiteral("1")));
+    EXPECT_NE(missing.status, 0);
+    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("quorvex-cli: cannot open word file")));
+    EXPECT_FALSE(QFile::exists(out));
+
+    EXPECT_NE(cli({QStringLiteral("show"), out, QStringLiteral("--record"), QStringLiteral("0")}).status, 0);
+    EXPECT_NE(cli({QStringLiteral("list"), dir.filePath(QStringLiteral("none.QV3"))}).status, 0);
+    EXPECT_NE(cli({QStringLiteral("build"), QStringLiteral("--bogus")}).status, 0);
+    EXPECT_NE(cli({QStringLiteral("frobnicate")}).status, 0);
+}
+
+TEST(Cli, ExportWritesEveryFormatFromABuiltPuzzle)
+{
+    QTemporaryDir dir;
+    const QString collection = dir.filePath(QStringLiteral("s.QV3"));
+    ASSERT_EQ(cli(buildArgs(QStringLiteral(QUORVEX_DATA_DIR "/words/space.txt"), collection, QStringLiteral("5")),
+                  dir.path()).status, 0);
+    const struct {
+        const char* format;
+        QByteArray magic;
+    } cases[] = {
+        {"png", QByteArray("\x89PNG")}, {"jpg", QByteArray("\xFF\xD8\xFF")}, {"bmp", QByteArray("BM")},
+        {"pdf", QByteArray("%PDF")},    {"svg", QByteArray("<?xml")},        {"clues", QByteArray("ACROSS\r\n")},
+        {"words", QByteArray("ACROSS\r\n")},
+    };
+    for (const auto& c : cases) {
+        const QString out = dir.filePath(QStringLiteral("page.") + QLatin1String(c.format));
+        const CliRun run = cli({QStringLiteral("export"), collection, QStringLiteral("--record"), QStringLiteral("0"),
+                                QStringLiteral("--format"), QLatin1String(c.format), QStringLiteral("--width"),
+                                QStringLiteral("320"), QStringLiteral("--out"), out},
+                               dir.path());
+        EXPECT_EQ(run.status, 0) << c.format << run.err.toStdString();
+        EXPECT_TRUE(bytesOf(out).startsWith(c.magic)) << c.format;
+    }
+    // 320 pixels wide on Letter paper: 320 x 414, 24 bits per pixel without a settings file.
+    const QByteArray bmp = bytesOf(dir.filePath(QStringLiteral("page.bmp")));
+    ASSERT_GE(bmp.size(), 54);
+    EXPECT_EQ(qFromLittleEndian<qint32>(bmp.constData() + 18), 320);
+    EXPECT_EQ(qFromLittleEndian<qint32>(bmp.constData() + 22), 414);
+    EXPECT_EQ(qFromLittleEndian<quint16>(bmp.constData() + 28), 24);
+}
+
+TEST(Cli, ExportRefusesBadOptionsAndUnbuiltPuzzlesWithoutWritingAFile)
+{
+    QTemporaryDir dir;
+    const QString collection = dir.filePath(QStringLiteral("s.QV3"));
+    ASSERT_EQ(cli(buildArgs(QStringLiteral(QUORVEX_DATA_DIR "/words/space.txt"), collection, QStringLiteral("5")),
+                  dir.path()).status, 0);
+    const QString out = dir.filePath(QStringLiteral("x.jpg"));
+    auto exportWith = [&](const QString& option, const QString& value) {
+        return cli({QStringLiteral("export"), collection, QStringLiteral("--record"), QStringLiteral("0"),
+                    QStringLiteral("--format"), QStringLiteral("jpg"), option, value, QStringLiteral("--out"), out},
+                   dir.path());
+    };
+    EXPECT_NE(exportWith(QStringLiteral("--quality"), QStringLiteral("0")).status, 0);
+    EXPECT_NE(exportWith(QStringLiteral("--quality"), QStringLiteral("101")).status, 0);
+    EXPECT_NE(exportWith(QStringLiteral("--width"), QStringLiteral("0")).status, 0);
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(exportWith(QStringLiteral("--quality"), QStringLiteral("100")).status, 0);
+
+    // A record that was never constructed (Generated 0) is refused with the program's warning.
+    QByteArray record = bytesOf(collection);
+    record[40573] = 0;
+    QFile raw(dir.filePath(QStringLiteral("raw.QV3")));
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    raw.write(record);
+    raw.close();
+    const CliRun refused = cli({QStringLiteral("export"), raw.fileName(), QStringLiteral("--record"), QStringLiteral("0"),
+                                QStringLiteral("--format"), QStringLiteral("png"), QStringLiteral("--out"),
+                                dir.filePath(QStringLiteral("n.png"))});
+    EXPECT_NE(refused.status, 0);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("A puzzle has never been generated for this word/clue list.")));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("n.png"))));
+}
