@@ -1,6 +1,8 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
+#include "pages/HtmlExport.h"
+#include "pages/MetafileExport.h"
 #include "pages/RasterExport.h"
 #include "pages/RenderSettings.h"
 #include "pages/TextExport.h"
@@ -94,5 +96,15 @@ int RunExport(const CliArguments& args)
             result = RasterExport::writeBmp(page.Image, out);
         return result ? 0 : failed(result, out);
     }
-    return CliOutput::fail(QStringLiteral("the %1 format is not available in this build yet").arg(format));
+    if (format == QLatin1String("wmf") || format == QLatin1String("emf")) {
+        bool hadBitmaps = false;
+        const IoResult result = exportMetafile(puzzle, options, format == QLatin1String("wmf") ? MetafileKind::Wmf
+                                                                                            : MetafileKind::Emf,
+                                               out, &hadBitmaps);
+        if (result && hadBitmaps)
+            CliOutput::line(QStringLiteral("note: pictures of the layout are not written to metafiles"));
+        return result ? 0 : failed(result, out);
+    }
+    const IoResult result = exportHtml(puzzle, options, settings, width, quality, out);
+    return result ? 0 : failed(result, out);
 }
