@@ -177,8 +177,7 @@ void TMainWin::PrintPuzzle()
     }
     m_context.Working.CurrentPuzzle = record;
     if (record.Generated != 1) {
-        MessageService::warning(this, QStringLiteral("A puzzle has never been generated for this word/clue list. Please select "
-                                                     "\"File|Modify\" from the menu and create the puzzle first"));
+        MessageService::warning(this, CollectionMessages::NeverGenerated);
         return;
     }
     if (m_hooks.Report)

@@ -1,6 +1,7 @@
 #include "app/WindowSetup.h"
 
 #include "app/AppContext.h"
+#include "store/WindowsColor.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -28,19 +29,13 @@ QFont fontOf(const FontSetting& setting, const QFont& base)
     return font;
 }
 
-QColor colorOf(std::int32_t bgr)
-{
-    const auto v = std::uint32_t(bgr);
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
 void setFontAndColor(QWidget* widget, const FontSetting& setting, bool withColor)
 {
     widget->setFont(fontOf(setting, widget->font()));
     if (withColor) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, colorOf(setting.Color));
-        palette.setColor(QPalette::Text, colorOf(setting.Color));
+        palette.setColor(QPalette::WindowText, ColorFromWindows(std::uint32_t(setting.Color)));
+        palette.setColor(QPalette::Text, ColorFromWindows(std::uint32_t(setting.Color)));
         widget->setPalette(palette);
     }
 }

@@ -8,6 +8,7 @@
 #include "pages/PageFile.h"
 #include "shapes/ShapeExport.h"
 #include "shapes/ShapeLibrary.h"
+#include "shapes/ShapeMessages.h"
 #include "store/Ansi.h"
 #include "store/Collection.h"
 #include "store/Directories.h"
@@ -57,9 +58,9 @@ int readShape(const CliArguments& args, TShapeRecord& shape)
         const QString path = args.value(QStringLiteral("shape-file"));
         const IoResult result = ShapeExport::ImportShape(path, shape);
         if (result.status == IoResult::OpenFailed)
-            return CliOutput::fail(QStringLiteral("Puzzle shape could not be imported. (%1)").arg(path));
+            return CliOutput::fail(ShapeMessages::ImportOpenFailed.text() + QStringLiteral(" (%1)").arg(path));
         if (!result)
-            return CliOutput::fail(QStringLiteral("Puzzle shape file is corrupt or incompatible.  Import aborted. (%1)").arg(path));
+            return CliOutput::fail(ShapeMessages::ImportCorrupt.text() + QStringLiteral(" (%1)").arg(path));
         return 0;
     }
     const QString library = args.value(QStringLiteral("shape-lib"));
@@ -84,9 +85,9 @@ int readLayout(const CliArguments& args, TPageLayout& layout)
         QByteArray bytes;
         const IoResult result = ExportFile::read(path, "PAG", qint64(Limits::PageLayoutSize), bytes);
         if (result.status == IoResult::OpenFailed)
-            return CliOutput::fail(QStringLiteral("Page layout could not be imported. (%1)").arg(path));
+            return CliOutput::fail(PageMessages::ImportFailed.text() + QStringLiteral(" (%1)").arg(path));
         if (!result)
-            return CliOutput::fail(QStringLiteral("Page layout file is corrupt or incompatible.  Import aborted. (%1)").arg(path));
+            return CliOutput::fail(PageMessages::ImportCorrupt.text() + QStringLiteral(" (%1)").arg(path));
         layout = TPageLayout::fromBytes(bytes);
         return 0;
     }

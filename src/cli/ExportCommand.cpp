@@ -7,16 +7,13 @@
 #include "pages/RenderSettings.h"
 #include "pages/TextExport.h"
 #include "pages/VectorExport.h"
+#include "store/Collection.h"
 #include "store/Directories.h"
 #include "store/Settings.h"
 
 #include <QSet>
 
 namespace {
-
-const char NeverGenerated[] =
-    "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" from the menu "
-    "and create the puzzle first";
 
 int failed(const IoResult& result, const QString& path)
 {
@@ -61,7 +58,7 @@ int RunExport(const CliArguments& args)
     if (const int status = ReadRecordArgument(args, puzzle))
         return status;
     if (puzzle.Generated != 1)
-        return CliOutput::fail(QLatin1String(NeverGenerated));
+        return CliOutput::fail(CollectionMessages::NeverGenerated);
 
     const QString out = args.value(QStringLiteral("out"));
     if (format == QLatin1String("clues") || format == QLatin1String("words")) {

@@ -110,8 +110,9 @@ int ReadRecordArgument(const CliArguments& args, TPuzzleRecord& puzzle)
         return CliOutput::fail(error);
     if (!QFileInfo(path).isFile())
         return CliOutput::fail(QStringLiteral("cannot open %1").arg(path));
-    if (*n >= RecordCount(path))
-        return CliOutput::fail(QStringLiteral("%1 has no record %2 (it holds %3)").arg(path).arg(*n).arg(RecordCount(path)));
+    const qint64 count = RecordCount(path);
+    if (*n >= count)
+        return CliOutput::fail(QStringLiteral("%1 has no record %2 (it holds %3)").arg(path).arg(*n).arg(count));
     const IoResult result = ReadPuzzle(path, *n, puzzle);
     if (!result)
         return CliOutput::fail(QStringLiteral("cannot read %1: %2").arg(path, result.systemError));

@@ -1,6 +1,7 @@
 #include "pages/MetafileCanvas.h"
 
 #include "store/Ansi.h"
+#include "store/WindowsColor.h"
 
 #include <QFile>
 #include <QTemporaryFile>
@@ -21,8 +22,9 @@ constexpr int FaceNameChars = 31;   // LOGFONT face names hold 32 characters wit
 
 U_COLORREF colorRef(std::uint32_t color)
 {
-    return colorref3_set(std::uint8_t(color & 0xFF), std::uint8_t((color >> 8) & 0xFF),
-                         std::uint8_t((color >> 16) & 0xFF));
+    // Both are 0x00BBGGRR: red in the low byte.
+    const QColor c = ColorFromWindows(color);
+    return colorref3_set(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()));
 }
 
 int clampUnits(long long v)
@@ -213,14 +215,8 @@ void TMetafileCanvas::setFont(const TCanvasFont& font)
     m_font = font;
     // Windows sizes a font of p points at 96 units per inch as -MulDiv(p, 96, 72) units.
     const int pixels = int(std::lround(std::max(1, font.Size) * double(MetafileLimits::UnitsPerInch) / PointsPerInch));
-    QFont f(font.Name.isEmpty() ? QStringLiteral("Arial") : font.Name);
+    QFont f = font.toQFont();
     f.setPixelSize(std::max(1, pixels));
-    f.setBold(font.Bold);
-    f.setItalic(font.Italic);
-    f.setUnderline(font.Underline);
-    f.setStrikeOut(font.StrikeOut);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    f.setKerning(false);
     m_qfont = f;
     m_metrics.reset();
     m_fontDirty = true;

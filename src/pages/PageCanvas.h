@@ -1,6 +1,7 @@
 #pragma once
 // The drawing surface of one printed page, measured in inches.
 
+#include <QFont>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -17,6 +18,12 @@ struct TCanvasFont {
     bool StrikeOut = false;
 
     bool operator==(const TCanvasFont&) const = default;
+
+    /**
+     * The Qt font of this face and style (Arial when no face is named), unhinted and without
+     * kerning so that measured widths do not depend on the device. The caller sets the size.
+     */
+    QFont toQFont() const;
 };
 
 /**

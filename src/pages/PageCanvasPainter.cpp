@@ -1,5 +1,7 @@
 #include "pages/PageCanvasPainter.h"
 
+#include "store/WindowsColor.h"
+
 #include <QPaintDevice>
 #include <algorithm>
 #include <cmath>
@@ -27,27 +29,16 @@ TPainterCanvas::TPainterCanvas(QPainter& painter, QSizeF paperInches, double dot
     setPenColor(0);
 }
 
-QColor TPainterCanvas::toQColor(std::uint32_t color)
-{
-    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
-}
-
 void TPainterCanvas::setFont(const TCanvasFont& font)
 {
-    QFont f(font.Name.isEmpty() ? QStringLiteral("Arial") : font.Name);
+    QFont f = font.toQFont();
     const QPaintDevice* device = m_painter.device();
     const double logicalDpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 72.0;
     // Qt turns points into pixels with the device's logical resolution; scale so that one point
     // is 1/72 inch at this canvas's resolution.
     f.setPointSizeF(std::max(1, font.Size) * m_dpi / logicalDpi);
-    f.setBold(font.Bold);
-    f.setItalic(font.Italic);
-    f.setUnderline(font.Underline);
-    f.setStrikeOut(font.StrikeOut);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    f.setKerning(false);
     m_font = f;
-    m_textColor = toQColor(font.Color);
+    m_textColor = ColorFromWindows(font.Color);
     m_metrics.reset();
 }
 
@@ -102,7 +93,7 @@ void TPainterCanvas::textOut(double x, double y, const QString& text)
 
 void TPainterCanvas::setPenColor(std::uint32_t color)
 {
-    m_penColor = toQColor(color);
+    m_penColor = ColorFromWindows(color);
 }
 
 void TPainterCanvas::moveTo(double x, double y)
@@ -132,7 +123,7 @@ void TPainterCanvas::fillRectangle(const QRectF& rect, std::uint32_t color)
 {
     const QRectF r = deviceRect(rect);
     if (r.width() > 0 && r.height() > 0)
-        m_painter.fillRect(r, toQColor(color));
+        m_painter.fillRect(r, ColorFromWindows(color));
 }
 
 void TPainterCanvas::fillEllipse(const QRectF& rect, std::uint32_t color)
@@ -143,7 +134,7 @@ void TPainterCanvas::fillEllipse(const QRectF& rect, std::uint32_t color)
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(toQColor(color));
+    m_painter.setBrush(ColorFromWindows(color));
     m_painter.drawEllipse(r);
     m_painter.restore();
 }

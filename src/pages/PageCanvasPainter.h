@@ -50,9 +50,6 @@ public:
 
     void stretchImage(const QRectF& rect, const QImage& image) override;
 
-    /** The Qt colour of a 0x00BBGGRR value. */
-    static QColor toQColor(std::uint32_t color);
-
 private:
     const QFontMetricsF& metrics();
     QRectF deviceRect(const QRectF& inches) const;

@@ -17,14 +17,14 @@ namespace {
 constexpr qint64 RecordSize = qint64(Limits::PageLayoutSize);
 constexpr char ExportSignature[] = "PAG";
 
-TPageFileReport report(const IoResult& result, const TPageMessage& message)
+TPageFileReport report(const IoResult& result, const TFixedMessage& message)
 {
     return {result, message.text(), message.caption()};
 }
 
 // The report of a failed write: the command's own message when the file could not be opened or
 // the record number was refused, the system's text for an error inside the open file.
-TPageFileReport failure(const IoResult& result, const TPageMessage& openMessage)
+TPageFileReport failure(const IoResult& result, const TFixedMessage& openMessage)
 {
     if (result.status == IoResult::IoError)
         return {result, result.systemError, QString::fromLatin1(PageMessages::IoErrorCaption)};
@@ -94,11 +94,7 @@ IoResult LoadLayoutList(const QString& pagePath, qint64 defaultPage, std::vector
 
 IoResult LoadLayout(const QString& pagePath, qint64 n, TPageLayout& layout)
 {
-    QByteArray bytes;
-    const IoResult result = RecordFile::read(pagePath, RecordSize, n, bytes);
-    if (result)
-        layout = TPageLayout::fromBytes(bytes);
-    return result;
+    return RecordFile::readRecord(pagePath, RecordSize, n, layout);
 }
 
 IoResult LoadDefaultLayout(const QString& pagePath, qint64 n, TPageLayout& layout)

@@ -2,6 +2,7 @@
 // The page file "QVFPAGE.DAT": a headerless file of page layout records, and the ".PAG" export file.
 
 #include "pages/PageLayout.h"
+#include "store/FixedMessage.h"
 #include "store/IoResult.h"
 
 #include <QByteArray>
@@ -14,25 +15,18 @@ struct TPuzzleRecord;
 /** File name of the page file in the program directory. */
 inline constexpr char PageFileName[] = "QVFPAGE.DAT";
 
-/** A fixed message box of the page layout commands: its text and caption. */
-struct TPageMessage {
-    const char* Text;
-    const char* Caption;
-    QString text() const { return QString::fromLatin1(Text); }
-    QString caption() const { return QString::fromLatin1(Caption); }
-};
 
 /** The messages of the page layout commands. */
 namespace PageMessages {
-inline constexpr TPageMessage AddFailed{"Unable to add page layout.", "Disk Error"};
-inline constexpr TPageMessage DeleteFailed{"Unable to delete page layout.", "Disk Error"};
-inline constexpr TPageMessage ExportFailed{"Page layout could not be exported.", "Error"};
-inline constexpr TPageMessage Exported{"Page Layout Exported!", "OK"};
-inline constexpr TPageMessage ImportFailed{"Page layout could not be imported.", "Error"};
-inline constexpr TPageMessage ImportCorrupt{"Page layout file is corrupt or incompatible.  Import aborted.", "Error"};
-inline constexpr TPageMessage NoPageSelected{"No page layout selected.", "Error"};
-inline constexpr TPageMessage NoLayoutSelected{"No layout has been selected.", "Error"};
-inline constexpr TPageMessage NoLayoutsFound{"No saved page layouts could be found.", "Warning"};
+inline constexpr TFixedMessage AddFailed{"Unable to add page layout.", "Disk Error"};
+inline constexpr TFixedMessage DeleteFailed{"Unable to delete page layout.", "Disk Error"};
+inline constexpr TFixedMessage ExportFailed{"Page layout could not be exported.", "Error"};
+inline constexpr TFixedMessage Exported{"Page Layout Exported!", "OK"};
+inline constexpr TFixedMessage ImportFailed{"Page layout could not be imported.", "Error"};
+inline constexpr TFixedMessage ImportCorrupt{"Page layout file is corrupt or incompatible.  Import aborted.", "Error"};
+inline constexpr TFixedMessage NoPageSelected{"No page layout selected.", "Error"};
+inline constexpr TFixedMessage NoLayoutSelected{"No layout has been selected.", "Error"};
+inline constexpr TFixedMessage NoLayoutsFound{"No saved page layouts could be found.", "Warning"};
 /** Caption of the delete question. */
 inline constexpr char DeleteCaption[] = "Delete?";
 /** Caption of an input/output error after the file was opened (the text is the system's). */

@@ -1,5 +1,7 @@
 #include "pages/PageRenderer.h"
 
+#include "pages/PaperSizes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -54,25 +56,7 @@ void ApplyLayoutSetup(TRenderOptions& options, const TPageLayout& layout)
 
 namespace {
 
-struct NamedPaper {
-    const char* Name;
-    double Width;    // inches, portrait
-    double Height;
-};
-
-constexpr double MillimetresPerInch = 25.4;
-constexpr double InchesPerCentimetre = 0.39370078740157480316;
-
-const NamedPaper NamedPapers[] = {
-    {"Letter", 8.5, 11.0},
-    {"Legal", 8.5, 14.0},
-    {"A4", 210.0 / MillimetresPerInch, 297.0 / MillimetresPerInch},
-    {"A5", 148.0 / MillimetresPerInch, 210.0 / MillimetresPerInch},
-    {"B5", 182.0 / MillimetresPerInch, 257.0 / MillimetresPerInch},
-    {"Executive", 7.25, 10.5},
-};
-
-// Any paper between these sizes (inches) is accepted as it is.
+// A custom paper between these sizes (inches) is accepted as it is.
 constexpr double MinPaperSide = 0.5;
 constexpr double MaxPaperSide = 100.0;
 
@@ -80,10 +64,10 @@ constexpr double MaxPaperSide = 100.0;
 
 QSizeF RenderPaperSize(const TPageLayout& layout)
 {
-    const QByteArray name = layout.PaperName.text();
-    for (const NamedPaper& paper : NamedPapers) {
-        if (name == paper.Name)
-            return layout.Portrait ? QSizeF(paper.Width, paper.Height) : QSizeF(paper.Height, paper.Width);
+    using namespace PaperSizes;
+    if (const auto paper = findPaper(layout.PaperName.text())) {
+        const QSizeF size = orientedSize(*paper, layout.Portrait);
+        return paper->UseInches ? size : size * InchesPerCentimetre;
     }
     // Custom: the stored size already has the orientation applied; the printer gets it in
     // tenths of a millimetre.

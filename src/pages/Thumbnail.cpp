@@ -1,7 +1,7 @@
 #include "pages/Thumbnail.h"
 
 #include "pages/PaperSizes.h"
-#include "pages/WindowsColor.h"
+#include "store/WindowsColor.h"
 
 #include <QPainter>
 #include <algorithm>

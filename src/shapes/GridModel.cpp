@@ -8,32 +8,20 @@ int LongestRun(const GridCells& cells, int width, int height)
 {
     width = std::clamp(width, 0, Limits::GridSide);
     height = std::clamp(height, 0, Limits::GridSide);
-    int longest = 0;
-    for (int r = 1; r <= height; ++r) {
-        int run = 0;
-        for (int c = 1; c <= width; ++c) {
-            if (Cell(cells, LinearCell(r, c)) != 0) {
-                ++run;
-            } else {
+    // The longest run of shape cells along `lines` lines of `length` cells each.
+    const auto longestAlong = [&cells](int lines, int length, auto cellAt) {
+        int longest = 0;
+        for (int line = 1; line <= lines; ++line) {
+            int run = 0;
+            for (int k = 1; k <= length; ++k) {
+                run = Cell(cells, cellAt(line, k)) != 0 ? run + 1 : 0;
                 longest = std::max(longest, run);
-                run = 0;
             }
         }
-        longest = std::max(longest, run);
-    }
-    for (int c = 1; c <= width; ++c) {
-        int run = 0;
-        for (int r = 1; r <= height; ++r) {
-            if (Cell(cells, LinearCell(r, c)) != 0) {
-                ++run;
-            } else {
-                longest = std::max(longest, run);
-                run = 0;
-            }
-        }
-        longest = std::max(longest, run);
-    }
-    return longest;
+        return longest;
+    };
+    return std::max(longestAlong(height, width, [](int r, int c) { return LinearCell(r, c); }),
+                    longestAlong(width, height, [](int c, int r) { return LinearCell(r, c); }));
 }
 
 } // namespace GridModel

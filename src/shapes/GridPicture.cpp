@@ -65,6 +65,18 @@ int CellAt(QPoint point, int cellSize, int columns, int rows)
     return GridModel::LinearCell(row, column);
 }
 
+void DrawLinedGrid(QPainter& painter, int columns, int rows, int s)
+{
+    const int right = columns * s;
+    const int bottom = rows * s;
+    painter.fillRect(QRect(0, 0, right, bottom), Qt::white);
+    // One-pixel lines drawn as rectangles: exact pixels whatever the pen and transform rules.
+    for (int r = 0; r <= rows; ++r)
+        painter.fillRect(QRect(0, r * s, right + 1, 1), Qt::black);
+    for (int c = 0; c <= columns; ++c)
+        painter.fillRect(QRect(c * s, 0, 1, bottom + 1), Qt::black);
+}
+
 } // namespace GridPicture
 
 void DrawPuzzleGrid(QPainter& painter, QSize size, const TPuzzleRecord& record, const QColor& background,
@@ -81,14 +93,7 @@ void DrawPuzzleGrid(QPainter& painter, QSize size, const TPuzzleRecord& record, 
         painter.restore();
         return;
     }
-    const int right = columns * s;
-    const int bottom = rows * s;
-    painter.fillRect(QRect(0, 0, right, bottom), Qt::white);
-    // One-pixel lines drawn as rectangles: exact pixels whatever the pen and transform rules.
-    for (int r = 0; r <= rows; ++r)
-        painter.fillRect(QRect(0, r * s, right + 1, 1), Qt::black);
-    for (int c = 0; c <= columns; ++c)
-        painter.fillRect(QRect(c * s, 0, 1, bottom + 1), Qt::black);
+    GridPicture::DrawLinedGrid(painter, columns, rows, s);
 
     std::bitset<Limits::GridCells + 1> isProtected;
     for (int p : protectedCells)

@@ -41,6 +41,12 @@ int LetterPointSize(int cellSize, const QPaintDevice* device);
  */
 int CellAt(QPoint point, int cellSize, int columns, int rows);
 
+/**
+ * The empty lined grid of the shape and puzzle pictures: columns x rows cells of side s filled
+ * white from the top-left corner, with one-pixel black lines at every multiple of s.
+ */
+void DrawLinedGrid(QPainter& painter, int columns, int rows, int s);
+
 } // namespace GridPicture
 
 /**

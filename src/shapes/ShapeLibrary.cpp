@@ -41,11 +41,7 @@ IoResult ReadLibrary(const QString& path, std::vector<TShapeRecord>& shapes)
 
 IoResult LoadShape(const QString& path, int n, TShapeRecord& shape)
 {
-    QByteArray record;
-    const IoResult result = RecordFile::read(path, RecordSize, n, record);
-    if (result)
-        shape = TShapeRecord::fromBytes(record);
-    return result;
+    return RecordFile::readRecord(path, RecordSize, n, shape);
 }
 
 IoResult AppendShape(const QString& path, const TShapeRecord& shape, int* recordNumber)

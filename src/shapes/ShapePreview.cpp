@@ -1,6 +1,7 @@
 #include "shapes/ShapePreview.h"
 
 #include "shapes/GridModel.h"
+#include "shapes/GridPicture.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -26,14 +27,7 @@ void DrawTheBox(QPainter& painter, int width, int height, const TShapeRecord& sh
     if (s > 0) {
         const int columns = shape.columns();
         const int rows = shape.rows();
-        const int right = columns * s;
-        const int bottom = rows * s;
-        painter.fillRect(QRect(0, 0, right, bottom), Qt::white);
-        // One-pixel lines drawn as rectangles: exact pixels whatever the pen and transform rules.
-        for (int r = 0; r <= rows; ++r)
-            painter.fillRect(QRect(0, r * s, right + 1, 1), Qt::black);
-        for (int c = 0; c <= columns; ++c)
-            painter.fillRect(QRect(c * s, 0, 1, bottom + 1), Qt::black);
+        GridPicture::DrawLinedGrid(painter, columns, rows, s);
         for (int r = 1; r <= rows; ++r) {
             for (int c = 1; c <= columns; ++c) {
                 if (GridModel::Cell(shape.ShapeCells, GridModel::LinearCell(r, c)) != 0)

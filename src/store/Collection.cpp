@@ -45,11 +45,7 @@ IoResult CreateCollection(const QString& path)
 
 IoResult ReadPuzzle(const QString& path, qint64 n, TPuzzleRecord& record)
 {
-    QByteArray bytes;
-    const IoResult result = RecordFile::read(path, RecordSize, n, bytes);
-    if (result)
-        record = TPuzzleRecord::fromBytes(bytes);
-    return result;
+    return RecordFile::readRecord(path, RecordSize, n, record);
 }
 
 IoResult WritePuzzle(const QString& path, qint64 n, const TPuzzleRecord& record)

@@ -20,6 +20,10 @@ inline constexpr QLatin1StringView UnableToSave{"Unable to save puzzle."};
 inline constexpr QLatin1StringView UnableToLoad{"Unable to load puzzle."};
 /** Caption of both messages. */
 inline constexpr QLatin1StringView ErrorCaption{"Error"};
+/** Shown (caption "Warning") when a puzzle that was never constructed is to be printed or exported. */
+inline constexpr QLatin1StringView NeverGenerated{
+    "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" from the menu "
+    "and create the puzzle first"};
 
 /** Text to show for a failed write: UnableToSave when the file could not be opened or the write was refused, else the system's text. */
 QString saveFailureText(const IoResult& result);

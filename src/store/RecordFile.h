@@ -20,6 +20,17 @@ qint64 count(const QString& path, qint64 recordSize);
 /** Reads record n, opening the file read-only. A record past the end is an IoError. */
 IoResult read(const QString& path, qint64 recordSize, qint64 n, QByteArray& record);
 
+/** Reads record n as a record type with a static fromBytes (puzzle, shape, page layout). */
+template <class Record>
+IoResult readRecord(const QString& path, qint64 recordSize, qint64 n, Record& record)
+{
+    QByteArray bytes;
+    const IoResult result = read(path, recordSize, n, bytes);
+    if (result)
+        record = Record::fromBytes(bytes);
+    return result;
+}
+
 /** Reads every whole record in file order, read-only. A missing file gives no records and OpenFailed. */
 IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>& records);
 

@@ -1,7 +1,7 @@
 // The layout thumbnail, checked pixel by pixel on an image.
 #include "pages/DefaultLayout.h"
 #include "pages/Thumbnail.h"
-#include "pages/WindowsColor.h"
+#include "store/WindowsColor.h"
 
 #include <QImage>
 #include <QPainter>

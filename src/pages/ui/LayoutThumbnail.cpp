@@ -1,19 +1,11 @@
 #include "pages/ui/LayoutThumbnail.h"
 
 #include "pages/Thumbnail.h"
+#include "store/WindowsColor.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
-
-namespace {
-
-QColor fromWindowsColor(std::uint32_t bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-} // namespace
 
 TLayoutThumbnail::TLayoutThumbnail(QWidget* parent)
     : QWidget(parent)
@@ -53,7 +45,7 @@ TThumbnailLegend::TThumbnailLegend(QWidget* parent)
         swatch->setAutoFillBackground(true);
         swatch->setFrameShape(QFrame::Box);
         QPalette palette = swatch->palette();
-        palette.setColor(QPalette::Window, fromWindowsColor(entry.Color));
+        palette.setColor(QPalette::Window, ColorFromWindows(entry.Color));
         swatch->setPalette(palette);
         auto* label = new QLabel(QLatin1String(entry.Label), this);
         label->setObjectName(QStringLiteral("LegendLabel"));

@@ -186,11 +186,8 @@ void TListPages::loadSelected()
     m_loaded.reset();
     if (const std::optional<qint64> number = selectedNumber()) {
         TPageLayout layout;
-        const IoResult result = LoadLayout(m_context.PageFilePath(), *number, layout);
-        if (result)
+        if (readLayout(*number, layout))
             m_loaded = layout;
-        else if (result.status == IoResult::IoError)
-            MessageService::error(this, result.systemError, QString::fromLatin1(PageMessages::IoErrorCaption));
     }
     m_thumbnail->setPageLayout(m_loaded);
     EnableDisable();
@@ -199,6 +196,14 @@ void TListPages::loadSelected()
 void TListPages::PageListClick()
 {
     loadSelected();
+}
+
+bool TListPages::readLayout(qint64 number, TPageLayout& layout)
+{
+    const IoResult result = LoadLayout(m_context.PageFilePath(), number, layout);
+    if (result.status == IoResult::IoError)
+        MessageService::error(this, result.systemError, QString::fromLatin1(PageMessages::IoErrorCaption));
+    return result.isOk();
 }
 
 std::optional<TLayoutEntry> TListPages::requireSelection()
@@ -279,12 +284,8 @@ void TListPages::ModifyButtonClick()
     if (!designer || !entry)
         return;
     TPageLayout layout;
-    const IoResult result = LoadLayout(m_context.PageFilePath(), entry->Number, layout);
-    if (!result) {
-        if (result.status == IoResult::IoError)
-            MessageService::error(this, result.systemError, QString::fromLatin1(PageMessages::IoErrorCaption));
+    if (!readLayout(entry->Number, layout))
         return;
-    }
     if (designer(this, layout, DesignMode::Modify, entry->Number))
         designerSaved(entry->Number);
 }
@@ -296,12 +297,8 @@ void TListPages::CopyButtonClick()
     if (!designer || !entry)
         return;
     TPageLayout layout;
-    const IoResult result = LoadLayout(m_context.PageFilePath(), entry->Number, layout);
-    if (!result) {
-        if (result.status == IoResult::IoError)
-            MessageService::error(this, result.systemError, QString::fromLatin1(PageMessages::IoErrorCaption));
+    if (!readLayout(entry->Number, layout))
         return;
-    }
     layout.LayoutName.setText(MakeCopyName(layout.LayoutName.text()));
     if (designer(this, layout, DesignMode::Copy, -1))
         designerSaved(std::nullopt);
@@ -354,12 +351,8 @@ void TListPages::ExportButtonClick()
         return;
     m_context.settings.LastExportLayoutFile = path;
     TPageLayout layout;
-    const IoResult result = LoadLayout(m_context.PageFilePath(), entry->Number, layout);
-    if (!result) {
-        if (result.status == IoResult::IoError)
-            MessageService::error(this, result.systemError, QString::fromLatin1(PageMessages::IoErrorCaption));
+    if (!readLayout(entry->Number, layout))
         return;
-    }
     showReport(ExportPageLayout(layout, path));
 }
 

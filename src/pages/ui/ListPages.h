@@ -73,6 +73,8 @@ private:
     void selectNumber(qint64 number);
     /** Loads the selected entry's record and draws it. */
     void loadSelected();
+    /** Reads record number of the page file; an input/output error is shown, a missing file is not. */
+    bool readLayout(qint64 number, TPageLayout& layout);
     /** The selected entry, after "No page layout selected." when there is none. */
     std::optional<TLayoutEntry> requireSelection();
     /** Shows a page file report's message, if any: a notice for a success, else an error. */

@@ -53,13 +53,13 @@ QString Latin(const char* text)
     return QString::fromLatin1(text);
 }
 
-void Show(QWidget* parent, const ShapeMessage& message, MessageService::Icon icon)
+void Show(QWidget* parent, const TFixedMessage& message, MessageService::Icon icon)
 {
     MessageService::instance().inform(parent, message.text(), message.caption(), icon);
 }
 
 /** A failure after the file was opened: the system's own text, or the command's message without one. */
-void ShowFailure(QWidget* parent, const IoResult& result, const ShapeMessage& fallback, MessageService::Icon icon)
+void ShowFailure(QWidget* parent, const IoResult& result, const TFixedMessage& fallback, MessageService::Icon icon)
 {
     if (result.status == IoResult::IoError && !result.systemError.isEmpty())
         MessageService::error(parent, result.systemError);
