@@ -69,6 +69,7 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
 
     m_hooks.ChooseFont = AskFont;
     m_hooks.OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    InstallWindowOpeners();
 
     BuildLists();
     BuildMenus();
