@@ -14,6 +14,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QListWidget;
@@ -170,7 +172,8 @@ private:
 
     QSize m_screen;
     int m_sizeInForce = 640;
-    QHash<QWidget*, qreal> m_designFonts;
+    /** Design font size of each control, taken before any scaling; controls deleted since are skipped. */
+    std::vector<std::pair<QPointer<QWidget>, qreal>> m_designFonts;
 
     TBackgroundPanel* m_panel = nullptr;
     QListWidget* m_categoryBox = nullptr;
