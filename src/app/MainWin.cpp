@@ -181,7 +181,7 @@ void TMainWin::BuildMenus()
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     AddCommand(edit, "MenuPageLayout", QStringLiteral("&Page Layout"), QKeySequence(QStringLiteral("Ctrl+L")),
-               QStringLiteral("Page Layout Designer"), LaterWork);
+               QStringLiteral("Page Layout Designer"), &TMainWin::PageLayouts);
     AddCommand(edit, "MenuPuzzleShape", QStringLiteral("Puzzle &Shape"), QKeySequence(QStringLiteral("Ctrl+H")),
                QStringLiteral("Create Puzzle Shape"), &TMainWin::SelectShapes);
     AddCommand(edit, "MenuPuzzleWords", QStringLiteral("Puzzle &Words"), QKeySequence(QStringLiteral("Ctrl+F")),

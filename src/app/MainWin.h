@@ -35,6 +35,8 @@ struct TMainWinHooks {
     std::function<void()> AddWords;
     /** The shape manager. */
     std::function<void()> SelectShapes;
+    /** The page layout list in its stand-alone mode. */
+    std::function<void()> PageLayouts;
     /** The report window, given its own copy of a constructed puzzle. */
     std::function<void(const TPuzzleRecord& puzzle)> Report;
     /** A font dialog preset to a font; nothing when cancelled. */
@@ -111,6 +113,7 @@ public:
     void PrintPuzzle();
     void ClueHeaders();
     void SelectShapes();
+    void PageLayouts();
 
     // Options and help.
     /** Chooses a screen size (640, 800, 1024 or 1280) from the Options menu. */

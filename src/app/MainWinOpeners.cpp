@@ -1,6 +1,7 @@
 // The windows the main window opens for the puzzle commands.
 #include "app/MainWin.h"
 
+#include "pages/ui/ListPages.h"
 #include "shapes/ui/AddWords.h"
 #include "shapes/ui/SelectShapes.h"
 
@@ -13,5 +14,9 @@ void TMainWin::InstallWindowOpeners()
     m_hooks.SelectShapes = [this] {
         TSelectShapes manager(m_context, this);
         manager.exec();
+    };
+    m_hooks.PageLayouts = [this] {
+        TListPages list(m_context, TListPages::Manage, nullptr, this);
+        list.exec();
     };
 }

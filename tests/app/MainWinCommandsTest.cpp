@@ -4,6 +4,7 @@
 #include "pages/DefaultLayout.h"
 #include "pages/PageFile.h"
 
+#include "pages/ui/ListPages.h"
 #include "shapes/ui/AddWords.h"
 #include "shapes/ui/SelectShapes.h"
 
@@ -334,7 +335,7 @@ TEST_F(MainWinCommandsTest, TheBuiltSampleCollectionOpensWhenThereIsNoDefaultOne
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvex 98 (DEFAULT)"));
 }
 
-TEST_F(MainWinCommandsTest, PuzzleWordsAndPuzzleShapeOpenTheirWindowsModally)
+TEST_F(MainWinCommandsTest, PuzzleWordsPuzzleShapeAndPageLayoutOpenTheirWindowsModally)
 {
     WriteCollection(defaultCollection(), {{"Animals", "Cats"}, {"Animals", "Dogs"}});
     window = std::make_unique<TMainWin>(startDir.path(), programDir.path(), QSize(1280, 1024));
@@ -350,6 +351,8 @@ TEST_F(MainWinCommandsTest, PuzzleWordsAndPuzzleShapeOpenTheirWindowsModally)
                 EXPECT_EQ(words->savedPuzzle().Title.text(), QByteArray("Dogs"));
             } else if (qobject_cast<TSelectShapes*>(dialog)) {
                 opened.append(QStringLiteral("SelectShapes"));
+            } else if (qobject_cast<TListPages*>(dialog)) {
+                opened.append(dialog->windowTitle());
             }
             static_cast<QDialog*>(dialog)->reject();
         });
@@ -358,6 +361,9 @@ TEST_F(MainWinCommandsTest, PuzzleWordsAndPuzzleShapeOpenTheirWindowsModally)
     action("MenuPuzzleWords")->trigger();
     closeNextDialog();
     action("MenuPuzzleShape")->trigger();
-    EXPECT_EQ(opened, QStringList({QStringLiteral("AddWords 1"), QStringLiteral("SelectShapes")}));
+    closeNextDialog();
+    action("MenuPageLayout")->trigger();
+    EXPECT_EQ(opened, QStringList({QStringLiteral("AddWords 1"), QStringLiteral("SelectShapes"),
+                                   QStringLiteral("Puzzle Page Layouts")}));
     EXPECT_EQ(window->Context().Working.CurrentRecordNumber, 1);
 }
