@@ -69,6 +69,7 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
 
     m_hooks.ChooseFont = AskFont;
     m_hooks.OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    InstallWindowOpeners();
 
     BuildLists();
     BuildMenus();
@@ -180,7 +181,7 @@ void TMainWin::BuildMenus()
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     AddCommand(edit, "MenuPageLayout", QStringLiteral("&Page Layout"), QKeySequence(QStringLiteral("Ctrl+L")),
-               QStringLiteral("Page Layout Designer"), LaterWork);
+               QStringLiteral("Page Layout Designer"), &TMainWin::PageLayouts);
     AddCommand(edit, "MenuPuzzleShape", QStringLiteral("Puzzle &Shape"), QKeySequence(QStringLiteral("Ctrl+H")),
                QStringLiteral("Create Puzzle Shape"), &TMainWin::SelectShapes);
     AddCommand(edit, "MenuPuzzleWords", QStringLiteral("Puzzle &Words"), QKeySequence(QStringLiteral("Ctrl+F")),
@@ -376,22 +377,22 @@ void TMainWin::RecordDesignGeometry()
 {
     resize(DesignSize());
     m_designFonts.clear();
-    m_designFonts.insert(this, font().pointSizeF());
+    m_designFonts.emplace_back(this, font().pointSizeF());
     const auto children = findChildren<QWidget*>();
     for (QWidget* child : children)
-        m_designFonts.insert(child, child->font().pointSizeF());
+        m_designFonts.emplace_back(child, child->font().pointSizeF());
 }
 
 void TMainWin::ApplyScreenSize()
 {
     const double factor = std::round(m_context.ScaleFactor * 100.0) / 100.0;
     resize(int(DesignWidth * factor), int(DesignHeight * factor));
-    for (auto it = m_designFonts.cbegin(); it != m_designFonts.cend(); ++it) {
-        if (it.value() <= 0)
+    for (const auto& [control, designSize] : m_designFonts) {
+        if (!control || designSize <= 0)
             continue;
-        QFont scaled = it.key()->font();
-        scaled.setPointSizeF(it.value() * factor);
-        it.key()->setFont(scaled);
+        QFont scaled = control->font();
+        scaled.setPointSizeF(designSize * factor);
+        control->setFont(scaled);
     }
     const int icon = int(DesignIconSize * factor);
     m_toolBar->setIconSize(QSize(icon, icon));

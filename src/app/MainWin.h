@@ -14,6 +14,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QListWidget;
@@ -33,6 +35,8 @@ struct TMainWinHooks {
     std::function<void()> AddWords;
     /** The shape manager. */
     std::function<void()> SelectShapes;
+    /** The page layout list in its stand-alone mode. */
+    std::function<void()> PageLayouts;
     /** The report window, given its own copy of a constructed puzzle. */
     std::function<void(const TPuzzleRecord& puzzle)> Report;
     /** A font dialog preset to a font; nothing when cancelled. */
@@ -109,6 +113,7 @@ public:
     void PrintPuzzle();
     void ClueHeaders();
     void SelectShapes();
+    void PageLayouts();
 
     // Options and help.
     /** Chooses a screen size (640, 800, 1024 or 1280) from the Options menu. */
@@ -170,7 +175,8 @@ private:
 
     QSize m_screen;
     int m_sizeInForce = 640;
-    QHash<QWidget*, qreal> m_designFonts;
+    /** Design font size of each control, taken before any scaling; controls deleted since are skipped. */
+    std::vector<std::pair<QPointer<QWidget>, qreal>> m_designFonts;
 
     TBackgroundPanel* m_panel = nullptr;
     QListWidget* m_categoryBox = nullptr;

@@ -189,3 +189,9 @@ void TMainWin::SelectShapes()
     if (m_hooks.SelectShapes)
         m_hooks.SelectShapes();
 }
+
+void TMainWin::PageLayouts()
+{
+    if (m_hooks.PageLayouts)
+        m_hooks.PageLayouts();
+}

@@ -139,6 +139,7 @@ void TMainWin::EnableDisable()
     m_actions.value(QStringLiteral("MenuPrint"))->setEnabled(selected);
     m_actions.value(QStringLiteral("MenuPuzzleWords"))->setEnabled(selected && bool(m_hooks.AddWords));
     m_actions.value(QStringLiteral("MenuPuzzleShape"))->setEnabled(bool(m_hooks.SelectShapes));
+    m_actions.value(QStringLiteral("MenuPageLayout"))->setEnabled(bool(m_hooks.PageLayouts));
 }
 
 void TMainWin::DoCaption()

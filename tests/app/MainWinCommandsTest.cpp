@@ -4,7 +4,13 @@
 #include "pages/DefaultLayout.h"
 #include "pages/PageFile.h"
 
+#include "pages/ui/ListPages.h"
+#include "shapes/ui/AddWords.h"
+#include "shapes/ui/SelectShapes.h"
+
+#include <QApplication>
 #include <QFile>
+#include <QTimer>
 
 using MainWinCommandsTest = MainWinTest;
 
@@ -301,10 +307,63 @@ TEST_F(MainWinCommandsTest, ClosingTheWindowSavesTheSettingsWithTheOpenCollectio
     EXPECT_FALSE(action("MenuBackground")->isChecked());
 }
 
-TEST_F(MainWinCommandsTest, TheSampleCollectionOpensWhenThereIsNoDefaultOne)
+TEST_F(MainWinCommandsTest, TheBuiltSampleCollectionOpensWhenThereIsNoDefaultOne)
 {
-    WriteCollection(startPath(QStringLiteral("SAMPLE.QV3")), {{"Animals", "Cats"}});
+    const QString sample = startPath(QStringLiteral("SAMPLE.QV3"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVEX_BUILD_DIR "/SAMPLE.QV3"), sample));
     start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvex 98 (SAMPLE)"));
-    EXPECT_EQ(titles(), QStringList({QStringLiteral("Cats")}));
+    EXPECT_EQ(categories(), QStringList({QStringLiteral("Food"), QStringLiteral("Nature"), QStringLiteral("Science")}));
+    EXPECT_EQ(titles(), QStringList({QStringLiteral("Fruit Bowl")}));
+    showWindow();
+    clickCategory(QStringLiteral("Nature"));
+    EXPECT_EQ(titles(), QStringList({QStringLiteral("Weather Watch"), QStringLiteral("Wild Animals")}));
+
+    // Every sample puzzle was constructed, so each one goes to the report window.
+    for (qint64 n = 0; n < RecordCount(sample); ++n) {
+        TPuzzleRecord puzzle;
+        ASSERT_TRUE(ReadPuzzle(sample, n, puzzle).isOk());
+        window->Context().RequestSelection(puzzle.Category.text(), puzzle.Title.text());
+        window->PrintPuzzle();
+    }
+    EXPECT_EQ(reported.size(), 4u);
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    // A DEFAULT.QV3 beside it wins.
+    WriteCollection(defaultCollection(), {{"Animals", "Cats"}});
+    start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvex 98 (DEFAULT)"));
+}
+
+TEST_F(MainWinCommandsTest, PuzzleWordsPuzzleShapeAndPageLayoutOpenTheirWindowsModally)
+{
+    WriteCollection(defaultCollection(), {{"Animals", "Cats"}, {"Animals", "Dogs"}});
+    window = std::make_unique<TMainWin>(startDir.path(), programDir.path(), QSize(1280, 1024));
+    showWindow();
+    clickTitle(QStringLiteral("Dogs"));
+    QStringList opened;
+    const auto closeNextDialog = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            if (auto* words = qobject_cast<TAddWords*>(dialog)) {
+                opened.append(QStringLiteral("AddWords %1").arg(words->origin()));
+                EXPECT_EQ(words->savedPuzzle().Title.text(), QByteArray("Dogs"));
+            } else if (qobject_cast<TSelectShapes*>(dialog)) {
+                opened.append(QStringLiteral("SelectShapes"));
+            } else if (qobject_cast<TListPages*>(dialog)) {
+                opened.append(dialog->windowTitle());
+            }
+            static_cast<QDialog*>(dialog)->reject();
+        });
+    };
+    closeNextDialog();
+    action("MenuPuzzleWords")->trigger();
+    closeNextDialog();
+    action("MenuPuzzleShape")->trigger();
+    closeNextDialog();
+    action("MenuPageLayout")->trigger();
+    EXPECT_EQ(opened, QStringList({QStringLiteral("AddWords 1"), QStringLiteral("SelectShapes"),
+                                   QStringLiteral("Puzzle Page Layouts")}));
+    EXPECT_EQ(window->Context().Working.CurrentRecordNumber, 1);
 }

@@ -190,9 +190,10 @@ TEST_F(MainWinListsTest, CommandsWithoutTheirWindowStayDisabledEvenWithASelectio
     hooks.WordList = nullptr;
     hooks.AddWords = nullptr;
     hooks.SelectShapes = nullptr;
+    hooks.PageLayouts = nullptr;
     window->SetHooks(hooks);
     ASSERT_EQ(selectedTitle(), QStringLiteral("Cats"));
-    for (const char* name : {"MenuNewPuzzle", "MenuModify", "MenuCopy", "MenuPuzzleWords", "MenuPuzzleShape"})
+    for (const char* name : {"MenuNewPuzzle", "MenuModify", "MenuCopy", "MenuPuzzleWords", "MenuPuzzleShape", "MenuPageLayout"})
         EXPECT_FALSE(action(name)->isEnabled()) << name;
     EXPECT_TRUE(action("MenuDelete")->isEnabled());
     EXPECT_TRUE(action("MenuPrint")->isEnabled());

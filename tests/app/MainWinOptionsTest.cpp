@@ -99,7 +99,7 @@ TEST_F(MainWinOptionsTest, CommandsCarryTheirCaptionsShortcutsAndToolbarHints)
 TEST_F(MainWinOptionsTest, CommandsOfLaterWindowsArePresentButDisabled)
 {
     start();
-    for (const char* name : {"MenuImport", "MenuExport", "MenuPrinterSetup", "MenuPageLayout", "MenuJpegFactor", "MenuIntChars",
+    for (const char* name : {"MenuImport", "MenuExport", "MenuPrinterSetup", "MenuJpegFactor", "MenuIntChars",
                              "MenuWordSeparators", "MenuAddToDictionary", "MenuExcludeFromDictionary", "MenuTips", "MenuAbout",
                              "MenuOtherProducts", "MenuOrder"}) {
         ASSERT_NE(action(name), nullptr) << name;
@@ -132,6 +132,7 @@ TEST_F(MainWinOptionsTest, TheStartingScreenSizeDependsOnTheSettingAndTheScreen)
 TEST_F(MainWinOptionsTest, ChoosingAScreenSizeScalesTheWindowOrSaysTheScreenCannotShowIt)
 {
     start(QSize(1024, 768));
+    const qreal designFont = categoryBox()->font().pointSizeF();
     action("MenuScreen1280")->trigger();
     EXPECT_EQ(messages.last().text, QStringLiteral("Your current screen resolution does not support 1280 x 1024 pixels."));
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
@@ -148,6 +149,7 @@ TEST_F(MainWinOptionsTest, ChoosingAScreenSizeScalesTheWindowOrSaysTheScreenCann
     // Scaling starts from the design size each time, so it never accumulates.
     EXPECT_EQ(window->size(), QSize(int(TMainWin::DesignSize().width() * 1.25), int(TMainWin::DesignSize().height() * 1.25)));
     EXPECT_EQ(window->pos(), ScreenSize::MainWindowPosition(QSize(1024, 768), window->size()));
+    EXPECT_DOUBLE_EQ(categoryBox()->font().pointSizeF(), designFont * 1.25);
     EXPECT_EQ(messages.shown.size(), 1);
 
     // The size already in force does nothing, not even a resize.
@@ -347,4 +349,20 @@ TEST_F(MainWinOptionsTest, TheUserManualNoticeOpensTheManualOrSaysItIsMissing)
     window->UserManual();
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(openedUrls, QList<QUrl>({QUrl::fromLocalFile(programPath(QStringLiteral("QORVX.DOC")))}));
+}
+
+TEST_F(MainWinOptionsTest, ShortcutsReachTheCommandsWhileThePuzzleListHasTheFocus)
+{
+    WriteCollection(defaultCollection(), {{"Animals", "Cats"}});
+    start();
+    showWindow();
+    puzzleBox()->setFocus();
+    ASSERT_EQ(selectedTitle(), QStringLiteral("Cats"));
+    QTest::keyClick(puzzleBox(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(puzzleBox(), Qt::Key_M, Qt::ControlModifier);
+    QTest::keyClick(puzzleBox(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(puzzleBox(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(editorCaptions, QStringList({QStringLiteral("Create New Puzzle (copy of existing puzzle)"),
+                                           QStringLiteral("Modify Existing Puzzle"), QStringLiteral("AddWords"),
+                                           QStringLiteral("Create New Puzzle")}));
 }
