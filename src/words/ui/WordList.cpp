@@ -25,14 +25,14 @@
 namespace {
 
 /** Design size of the editor before scaling. */
-constexpr int DesignWidth = 780;
-constexpr int DesignHeight = 560;
+constexpr int DesignWidth = 960;
+constexpr int DesignHeight = 580;
 /** Side of the shape preview. */
 constexpr int ShapePreviewSide = 148;
 /** Size of the page layout preview. */
 constexpr int LayoutPreviewWidth = 96;
 constexpr int LayoutPreviewHeight = 124;
-/** Characters the Title, BonusQuest and Attempts fields take. */
+/** Characters one may type into BonusQuest and Attempts. */
 constexpr int BonusQuestionTyped = 120;
 constexpr int AttemptsTyped = 3;
 
@@ -56,8 +56,8 @@ TWordList::TWordList(AppContext& context, QWidget* parent)
     setModal(true);
     buildControls();
 
-    // What showing the editor does, in its order: grid, shapes, categories and texts, the
-    // create options and the layout preview, then the mode.
+    // What showing the editor does, in its order (the shape list filled itself when it was
+    // built): grid, categories and texts, the create options and the layout preview, the mode.
     fillGridFromRecord();
     loadCategories();
     const TPuzzleRecord& puzzle = m_context.Working.CurrentPuzzle;
@@ -113,7 +113,7 @@ void TWordList::buildControls()
     // The grid on the left, shape, layout and create options on the right.
     auto* middle = new QHBoxLayout;
     buildGrid();
-    middle->addWidget(m_grid, 1);
+    middle->addWidget(m_grid, 3);
 
     auto* side = new QVBoxLayout;
     // Filling the panel loads the shape into CurrentShape: the "Last Shape" record for a new
@@ -157,7 +157,7 @@ void TWordList::buildControls()
     createLayout->addWidget(m_create);
     lower->addWidget(createBox, 1);
     side->addLayout(lower);
-    middle->addLayout(side);
+    middle->addLayout(side, 2);
     root->addLayout(middle, 1);
 
     // Word list tools, then the closing commands.

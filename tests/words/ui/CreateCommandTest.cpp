@@ -182,64 +182,72 @@ TEST_F(CreateCommandTest, OneAttemptRunsWithoutTheProgressWindowAndClosesUpTheRo
 
 TEST_F(CreateCommandTest, AbortStopsTheRunAfterTheAttemptInProgress)
 {
-    TWordList editor(*context);
-    editor.setFixedSeed(99);
-    editor.show();
-    // QQQ shares no letter with the other words, so no attempt places every word and the run
-    // would go through all 999 attempts.
-    Fill(editor, QStringLiteral("Cats"), QStringLiteral("Pets"), QStringLiteral("999"),
-         {QStringLiteral("ELEPHANT"), QStringLiteral("GIRAFFE"), QStringLiteral("TIGER"), QStringLiteral("QQQ")});
+    // Abort, and Escape or the close button, which abort too and leave the window up until the
+    // engine has returned.
+    for (const bool byEscape : {false, true}) {
+        SCOPED_TRACE(byEscape ? "Escape" : "Abort button");
+        messages.clear();
+        TWordList editor(*context);
+        editor.setFixedSeed(99);
+        editor.show();
+        // QQQ shares no letter with the other words, so no attempt places every word and the run
+        // would go through all 999 attempts.
+        Fill(editor, QStringLiteral("Cats"), QStringLiteral("Pets"), QStringLiteral("999"),
+             {QStringLiteral("ELEPHANT"), QStringLiteral("GIRAFFE"), QStringLiteral("TIGER"), QStringLiteral("QQQ")});
 
-    int attemptAtClick = 0;
-    QString finalStatus, finalSecond, buttonAfter;
-    bool finished = false;
-    WhenModal<TCreationAttempts>([&](TCreationAttempts* progress) {
-        // Click Abort from a timer while the run goes on, once the third attempt is under way.
-        auto* poll = new QTimer(progress);
-        poll->setInterval(1);
-        QObject::connect(poll, &QTimer::timeout, progress, [&, progress, poll] {
-            const QString status = progress->statusLine();
-            const QString prefix = QStringLiteral("Creation Attempt #");
-            if (attemptAtClick == 0 && progress->isRunning() && status.startsWith(prefix)
-                && status.mid(prefix.size()).toInt() >= 3) {
-                attemptAtClick = status.mid(prefix.size()).toInt();
-                QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("Cancel")), Qt::LeftButton);
-            }
-            if (progress->isFinished()) {
-                poll->stop();
-                finished = true;
-                finalStatus = progress->statusLine();
-                finalSecond = progress->secondLine();
-                auto* button = progress->findChild<QPushButton*>(QStringLiteral("Cancel"));
-                buttonAfter = button->text();
-                QTest::mouseClick(button, Qt::LeftButton);
-            }
+        int attemptAtClick = 0;
+        bool upAfterRequest = false;
+        QString finalStatus, finalSecond, buttonAfter;
+        bool finished = false;
+        WhenModal<TCreationAttempts>([&](TCreationAttempts* progress) {
+            // Abort from a timer while the run goes on, once the third attempt is under way.
+            auto* poll = new QTimer(progress);
+            poll->setInterval(1);
+            QObject::connect(poll, &QTimer::timeout, progress, [&, progress, poll] {
+                const QString status = progress->statusLine();
+                const QString prefix = QStringLiteral("Creation Attempt #");
+                if (attemptAtClick == 0 && progress->isRunning() && status.startsWith(prefix)
+                    && status.mid(prefix.size()).toInt() >= 3) {
+                    attemptAtClick = status.mid(prefix.size()).toInt();
+                    if (byEscape)
+                        QTest::keyClick(progress, Qt::Key_Escape);
+                    else
+                        QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("Cancel")), Qt::LeftButton);
+                    upAfterRequest = progress->isVisible();
+                }
+                if (progress->isFinished()) {
+                    poll->stop();
+                    finished = true;
+                    finalStatus = progress->statusLine();
+                    finalSecond = progress->secondLine();
+                    auto* button = progress->findChild<QPushButton*>(QStringLiteral("Cancel"));
+                    buttonAfter = button->text();
+                    QTest::mouseClick(button, Qt::LeftButton);
+                }
+            });
+            EXPECT_EQ(progress->windowTitle(), QStringLiteral("Building Puzzles"));
+            EXPECT_EQ(progress->findChild<QPushButton*>(QStringLiteral("Cancel"))->text(), QStringLiteral("&Abort"));
+            poll->start();
         });
-        EXPECT_EQ(progress->windowTitle(), QStringLiteral("Building Puzzles"));
-        EXPECT_EQ(progress->findChild<QPushButton*>(QStringLiteral("Cancel"))->text(), QStringLiteral("&Abort"));
-        poll->start();
-    });
-    QString viewAfterAbort;
-    WhenModal<TCreatedPuzzle>([&](TCreatedPuzzle* view) {
-        viewAfterAbort = QString::fromLatin1(view->metaObject()->className());
-        view->reject();
-    });
-    ClickCreate(editor);
+        bool viewAfterAbort = false;
+        WhenModal<TCreatedPuzzle>([](TCreatedPuzzle* view) { view->reject(); }, &viewAfterAbort);
+        ClickCreate(editor);
 
-    ASSERT_TRUE(finished);
-    ASSERT_GE(attemptAtClick, 3);
-    // The click lands between attempts: the run stops after the attempt it names, or after the
-    // next one when the click arrived just after the abort check.
-    const int abortedAt = finalStatus.section(QLatin1Char('#'), 1).toInt();
-    EXPECT_TRUE(finalStatus.startsWith(QStringLiteral("Aborted on creation Attempt #"))) << finalStatus.toStdString();
-    EXPECT_TRUE(abortedAt == attemptAtClick || abortedAt == attemptAtClick + 1) << abortedAt << " " << attemptAtClick;
-    EXPECT_LT(abortedAt, 999);
-    EXPECT_TRUE(finalSecond.isEmpty());
-    EXPECT_EQ(buttonAfter, QStringLiteral("&Ok"));
-    EXPECT_EQ(viewAfterAbort, QStringLiteral("TCreatedPuzzle")); // the view follows an abort too
-    for (const auto& shown : messages.shown)
-        EXPECT_NE(shown.kind, ScriptedMessageService::Shown::Beep);
-    EXPECT_EQ(context->settings.Attempts, 999);
+        ASSERT_TRUE(finished);
+        ASSERT_GE(attemptAtClick, 3);
+        EXPECT_TRUE(upAfterRequest);
+        // The click lands between attempts: the run stops after the attempt it names, or after the
+        // next one when the click arrived just after the abort check.
+        const int abortedAt = finalStatus.section(QLatin1Char('#'), 1).toInt();
+        EXPECT_TRUE(finalStatus.startsWith(QStringLiteral("Aborted on creation Attempt #"))) << finalStatus.toStdString();
+        EXPECT_TRUE(abortedAt == attemptAtClick || abortedAt == attemptAtClick + 1) << abortedAt << " " << attemptAtClick;
+        EXPECT_LT(abortedAt, 999);
+        EXPECT_TRUE(finalSecond.isEmpty());
+        EXPECT_EQ(buttonAfter, QStringLiteral("&Ok"));
+        EXPECT_TRUE(viewAfterAbort); // the view follows an abort too
+        EXPECT_TRUE(messages.shown.isEmpty()); // no beep after an abort
+        EXPECT_EQ(context->settings.Attempts, 999);
+    }
 }
 
 TEST_F(CreateCommandTest, ACompletedRunSaysSoAndBeeps)

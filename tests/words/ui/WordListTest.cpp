@@ -407,3 +407,27 @@ TEST_F(WordListEditorTest, AddWordsSavesNewWordsAndShowsThemInTheGrid)
     EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_FALSE(editor.isVisible());
 }
+
+TEST_F(WordListEditorTest, AStoredBonusQuestionLongerThanTheFieldTakesIsKeptWhole)
+{
+    // The field takes 120 typed characters; a stored question may hold 150.
+    TPuzzleRecord stored = StoredPuzzle({"CAT"});
+    stored.BonusQuestion.setText(QByteArray(140, 'q'));
+    OpenStored({stored}, 0);
+    TWordList editor(*context);
+    editor.show();
+    QTest::mouseClick(Control<QPushButton>(&editor, "ExitButton"), Qt::LeftButton);
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    TWordList fresh(*context);
+    fresh.show();
+    auto* bonus = Control<QLineEdit>(&fresh, "BonusQuest");
+    bonus->end(false);
+    QTest::keyClicks(bonus, QStringLiteral("qq"));
+    QTest::mouseClick(Control<QPushButton>(&fresh, "SaveButton"), Qt::LeftButton);
+    EXPECT_EQ(Stored(0).BonusQuestion.text(), QByteArray(140, 'q'));
+
+    ClearForNewPuzzle(context->Working);
+    TWordList empty(*context);
+    EXPECT_EQ(Control<QLineEdit>(&empty, "BonusQuest")->maxLength(), 120);
+}
