@@ -1,5 +1,6 @@
 // Page renderer benchmark: a Letter page with a 21 x 21 grid and 200 clues whose lists must
 // shrink (MakeFit) to fit; measuring and fitting, drawing to a 2550-pixel-wide image, and PDF.
+#include "pages/DefaultLayout.h"
 #include "pages/PageCanvasPainter.h"
 #include "pages/PageRenderer.h"
 #include "pages/RasterExport.h"
@@ -16,49 +17,10 @@ namespace {
 constexpr int Side = 21;
 constexpr int ImageWidth = 2550;
 
-TPageObject object(std::int16_t kind, const char* name, int left, int top, int right, int bottom)
-{
-    TPageObject o;
-    o.Kind = kind;
-    o.Name.setText(name);
-    o.Bounds = {left, top, right, bottom};
-    o.TextFontName.setText("Arial");
-    o.TextFontSize = 12;
-    o.Alignment = TextAlignment::Center;
-    o.Transparent = true;
-    o.MakeFit = true;
-    o.FillColor = 0xFFFFFF;
-    o.BorderWidth = 1;
-    o.Columns = 1;
-    return o;
-}
-
+/** The built-in default layout: Letter, title, grid, headings and two clue lists, all MakeFit. */
 TPageLayout layout()
 {
-    TPageLayout l;
-    l.LayoutName.setText("New Page");
-    l.PaperName.setText("Letter");
-    l.PaperWidth = 8.5;
-    l.PaperHeight = 11;
-    l.PixelWidth = 408;
-    l.PixelHeight = 528;
-    l.Portrait = true;
-    l.DesignZoom = 1;
-    l.Objects[0] = object(ObjectKind::Title, "Title", 48, 48, 360, 72);
-    TPageObject puzzle = object(ObjectKind::Puzzle, "Puzzle", 96, 76, 312, 292);
-    puzzle.NumberFontName.setText("Arial");
-    puzzle.NumberFontSize = 5;
-    puzzle.BlockColor = 0xFFFFFF;
-    puzzle.NumbersHorizontal = true;
-    puzzle.LineWidth = 1;
-    puzzle.FillColor = 0;
-    l.Objects[1] = puzzle;
-    l.Objects[2] = object(ObjectKind::AcrossHeader, "Across Header", 48, 297, 192, 312);
-    l.Objects[3] = object(ObjectKind::DownHeader, "Down Header", 216, 297, 360, 312);
-    l.Objects[4] = object(ObjectKind::AcrossClues, "Across Clues", 48, 316, 192, 484);
-    l.Objects[5] = object(ObjectKind::DownClues, "Down Clues", 216, 316, 360, 484);
-    l.ObjectCount = 6;
-    return l;
+    return BuiltInDefaultLayout();
 }
 
 // A full 21 x 21 grid of letters with 100 across and 100 down words, each with a clue of

@@ -3,6 +3,8 @@
 #include "cli/CliOutput.h"
 
 #include <QDir>
+#include <QFile>
+#include <unistd.h>
 #include <QGuiApplication>
 #include <memory>
 
@@ -28,8 +30,13 @@ int main(int argc, char** argv)
     if (argc > 1 && qstrcmp(argv[1], "export") == 0) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-            qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            // A private runtime folder keeps the platform plugin from warning on every run.
+            const QString runtime = QDir::temp().filePath(QStringLiteral("quorvex-runtime-%1").arg(getuid()));
+            QDir().mkpath(runtime);
+            QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+        }
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -25,18 +25,24 @@ void ApplyLayoutSetup(TRenderOptions& options, const TPageLayout& layout)
             options.UseBoxes = !o.Transparent;
             options.BoxColor = o.FillColor;
             break;
+        // A heading object without text of its own keeps the default label, so the built-in
+        // layout (whose headers carry no text) still prints "Across" and "Down".
         case ObjectKind::DownHeader:
-            options.DownHeading = o.text().left(HeadingLength);
+            if (!o.text().isEmpty())
+                options.DownHeading = o.text().left(HeadingLength);
             break;
         case ObjectKind::AcrossHeader:
-            options.AcrossHeading = o.text().left(HeadingLength);
+            if (!o.text().isEmpty())
+                options.AcrossHeading = o.text().left(HeadingLength);
             break;
         case ObjectKind::CombinedClues: {
             const QByteArray text = o.text();
             const qsizetype colon = text.indexOf(':');
             if (colon >= 0) {
-                options.AcrossHeading = text.left(colon).left(HeadingLength);
-                options.DownHeading = text.mid(colon + 1).left(HeadingLength);
+                if (colon > 0)
+                    options.AcrossHeading = text.left(colon).left(HeadingLength);
+                if (colon + 1 < text.size())
+                    options.DownHeading = text.mid(colon + 1).left(HeadingLength);
             }
             break;
         }

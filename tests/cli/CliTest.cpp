@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -120,4 +121,68 @@ TEST(Cli, BadArgumentsAndFilesGiveOneLineAndNonZeroStatus)
     EXPECT_NE(cli({QStringLiteral("list"), dir.filePath(QStringLiteral("none.QV3"))}).status, 0);
     EXPECT_NE(cli({QStringLiteral("build"), QStringLiteral("--bogus")}).status, 0);
     EXPECT_NE(cli({QStringLiteral("frobnicate")}).status, 0);
+}
+
+TEST(Cli, ExportWritesEveryFormatFromABuiltPuzzle)
+{
+    QTemporaryDir dir;
+    const QString collection = dir.filePath(QStringLiteral("s.QV3"));
+    ASSERT_EQ(cli(buildArgs(QStringLiteral(QUORVEX_DATA_DIR "/words/space.txt"), collection, QStringLiteral("5")),
+                  dir.path()).status, 0);
+    const struct {
+        const char* format;
+        QByteArray magic;
+    } cases[] = {
+        {"png", QByteArray("\x89PNG")}, {"jpg", QByteArray("\xFF\xD8\xFF")}, {"bmp", QByteArray("BM")},
+        {"pdf", QByteArray("%PDF")},    {"svg", QByteArray("<?xml")},        {"clues", QByteArray("ACROSS\r\n")},
+        {"words", QByteArray("ACROSS\r\n")},
+    };
+    for (const auto& c : cases) {
+        const QString out = dir.filePath(QStringLiteral("page.") + QLatin1String(c.format));
+        const CliRun run = cli({QStringLiteral("export"), collection, QStringLiteral("--record"), QStringLiteral("0"),
+                                QStringLiteral("--format"), QLatin1String(c.format), QStringLiteral("--width"),
+                                QStringLiteral("320"), QStringLiteral("--out"), out},
+                               dir.path());
+        EXPECT_EQ(run.status, 0) << c.format << run.err.toStdString();
+        EXPECT_TRUE(bytesOf(out).startsWith(c.magic)) << c.format;
+    }
+    // 320 pixels wide on Letter paper: 320 x 414, 24 bits per pixel without a settings file.
+    const QByteArray bmp = bytesOf(dir.filePath(QStringLiteral("page.bmp")));
+    ASSERT_GE(bmp.size(), 54);
+    EXPECT_EQ(qFromLittleEndian<qint32>(bmp.constData() + 18), 320);
+    EXPECT_EQ(qFromLittleEndian<qint32>(bmp.constData() + 22), 414);
+    EXPECT_EQ(qFromLittleEndian<quint16>(bmp.constData() + 28), 24);
+}
+
+TEST(Cli, ExportRefusesBadOptionsAndUnbuiltPuzzlesWithoutWritingAFile)
+{
+    QTemporaryDir dir;
+    const QString collection = dir.filePath(QStringLiteral("s.QV3"));
+    ASSERT_EQ(cli(buildArgs(QStringLiteral(QUORVEX_DATA_DIR "/words/space.txt"), collection, QStringLiteral("5")),
+                  dir.path()).status, 0);
+    const QString out = dir.filePath(QStringLiteral("x.jpg"));
+    auto exportWith = [&](const QString& option, const QString& value) {
+        return cli({QStringLiteral("export"), collection, QStringLiteral("--record"), QStringLiteral("0"),
+                    QStringLiteral("--format"), QStringLiteral("jpg"), option, value, QStringLiteral("--out"), out},
+                   dir.path());
+    };
+    EXPECT_NE(exportWith(QStringLiteral("--quality"), QStringLiteral("0")).status, 0);
+    EXPECT_NE(exportWith(QStringLiteral("--quality"), QStringLiteral("101")).status, 0);
+    EXPECT_NE(exportWith(QStringLiteral("--width"), QStringLiteral("0")).status, 0);
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(exportWith(QStringLiteral("--quality"), QStringLiteral("100")).status, 0);
+
+    // A record that was never constructed (Generated 0) is refused with the program's warning.
+    QByteArray record = bytesOf(collection);
+    record[40573] = 0;
+    QFile raw(dir.filePath(QStringLiteral("raw.QV3")));
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    raw.write(record);
+    raw.close();
+    const CliRun refused = cli({QStringLiteral("export"), raw.fileName(), QStringLiteral("--record"), QStringLiteral("0"),
+                                QStringLiteral("--format"), QStringLiteral("png"), QStringLiteral("--out"),
+                                dir.filePath(QStringLiteral("n.png"))});
+    EXPECT_NE(refused.status, 0);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("A puzzle has never been generated for this word/clue list.")));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("n.png"))));
 }

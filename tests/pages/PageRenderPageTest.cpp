@@ -190,6 +190,22 @@ TEST(PageRenderPage, LayoutSetupTakesHeadingsAndBoxes)
     EXPECT_EQ(options.DownHeading, QByteArray("Clues Down"));
 }
 
+TEST(PageRenderPage, HeadingObjectsWithoutTextKeepTheDefaultLabels)
+{
+    TRenderOptions options;
+    options.AcrossHeading = "Across";
+    options.DownHeading = "Down";
+    ApplyLayoutSetup(options, defaultLayout()); // the built-in layout's headers hold no text
+    EXPECT_EQ(options.AcrossHeading, QByteArray("Across"));
+    EXPECT_EQ(options.DownHeading, QByteArray("Down"));
+
+    TPageObject combined = makeObject(ObjectKind::CombinedClues, "Combined Clues", 0, 0, 10, 10);
+    combined.setText(":Downwards");
+    ApplyLayoutSetup(options, singleObjectLayout(combined));
+    EXPECT_EQ(options.AcrossHeading, QByteArray("Across"));
+    EXPECT_EQ(options.DownHeading, QByteArray("Downwards"));
+}
+
 TEST(PageRenderPage, BordersGrowOutwards)
 {
     TPageObject o = makeObject(ObjectKind::Rectangle, "Rectangle 1", 48, 48, 96, 96);   // 1..2 inches

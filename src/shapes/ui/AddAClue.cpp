@@ -28,9 +28,6 @@ TAddAClue::TAddAClue(AppContext& context, const QByteArray& word, QWidget* paren
 
     auto* wordText = new QLabel(Ansi::toUnicode(word), this);
     wordText->setObjectName(QStringLiteral("WordText"));
-    QFont bold = wordText->font();
-    bold.setBold(true);
-    wordText->setFont(bold);
     m_clue = new QLineEdit(this);
     m_clue->setObjectName(QStringLiteral("ClueEdit"));
     m_clue->setMaxLength(Limits::ClueLength);

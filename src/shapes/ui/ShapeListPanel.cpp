@@ -121,23 +121,10 @@ ShapeListPanel::ShapeListPanel(AppContext& context, ShapeListHost host, QSize pr
 
 void ShapeListPanel::LoadInLayouts()
 {
-    FillList();
-    int position = -1;
-    switch (m_host) {
-    case ShapeListHost::EditorNewPuzzle:
-        position = ShapeLibrary::SetShapeBoxIndex(m_entries, m_context.settings.LastShape);
-        break;
-    case ShapeListHost::EditorExistingPuzzle:
-        position = ShapeLibrary::SetShapeBoxIndex(m_entries, ShapeLibrary::CurrentPuzzleNumber);
-        break;
-    case ShapeListHost::Manager:
-        position = m_entries.empty() ? -1 : 0;
-        break;
-    }
-    SelectPosition(position);
+    SelectPosition(FillList());
 }
 
-void ShapeListPanel::FillList()
+int ShapeListPanel::FillList()
 {
     std::vector<TShapeRecord> library;
     const IoResult read = ShapeLibrary::ReadLibrary(m_context.ShapeLibraryPath(), library);
@@ -150,7 +137,8 @@ void ShapeListPanel::FillList()
         m_puzzleShape = ShapeLibrary::ShapeFromPuzzle(*puzzle);
         m_context.CurrentShape = m_puzzleShape;
     }
-    m_entries = ShapeLibrary::FillList(m_host, library, puzzle, m_context.settings.LastShape).Entries;
+    const ShapeList list = ShapeLibrary::FillList(m_host, library, puzzle, m_context.settings.LastShape);
+    m_entries = list.Entries;
 
     m_filling = true;
     {
@@ -162,6 +150,7 @@ void ShapeListPanel::FillList()
     m_filling = false;
     if (m_entries.empty())
         Show(this, ShapeMessages::NoShapesFound, MessageService::Icon::Warning);
+    return list.Selected;
 }
 
 void ShapeListPanel::SelectPosition(int position)

@@ -61,7 +61,8 @@ signals:
     void shapeChanged();
 
 private:
-    void FillList();
+    /** Rebuilds the entries from the library; returns the position the host selects first. */
+    int FillList();
     void SelectPosition(int position);
     void OnCurrentRowChanged(int row);
     void EnableCommands();

@@ -12,10 +12,11 @@ namespace ShapeUi {
 
 /**
  * Acts on the next modal dialog of type T once it is running (opened with exec() inside a command);
- * the action must close it. Polls until the dialog appears.
+ * the action must close it. Polls until the dialog appears; the returned timer (deleted once it has
+ * acted) lets a test stop waiting for a dialog that never came.
  */
 template <class T>
-void OnModal(std::function<void(T*)> act)
+QTimer* OnModal(std::function<void(T*)> act)
 {
     auto* timer = new QTimer;
     timer->setInterval(5);
@@ -27,6 +28,7 @@ void OnModal(std::function<void(T*)> act)
         }
     });
     timer->start();
+    return timer;
 }
 
 /** The picture of a widget as it is drawn now. */

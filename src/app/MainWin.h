@@ -1,0 +1,186 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "store/Collection.h"
+
+#include <QByteArray>
+#include <QFont>
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QListWidget;
+class QMenu;
+class QToolBar;
+class TBackgroundPanel;
+
+/**
+ * The ways the main window reaches the other windows and the desktop. The program installs the
+ * real ones; a window that does not exist yet leaves its entry empty, which keeps its commands
+ * disabled; tests put their own in.
+ */
+struct TMainWinHooks {
+    /** The word list editor, opened modally with the given caption on the working puzzle. */
+    std::function<void(const QString& caption)> WordList;
+    /** Manual word addition on the working puzzle, opened from the main window. */
+    std::function<void()> AddWords;
+    /** The shape manager. */
+    std::function<void()> SelectShapes;
+    /** The report window, given its own copy of a constructed puzzle. */
+    std::function<void(const TPuzzleRecord& puzzle)> Report;
+    /** A font dialog preset to a font; nothing when cancelled. */
+    std::function<std::optional<QFont>(QWidget* parent, const QFont& initial, const QString& title)> ChooseFont;
+    /** Hands a document or URL to the desktop ("open" with its associated program). */
+    std::function<bool(const QUrl& url)> OpenUrl;
+};
+
+/**
+ * The main window: the categories and titles of the open puzzle collection, the collection and
+ * puzzle commands, the recent-file list, the options that only set settings, and help. It owns the
+ * AppContext (settings, working puzzle, open collection) from start-up to exit: settings are read
+ * when it is made and written when it closes.
+ */
+class TMainWin : public QMainWindow {
+    Q_OBJECT
+
+public:
+    /** Screen sizes the window can be scaled for, and their scale factors. */
+    static constexpr std::array<int, 4> ScreenSizes{640, 800, 1024, 1280};
+
+    /**
+     * Starts up in the given directories: settings, recent files, the first listing of the last
+     * collection and the screen size. An empty screen size means the primary screen's.
+     */
+    TMainWin(const QString& startDir, const QString& programDir, QSize screenSize = {}, QWidget* parent = nullptr);
+    ~TMainWin() override;
+
+    /** The shared state the other windows work on. */
+    AppContext& Context() { return m_context; }
+    const AppContext& Context() const { return m_context; }
+
+    /** The installed hooks. */
+    const TMainWinHooks& Hooks() const { return m_hooks; }
+    /** Replaces the hooks and updates which commands are available. */
+    void SetHooks(TMainWinHooks hooks);
+
+    // Listing and selection.
+    /** Re-lists the open collection into the category and puzzle lists; honours PendingSelection. */
+    void LoadInPuzzles();
+    /** Shows the puzzles of the category at a position of the (sorted) category list. */
+    void SetCategory(int position);
+    /** Enables the puzzle commands when a puzzle is selected, disables them otherwise. */
+    void EnableDisable();
+    /** Asks the next re-list to select a category and a title (Windows-1252 texts). */
+    void RequestSelection(const QByteArray& category, const QByteArray& title);
+    /** Whether a selection request is waiting for the next re-list. */
+    bool PendingSelection() const { return m_pendingSelection; }
+    /** The category list position whose puzzles are shown. */
+    int ShownCategory() const { return m_shownCategory; }
+    /** The listing of the open collection. */
+    const CollectionIndex& Index() const { return m_index; }
+
+    // Collection and recent files.
+    /** The open collection's file name without directory and extension. */
+    QString GroupName() const { return m_groupName; }
+    /** Sets the caption "Quorvex 98 (" + GroupName + ")". */
+    void DoCaption();
+    /** Updates the recent-file list when the open collection changes from oldPath to newPath. */
+    void DoLastFiles(const QString& oldPath, const QString& newPath);
+    /** Shows the recent-file list in the File menu. */
+    void SetMenuLastFiles();
+
+    // Commands.
+    void NewGroup();
+    void OpenGroup();
+    /** Opens recent-file entry 1..5; a file that no longer exists is ignored. */
+    void OpenSaveFile(int entry);
+    void MakeNewPuzzle();
+    void ModifyPuzzle();
+    void CopyPuzzle();
+    void AddWords();
+    void DeletePuzzle();
+    void PrintPuzzle();
+    void ClueHeaders();
+    void SelectShapes();
+
+    // Options and help.
+    /** Chooses a screen size (640, 800, 1024 or 1280) from the Options menu. */
+    void ChooseScreenSize(int size);
+    /** The screen size in force (its menu item is the checked one). */
+    int ScreenSizeInForce() const { return m_sizeInForce; }
+    /** Restores the design size and fonts, scales them by the scale factor and centres the window. */
+    void ApplyScreenSize();
+    void ToggleBackground();
+    void ChooseDictionary(int code);
+    void ChooseThesaurus(int code);
+    void ChoosePixelFormat(int format);
+    /** Font dialog on one of the user fonts ("Label Font", "Edit Font" or "Button Font" section). */
+    void ChooseUserFont(int which);
+    void HelpContents();
+    void UserManual();
+
+    /** The design client size of the window, before scaling. */
+    static QSize DesignSize();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    /** List item data: the category index or record number, and the text as stored (Windows-1252). */
+    static constexpr int NumberRole = Qt::UserRole;
+    static constexpr int StoredTextRole = Qt::UserRole + 1;
+
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildLists();
+    void RecordDesignGeometry();
+    void InstallWindowOpeners();
+    void UpdateChecks();
+    void SetCurrentCollection(const QString& path);
+    void ClearLists();
+    /** Row of the selected puzzle, or -1; shows the no-selection message when asked to. */
+    int SelectedPuzzle(bool complain);
+    /** Reads the selected puzzle into the working copy for modify, copy or puzzle words. */
+    bool ReadSelectedForEditing(int row);
+    void CategoryRowChanged(int row);
+    QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& key,
+                        const QString& hint, void (TMainWin::*slot)());
+    /** Adds a menu command; an empty action leaves it disabled until its window exists. */
+    QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& key,
+                        const QString& hint, std::function<void()> run);
+
+    AppContext m_context;
+    TMainWinHooks m_hooks;
+    CollectionIndex m_index;
+    QString m_groupName;
+    int m_shownCategory = 0;
+    bool m_pendingSelection = false;
+    QByteArray m_selectCategory;
+    QByteArray m_selectTitle;
+    bool m_filling = false;
+    bool m_firstShow = true;
+
+    QSize m_screen;
+    int m_sizeInForce = 640;
+    QHash<QWidget*, qreal> m_designFonts;
+
+    TBackgroundPanel* m_panel = nullptr;
+    QListWidget* m_categoryBox = nullptr;
+    QListWidget* m_puzzleBox = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QHash<QString, QAction*> m_actions;
+    QAction* m_lastFileSeparator = nullptr;
+    std::array<QAction*, 5> m_lastFileItems{};
+    QHash<int, QAction*> m_screenItems;
+    QHash<int, QAction*> m_dictionaryItems;
+    QHash<int, QAction*> m_thesaurusItems;
+    QHash<int, QAction*> m_pixelFormatItems;
+};

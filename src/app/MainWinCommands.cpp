@@ -1,0 +1,192 @@
+// The main window's collection and puzzle commands.
+#include "app/MainWin.h"
+
+#include "app/MessageService.h"
+#include "pages/PageFile.h"
+
+#include <QFileInfo>
+#include <QListWidget>
+
+namespace {
+
+const QString CollectionFilter = QStringLiteral("QORVX Files (*.QV3)");
+const QString CollectionSuffix = QStringLiteral("QV3");
+
+} // namespace
+
+void TMainWin::NewGroup()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Create New Puzzle Group");
+    request.filter = CollectionFilter;
+    request.defaultSuffix = CollectionSuffix;
+    request.initialPath = QFileInfo(m_context.Working.CurrentCollection).absolutePath();
+    request.confirmOverwrite = true;
+    const QString path = MessageService::instance().saveFileName(this, request);
+    if (path.isEmpty())
+        return;
+
+    // A collection that cannot be made stays unopened: the old one remains the open collection.
+    const IoResult created = CreateCollection(path);
+    if (!created) {
+        MessageService::error(this, created.systemError.isEmpty() ? QStringLiteral("Unable to create ") + path + QLatin1Char('.')
+                                                                  : created.systemError,
+                              QStringLiteral("Disk Error"));
+        return;
+    }
+    const QString oldPath = m_context.Working.CurrentCollection;
+    SetCurrentCollection(path);
+    ClearLists();
+    DoLastFiles(oldPath, path);
+    DoCaption();
+    EnableDisable();
+    if (MessageService::askYesNo(this,
+                                 QStringLiteral("Would you like to create your first puzzle now for this new puzzle collection?"),
+                                 QStringLiteral("New Puzzle")))
+        MakeNewPuzzle();
+}
+
+void TMainWin::OpenGroup()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open Puzzle Group");
+    request.filter = CollectionFilter;
+    request.defaultSuffix = CollectionSuffix;
+    request.initialPath = m_context.Working.CurrentCollection;
+    request.confirmOverwrite = false;
+    const QString path = MessageService::instance().openFileName(this, request);
+    if (path.isEmpty()) {
+        EnableDisable();
+        return;
+    }
+    if (QFileInfo(path).suffix().compare(CollectionSuffix, Qt::CaseInsensitive) != 0) {
+        MessageService::error(this, QStringLiteral("The file selected is not a valid Crossword file."));
+        return;
+    }
+    const QString oldPath = m_context.Working.CurrentCollection;
+    SetCurrentCollection(path);
+    DoCaption();
+    LoadInPuzzles();
+    DoLastFiles(oldPath, path);
+    EnableDisable();
+}
+
+void TMainWin::OpenSaveFile(int entry)
+{
+    if (entry < 1 || entry > int(m_context.settings.RecentFiles.size()))
+        return;
+    const QString path = m_context.settings.RecentFiles[std::size_t(entry - 1)];
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    DoLastFiles(m_context.Working.CurrentCollection, path);
+    SetCurrentCollection(path);
+    LoadInPuzzles();
+    DoCaption();
+    EnableDisable();
+}
+
+void TMainWin::MakeNewPuzzle()
+{
+    if (!m_hooks.WordList)
+        return;
+    ClearForNewPuzzle(m_context.Working);
+    TPageLayout layout;
+    const IoResult loaded = LoadDefaultLayout(m_context.PageFilePath(), m_context.settings.DefaultPage, layout);
+    if (loaded.status == IoResult::IoError)
+        MessageService::error(this, loaded.systemError);
+    SetLayoutOfPuzzle(m_context.Working.CurrentPuzzle, layout);
+    m_hooks.WordList(QStringLiteral("Create New Puzzle"));
+}
+
+bool TMainWin::ReadSelectedForEditing(int row)
+{
+    WorkingPuzzle& working = m_context.Working;
+    working.IsNewPuzzle = false;
+    working.CurrentRecordNumber = m_puzzleBox->item(row)->data(NumberRole).toInt();
+    TPuzzleRecord record;
+    const IoResult read = ReadPuzzle(working.CurrentCollection, working.CurrentRecordNumber, record);
+    if (!read) {
+        MessageService::error(this, read.status == IoResult::OpenFailed ? QStringLiteral("Unable to access Word List file.")
+                                                                        : read.systemError);
+        return false;
+    }
+    working.CurrentPuzzle = record;
+    return true;
+}
+
+void TMainWin::ModifyPuzzle()
+{
+    const int row = SelectedPuzzle(true);
+    if (row < 0 || !m_hooks.WordList || !ReadSelectedForEditing(row))
+        return;
+    m_hooks.WordList(QStringLiteral("Modify Existing Puzzle"));
+}
+
+void TMainWin::CopyPuzzle()
+{
+    const int row = SelectedPuzzle(true);
+    if (row < 0 || !m_hooks.WordList || !ReadSelectedForEditing(row))
+        return;
+    MakePuzzleCopy(m_context.Working);
+    m_hooks.WordList(QStringLiteral("Create New Puzzle (copy of existing puzzle)"));
+}
+
+void TMainWin::AddWords()
+{
+    const int row = SelectedPuzzle(true);
+    if (row < 0 || !m_hooks.AddWords || !ReadSelectedForEditing(row))
+        return;
+    m_hooks.AddWords();
+}
+
+void TMainWin::DeletePuzzle()
+{
+    const int row = SelectedPuzzle(true);
+    if (row < 0)
+        return;
+    const QListWidgetItem* item = m_puzzleBox->item(row);
+    if (!MessageService::askYesNo(this, QStringLiteral("Are you sure you want to delete ") + item->text() + QLatin1Char('?'),
+                                  QStringLiteral("Delete")))
+        return;
+
+    const QByteArray category = m_categoryBox->item(m_shownCategory)->data(StoredTextRole).toByteArray();
+    // The title listed just above the deleted one; the first puzzle keeps its own title, which
+    // selects a remaining puzzle of that title if there is one; an emptied category selects none.
+    QByteArray title;
+    if (m_puzzleBox->count() > 1)
+        title = m_puzzleBox->item(row > 0 ? row - 1 : row)->data(StoredTextRole).toByteArray();
+
+    const IoResult removed = RemoveRecord(m_context.Working.CurrentCollection, item->data(NumberRole).toInt());
+    if (removed.status == IoResult::IoError)
+        MessageService::error(this, removed.systemError);
+    RequestSelection(category, title);
+    LoadInPuzzles();
+}
+
+void TMainWin::PrintPuzzle()
+{
+    const int row = SelectedPuzzle(true);
+    if (row < 0)
+        return;
+    TPuzzleRecord record;
+    const IoResult read = ReadPuzzle(m_context.Working.CurrentCollection, m_puzzleBox->item(row)->data(NumberRole).toInt(), record);
+    if (!read) {
+        MessageService::error(this, read.status == IoResult::OpenFailed ? QStringLiteral("Unable to load puzzle.")
+                                                                        : read.systemError);
+        return;
+    }
+    m_context.Working.CurrentPuzzle = record;
+    if (record.Generated != 1) {
+        MessageService::warning(this, QStringLiteral("A puzzle has never been generated for this word/clue list. Please select "
+                                                     "\"File|Modify\" from the menu and create the puzzle first"));
+        return;
+    }
+    if (m_hooks.Report)
+        m_hooks.Report(record);
+}
+
+void TMainWin::SelectShapes()
+{
+    if (m_hooks.SelectShapes)
+        m_hooks.SelectShapes();
+}

@@ -1,0 +1,49 @@
+#include "app/UserManualNotice.h"
+
+#include "app/WindowSetup.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TUserManualNotice::TUserManualNotice(AppContext& context, QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("UserManualNotice"));
+    setWindowTitle(QStringLiteral("User Manual Notice"));
+    setModal(true);
+
+    auto* text = new QLabel(
+        QStringLiteral("The Quorvex user manual is a word-processor document (QORVX.DOC) installed with the "
+                       "program.  Choose Ok to open it with the word processor your desktop uses for such "
+                       "documents, where you can read it or print it."),
+        this);
+    text->setObjectName(QStringLiteral("NoticeText"));
+    text->setWordWrap(true);
+
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addLayout(buttons);
+    resize(380, 150);
+}
+
+void TUserManualNotice::showEvent(QShowEvent* event)
+{
+    PrepareDialog(this, m_context);
+    QDialog::showEvent(event);
+}

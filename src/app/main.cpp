@@ -1,0 +1,14 @@
+// quorvex: the crossword construction program. It takes no arguments.
+#include "app/MainWin.h"
+#include "store/Directories.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
+    TMainWin window(StartDirectory(), ProgramDirectory());
+    window.show();
+    return app.exec();
+}

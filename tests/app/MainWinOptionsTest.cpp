@@ -1,0 +1,350 @@
+// The main window's menus, screen sizes, background, settings-only options, default clue headers and help.
+#include "MainWinTestSupport.h"
+
+#include "app/Background.h"
+#include "app/ScreenSize.h"
+#include "pages/ui/ClueHeaders.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+using MainWinOptionsTest = MainWinTest;
+
+namespace {
+
+/** Runs an action on the modal dialog that the next exec() shows. */
+void onNextDialog(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        act(dialog);
+    });
+}
+
+void click(QWidget* dialog, const char* button)
+{
+    auto* b = dialog->findChild<QPushButton*>(QLatin1String(button));
+    ASSERT_NE(b, nullptr);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+} // namespace
+
+TEST_F(MainWinOptionsTest, CommandsCarryTheirCaptionsShortcutsAndToolbarHints)
+{
+    start();
+    struct Command {
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        const char* hint; // nullptr: no toolbar button
+    } commands[] = {
+        {"MenuNewGroup", "&New Puzzle Collection File", "Ctrl+N", "Create New Puzzle Collection File"},
+        {"MenuOpenGroup", "&Open Puzzle Collection File", "Ctrl+O", "Open Puzzle Collection File"},
+        {"MenuNewPuzzle", "Ne&w Puzzle", "Ctrl+W", "Create New Puzzle"},
+        {"MenuModify", "&Modify Puzzle", "Ctrl+M", "Modify Puzzle"},
+        {"MenuCopy", "&Copy Puzzle", "Ctrl+C", "Copy Puzzle"},
+        {"MenuDelete", "&Delete Puzzle", "Ctrl+D", "Delete Puzzle"},
+        {"MenuImport", "&Import Puzzles", "Ctrl+I", "Import Puzzles"},
+        {"MenuExport", "&Export Puzzles", "Ctrl+E", "Export Puzzles"},
+        {"MenuPrint", "&Print Puzzle", "Ctrl+P", "Print Puzzle"},
+        {"MenuPrinterSetup", "Printer &Setup", "Ctrl+S", nullptr},
+        {"MenuExit", "E&xit", "Ctrl+X", "Exit Program"},
+        {"MenuPageLayout", "&Page Layout", "Ctrl+L", "Page Layout Designer"},
+        {"MenuPuzzleShape", "Puzzle &Shape", "Ctrl+H", "Create Puzzle Shape"},
+        {"MenuPuzzleWords", "Puzzle &Words", "Ctrl+F", "Modify Puzzle Words"},
+        {"MenuClueHeaders", "&Clue Headers", "Ctrl+H", nullptr},
+        {"MenuHelpContents", "&Contents", "Ctrl+K", "Help"},
+        {"MenuScreen640", "640 x 480", "Ctrl+F1", nullptr},
+        {"MenuScreen800", "800 x 600", "Ctrl+F2", nullptr},
+        {"MenuScreen1024", "1024 x 768", "Ctrl+F3", nullptr},
+        {"MenuScreen1280", "1280 x 1024", "Ctrl+F4", nullptr},
+        {"MenuBackground", "&Background Bitmap", "Ctrl+G", nullptr},
+        {"MenuLabelFont", "&Label Font", "Shift+F8", nullptr},
+        {"MenuEditFont", "E&dit Font", "Shift+F9", nullptr},
+        {"MenuButtonFont", "B&utton Font", "Shift+F10", nullptr},
+        {"MenuDictionaryChoose", "&Choose At Spell Check Time", "", nullptr},
+        {"MenuDictionary8", "S&wedish", "", nullptr},
+        {"MenuThesaurusChoose", "&Choose at Thesaurus Use Time", "", nullptr},
+        {"MenuColors16M", "&16 Million Colors", "", nullptr},
+        {"MenuColors256", "&256 Colors", "", nullptr},
+        {"MenuUserManual", "&User Manual", "", nullptr},
+    };
+    auto* toolBar = window->findChild<QToolBar*>(QStringLiteral("ToolBar"));
+    ASSERT_NE(toolBar, nullptr);
+    for (const Command& c : commands) {
+        SCOPED_TRACE(c.name);
+        QAction* a = action(c.name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), QLatin1String(c.caption));
+        EXPECT_EQ(a->shortcut(), QKeySequence(QLatin1String(c.shortcut)));
+        EXPECT_EQ(toolBar->actions().contains(a), c.hint != nullptr);
+        if (c.hint) {
+            EXPECT_EQ(a->toolTip(), QLatin1String(c.hint));
+            EXPECT_FALSE(a->icon().isNull());
+        }
+    }
+    // Ctrl+H on the window belongs to the Edit menu's shape command.
+    EXPECT_EQ(action("MenuClueHeaders")->shortcutContext(), Qt::WidgetShortcut);
+    showWindow();
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(editorCaptions, QStringList({QStringLiteral("SelectShapes")}));
+}
+
+TEST_F(MainWinOptionsTest, CommandsOfLaterWindowsArePresentButDisabled)
+{
+    start();
+    for (const char* name : {"MenuImport", "MenuExport", "MenuPrinterSetup", "MenuPageLayout", "MenuJpegFactor", "MenuIntChars",
+                             "MenuWordSeparators", "MenuAddToDictionary", "MenuExcludeFromDictionary", "MenuTips", "MenuAbout",
+                             "MenuOtherProducts", "MenuOrder"}) {
+        ASSERT_NE(action(name), nullptr) << name;
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    }
+}
+
+TEST_F(MainWinOptionsTest, TheStartingScreenSizeDependsOnTheSettingAndTheScreen)
+{
+    struct Case {
+        int setting;
+        QSize screen;
+        int inForce;
+        double factor;
+    } cases[] = {{1024, {800, 600}, 640, 1.0},   {1280, {1280, 1024}, 1280, 2.0}, {800, {800, 600}, 800, 1.25},
+                 {1024, {1024, 700}, 640, 1.0},  {1600, {1920, 1200}, 640, 1.0},  {640, {320, 200}, 640, 1.0},
+                 {1024, {1920, 1080}, 1024, 1.6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setting);
+        writeSettings([&](Settings& s) { s.WindowSize = c.setting; });
+        start(c.screen);
+        EXPECT_EQ(window->ScreenSizeInForce(), c.inForce);
+        EXPECT_DOUBLE_EQ(window->Context().ScaleFactor, c.factor);
+        EXPECT_EQ(window->Context().settings.WindowSize, c.setting);
+        for (const int size : TMainWin::ScreenSizes)
+            EXPECT_EQ(action(qPrintable(QStringLiteral("MenuScreen%1").arg(size)))->isChecked(), size == c.inForce) << size;
+    }
+}
+
+TEST_F(MainWinOptionsTest, ChoosingAScreenSizeScalesTheWindowOrSaysTheScreenCannotShowIt)
+{
+    start(QSize(1024, 768));
+    action("MenuScreen1280")->trigger();
+    EXPECT_EQ(messages.last().text, QStringLiteral("Your current screen resolution does not support 1280 x 1024 pixels."));
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
+    EXPECT_EQ(window->Context().settings.WindowSize, 640);
+    EXPECT_FALSE(action("MenuScreen1280")->isChecked());
+    EXPECT_TRUE(action("MenuScreen640")->isChecked());
+
+    action("MenuScreen1024")->trigger();
+    action("MenuScreen800")->trigger();
+    EXPECT_EQ(window->Context().settings.WindowSize, 800);
+    EXPECT_DOUBLE_EQ(window->Context().ScaleFactor, 1.25);
+    EXPECT_TRUE(action("MenuScreen800")->isChecked());
+    EXPECT_FALSE(action("MenuScreen1024")->isChecked());
+    // Scaling starts from the design size each time, so it never accumulates.
+    EXPECT_EQ(window->size(), QSize(int(TMainWin::DesignSize().width() * 1.25), int(TMainWin::DesignSize().height() * 1.25)));
+    EXPECT_EQ(window->pos(), ScreenSize::MainWindowPosition(QSize(1024, 768), window->size()));
+    EXPECT_EQ(messages.shown.size(), 1);
+
+    // The size already in force does nothing, not even a resize.
+    window->resize(700, 500);
+    action("MenuScreen800")->trigger();
+    EXPECT_EQ(window->size(), QSize(700, 500));
+    EXPECT_TRUE(action("MenuScreen800")->isChecked());
+
+    const std::pair<int, const char*> refusals[] = {
+        {800, "Your current screen resolution does not support 800 x 600 pixels."},
+        {1024, "Your current screen resolution does not support 1024 x 768 pixels."}};
+    start(QSize(640, 480));
+    for (const auto& [size, text] : refusals) {
+        window->ChooseScreenSize(size);
+        EXPECT_EQ(messages.last().text, QLatin1String(text));
+        EXPECT_EQ(window->ScreenSizeInForce(), 640);
+    }
+}
+
+TEST_F(MainWinOptionsTest, TheWindowIsCentredWithTheTopRaisedAndNeverAboveTheScreen)
+{
+    EXPECT_EQ(ScreenSize::MainWindowPosition(QSize(800, 600), QSize(620, 420)), QPoint(90, 80));
+    EXPECT_EQ(ScreenSize::MainWindowPosition(QSize(640, 480), QSize(775, 500)), QPoint(-67, 0));
+    EXPECT_EQ(ScreenSize::MainWindowPosition(QSize(1280, 1024), QSize(1240, 1003)), QPoint(20, 0));
+}
+
+TEST_F(MainWinOptionsTest, TheBackgroundTilesCoverTheClientAreaFromTheTopLeft)
+{
+    EXPECT_EQ(TileOrigins(QSize(200, 150), QSize(96, 96)),
+              QList<QPoint>({{0, 0}, {96, 0}, {192, 0}, {0, 96}, {96, 96}, {192, 96}}));
+    EXPECT_EQ(TileOrigins(QSize(192, 96), QSize(96, 96)).size(), 2);
+    EXPECT_TRUE(TileOrigins(QSize(200, 150), QSize(0, 96)).isEmpty());
+    EXPECT_FALSE(BackgroundTile().isNull());
+}
+
+TEST_F(MainWinOptionsTest, TheBackgroundBitmapItemTogglesTheSettingAndThePainting)
+{
+    start();
+    QWidget* panel = window->findChild<QWidget*>(QStringLiteral("Background"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(action("MenuBackground")->isChecked());
+    const QImage tile = BackgroundTile();
+    panel->resize(300, 200);
+    // A point of the panel that no list covers: the top margin.
+    const QPoint corner(2, 2);
+    EXPECT_EQ(panel->grab().toImage().pixelColor(corner), tile.pixelColor(corner));
+
+    action("MenuBackground")->trigger();
+    EXPECT_FALSE(window->Context().settings.BackgroundBitmap);
+    EXPECT_FALSE(action("MenuBackground")->isChecked());
+    EXPECT_EQ(panel->grab().toImage().pixelColor(corner), panel->palette().color(QPalette::Window));
+
+    action("MenuBackground")->trigger();
+    EXPECT_TRUE(window->Context().settings.BackgroundBitmap);
+    EXPECT_TRUE(action("MenuBackground")->isChecked());
+}
+
+TEST_F(MainWinOptionsTest, LanguageAndThesaurusItemsCheckThemselvesAlone)
+{
+    start();
+    EXPECT_TRUE(action("MenuDictionary1")->isChecked());
+    EXPECT_TRUE(action("MenuThesaurus1")->isChecked());
+    const std::pair<const char*, int> dictionary[] = {{"MenuDictionary5", 5}, {"MenuDictionaryChoose", 9}, {"MenuDictionary8", 8}};
+    for (const auto& [name, code] : dictionary) {
+        action(name)->trigger();
+        EXPECT_EQ(window->Context().settings.Dictionary, code);
+        for (int other : {1, 2, 3, 4, 5, 6, 7, 8})
+            EXPECT_EQ(action(qPrintable(QStringLiteral("MenuDictionary%1").arg(other)))->isChecked(), other == code);
+        EXPECT_EQ(action("MenuDictionaryChoose")->isChecked(), code == 9);
+    }
+    // Choosing the checked item again keeps it checked.
+    action("MenuDictionary8")->trigger();
+    EXPECT_TRUE(action("MenuDictionary8")->isChecked());
+
+    action("MenuThesaurusChoose")->trigger();
+    EXPECT_EQ(window->Context().settings.Thesaurus, 3);
+    EXPECT_FALSE(action("MenuThesaurus1")->isChecked());
+    action("MenuThesaurus2")->trigger();
+    EXPECT_EQ(window->Context().settings.Thesaurus, 2);
+    EXPECT_FALSE(action("MenuThesaurusChoose")->isChecked());
+
+    action("MenuColors256")->trigger();
+    EXPECT_EQ(window->Context().settings.PixelFormat, 2);
+    EXPECT_FALSE(action("MenuColors16M")->isChecked());
+    EXPECT_TRUE(action("MenuColors256")->isChecked());
+}
+
+TEST_F(MainWinOptionsTest, AFontChosenInTheDialogBecomesTheUserFontAndCancelKeepsIt)
+{
+    start();
+    QStringList titles;
+    std::optional<QFont> answer;
+    TMainWinHooks hooks = window->Hooks();
+    hooks.ChooseFont = [&](QWidget*, const QFont& initial, const QString& title) {
+        titles.append(title + QLatin1Char('/') + initial.family());
+        return answer;
+    };
+    window->SetHooks(hooks);
+
+    QFont chosen(QStringLiteral("Liberation Serif"));
+    chosen.setBold(true);
+    answer = chosen;
+    action("MenuLabelFont")->trigger();
+    const FontSetting& label = window->Context().settings.LabelFont;
+    EXPECT_EQ(label.Name, QStringLiteral("Liberation Serif"));
+    EXPECT_TRUE(label.Bold);
+    EXPECT_FALSE(label.Italic);
+    EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("CategoryBox"))->font().bold());
+
+    answer.reset();
+    action("MenuButtonFont")->trigger();
+    EXPECT_EQ(window->Context().settings.ButtonFont, FontSetting());
+    EXPECT_EQ(titles, QStringList({QStringLiteral("Label Font/Arial"), QStringLiteral("Button Font/Arial")}));
+}
+
+TEST_F(MainWinOptionsTest, DefaultClueHeadersArePresetAndOkStoresThemTrimmedAndCut)
+{
+    start();
+    window->Context().settings.AcrossLabel = QStringLiteral("Across");
+    window->Context().settings.DownLabel = QStringLiteral("Down");
+    QString caption;
+    QStringList preset;
+    onNextDialog([&](QWidget* dialog) {
+        caption = dialog->windowTitle();
+        auto* across = dialog->findChild<QLineEdit*>(QStringLiteral("AcrossHeader"));
+        auto* down = dialog->findChild<QLineEdit*>(QStringLiteral("DownHeader"));
+        preset = {across->text(), down->text()};
+        EXPECT_EQ(across->maxLength(), 25);
+        across->clear();
+        QTest::keyClicks(across, QStringLiteral("  Horizontal  "));
+        down->clear();
+        QTest::keyClicks(down, QStringLiteral("V123456789012345678901234567"));
+        click(dialog, "OkButton");
+    });
+    action("MenuClueHeaders")->trigger();
+    EXPECT_EQ(caption, QStringLiteral("Default Clue Headers"));
+    EXPECT_EQ(preset, QStringList({QStringLiteral("Across"), QStringLiteral("Down")}));
+    EXPECT_EQ(window->Context().settings.AcrossLabel, QStringLiteral("Horizontal"));
+    EXPECT_EQ(window->Context().settings.DownLabel, QStringLiteral("V123456789012345678901234"));
+
+    onNextDialog([&](QWidget* dialog) {
+        QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("AcrossHeader")), QStringLiteral("x"));
+        click(dialog, "CancelButton");
+    });
+    window->ClueHeaders();
+    EXPECT_EQ(window->Context().settings.AcrossLabel, QStringLiteral("Horizontal"));
+}
+
+TEST_F(MainWinOptionsTest, TheClueHeadersDialogTakesTheCallersCaption)
+{
+    AppContext context(startDir.path(), programDir.path());
+    TClueHeaders dialog(context, QStringLiteral("Clue Headers"));
+    dialog.SetHeaders(QStringLiteral(" Over "), QStringLiteral("Under"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Clue Headers"));
+    EXPECT_EQ(dialog.AcrossHeader(), QStringLiteral("Over"));
+    EXPECT_EQ(dialog.DownHeader(), QStringLiteral("Under"));
+}
+
+TEST_F(MainWinOptionsTest, HelpOpensTheHelpFileWhenItIsThere)
+{
+    start();
+    action("MenuHelpContents")->trigger();
+    EXPECT_TRUE(openedUrls.isEmpty());
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
+
+    QFile help(programPath(QStringLiteral("QORVX.HLP")));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    messages.clear();
+    action("MenuHelpContents")->trigger();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(openedUrls, QList<QUrl>({QUrl::fromLocalFile(programPath(QStringLiteral("QORVX.HLP")))}));
+}
+
+TEST_F(MainWinOptionsTest, TheUserManualNoticeOpensTheManualOrSaysItIsMissing)
+{
+    start();
+    onNextDialog([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("User Manual Notice"));
+        click(dialog, "CancelButton");
+    });
+    window->UserManual();
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    onNextDialog([](QWidget* dialog) { click(dialog, "OkButton"); });
+    window->UserManual();
+    EXPECT_EQ(messages.last().text, QStringLiteral("The User Manual could not be located.  Please make sure the user manual "
+                                                   "was installed.  A copy is available at our web site."));
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
+    EXPECT_TRUE(openedUrls.isEmpty());
+
+    QFile manual(programPath(QStringLiteral("QORVX.DOC")));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
+    manual.close();
+    messages.clear();
+    onNextDialog([](QWidget* dialog) { click(dialog, "OkButton"); });
+    window->UserManual();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(openedUrls, QList<QUrl>({QUrl::fromLocalFile(programPath(QStringLiteral("QORVX.DOC")))}));
+}
