@@ -4,9 +4,15 @@
 #include "pages/ui/ListPages.h"
 #include "shapes/ui/AddWords.h"
 #include "shapes/ui/SelectShapes.h"
+#include "words/ui/WordList.h"
 
 void TMainWin::InstallWindowOpeners()
 {
+    m_hooks.WordList = [this](const QString& caption) {
+        TWordList editor(m_context, this);
+        editor.setWindowTitle(caption);
+        editor.exec();
+    };
     m_hooks.AddWords = [this] {
         TAddWords window(m_context, TAddWords::FromMainWindow, this);
         window.exec();
