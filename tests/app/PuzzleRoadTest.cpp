@@ -2,6 +2,7 @@
 // typed, built, picked and saved into the collection, then modified and saved again.
 #include "app/MainWinTestSupport.h"
 #include "uisupport/ModalWatchdog.h"
+#include "shapes/ui/ShapeUiSupport.h"
 #include "words/ui/WordListTestSupport.h"
 
 #include "build/ui/CreationAttempts.h"
@@ -92,12 +93,14 @@ TEST_F(PuzzleRoadTest, NewPuzzleIsBuiltSavedListedThenModified)
                 TypeIntoCell(grid, i, TWordList::WordColumn, QString::fromLatin1(ZooWords[i].word));
                 TypeIntoCell(grid, i, TWordList::ClueColumn, QString::fromLatin1(ZooWords[i].clue));
             }
+            ShapeUi::SaveScreenshot(editor, QStringLiteral("RoadWordList"));
             CloseProgressWhenDone(&progressButton);
             WhenModal<TCreatedPuzzle>(
                 [&](TCreatedPuzzle* view) {
                     auto* second = view->findChild<TCandidatePicture*>(QStringLiteral("Candidate2"));
                     QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(20, 20));
                     picked = view->selectedCandidate();
+                    ShapeUi::SaveScreenshot(view, QStringLiteral("RoadCreatedPuzzle"));
                     includedHeading = view->findChild<QLabel*>(QStringLiteral("IncludedHeading"))->text();
                     // Yes to "did not fit" in case a word stayed out.
                     messages.answers.push_back(MessageService::Button::Yes);
@@ -134,6 +137,7 @@ TEST_F(PuzzleRoadTest, NewPuzzleIsBuiltSavedListedThenModified)
     EXPECT_EQ(titles(), QStringList{QStringLiteral("Zoo Day")});
     EXPECT_EQ(selectedTitle(), QStringLiteral("Zoo Day"));
     EXPECT_TRUE(action("MenuModify")->isEnabled());
+    ShapeUi::SaveScreenshot(window.get(), QStringLiteral("RoadMainWin"));
 
     // Modify: the first clue changes, the grid stays.
     messages.clear();
@@ -172,4 +176,32 @@ TEST_F(PuzzleRoadTest, NewPuzzleIsBuiltSavedListedThenModified)
     EXPECT_EQ(Read(defaultCollection(), 0).Title.text(), QByteArray("Owls"));
     EXPECT_EQ(Read(defaultCollection(), 1).Title.text(), QByteArray("Oaks"));
     EXPECT_EQ(selectedTitle(), QStringLiteral("Zoo Day"));
+
+    // Modify again, this time leaving with Exit and answering Yes to the save question; the new
+    // title is what the main window selects.
+    messages.clear();
+    messages.answers.push_back(MessageService::Button::Yes);
+    bool exitSeen = false;
+    WhenModal<TWordList>(
+        [&](TWordList* editor) {
+            auto* title = Control<QLineEdit>(editor, "Title");
+            title->selectAll();
+            QTest::keyClicks(title, QStringLiteral("Zoo Night"));
+            TypeIntoCell(Control<QTableWidget>(editor, "WordsCluesGrid"), 1, TWordList::ClueColumn,
+                         QStringLiteral("Second clue"));
+            QTest::mouseClick(Control<QPushButton>(editor, "ExitButton"), Qt::LeftButton);
+        },
+        &exitSeen);
+    action("MenuModify")->trigger();
+
+    ASSERT_TRUE(exitSeen);
+    ASSERT_FALSE(watchdog.fired());
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Puzzle has been modified.  Save changes?")});
+    const TPuzzleRecord again = Read(defaultCollection(), 2);
+    EXPECT_EQ(again.Title.text(), QByteArray("Zoo Night"));
+    EXPECT_EQ(again.Clues[0].text(), QByteArray("Changed clue"));
+    EXPECT_EQ(again.Clues[1].text(), QByteArray("Second clue"));
+    EXPECT_EQ(again.Grid, saved.Grid);
+    EXPECT_EQ(titles(), QStringList{QStringLiteral("Zoo Night")});
+    EXPECT_EQ(selectedTitle(), QStringLiteral("Zoo Night"));
 }

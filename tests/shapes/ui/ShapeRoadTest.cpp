@@ -3,6 +3,7 @@
 // added to the stored puzzle by hand.
 #include "app/MainWinTestSupport.h"
 #include "uisupport/ModalWatchdog.h"
+#include "shapes/ui/ShapeUiSupport.h"
 #include "words/ui/WordListTestSupport.h"
 
 #include "build/ui/CreationAttempts.h"
@@ -97,6 +98,7 @@ TEST_F(ShapeRoadTest, DrawnShapeIsBuiltInAndTakesAWordByHand)
                     for (const QPoint& cell : BlockedCells)
                         QTest::mouseClick(grid, Qt::LeftButton, {},
                                           QPoint((cell.y() - 1) * s + s / 2, (cell.x() - 1) * s + s / 2));
+                    ShapeUi::SaveScreenshot(editor, QStringLiteral("RoadDoShapes"));
                     QTest::mouseClick(Control<QPushButton>(editor, "SaveButton"), Qt::LeftButton);
                     editorSaved = editor->saved();
                 },
@@ -105,6 +107,7 @@ TEST_F(ShapeRoadTest, DrawnShapeIsBuiltInAndTakesAWordByHand)
             auto* list = Control<QListWidget>(manager, "ShapeBox");
             if (list->currentItem())
                 managerSelection = list->currentItem()->text();
+            ShapeUi::SaveScreenshot(manager, QStringLiteral("RoadSelectShapes"));
             QTest::mouseClick(Control<QPushButton>(manager, "ExitButton"), Qt::LeftButton);
         },
         &managerSeen);
@@ -149,6 +152,7 @@ TEST_F(ShapeRoadTest, DrawnShapeIsBuiltInAndTakesAWordByHand)
             }
             QTest::mouseClick(shapes->viewport(), Qt::LeftButton, {}, shapes->visualItemRect(found.first()).center());
             pickedShape = shapes->currentItem()->text();
+            ShapeUi::SaveScreenshot(editor, QStringLiteral("RoadWordListShape"));
             QTest::keyClicks(Control<QLineEdit>(editor, "Title"), QStringLiteral("Corner Zoo"));
             QTest::keyClicks(Control<QComboBox>(editor, "Category")->lineEdit(), QStringLiteral("Shapes"));
             auto* attempts = Control<QLineEdit>(editor, "Attempts");
@@ -172,6 +176,7 @@ TEST_F(ShapeRoadTest, DrawnShapeIsBuiltInAndTakesAWordByHand)
             });
             WhenModal<TCreatedPuzzle>(
                 [&](TCreatedPuzzle* view) {
+                    ShapeUi::SaveScreenshot(view, QStringLiteral("RoadShapeCreated"));
                     messages.answers.push_back(MessageService::Button::Yes);
                     QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("SaveButton")), Qt::LeftButton);
                 },
@@ -229,6 +234,7 @@ TEST_F(ShapeRoadTest, DrawnShapeIsBuiltInAndTakesAWordByHand)
             WhenModal<TAddAClue>([&](TAddAClue* clue) {
                 clueWord = Control<QLabel>(clue, "WordText")->text();
                 QTest::keyClicks(Control<QLineEdit>(clue, "ClueEdit"), QStringLiteral("Hand made"));
+                ShapeUi::SaveScreenshot(clue, QStringLiteral("RoadAddAClue"));
                 Control<QRadioButton>(clue, "UpperCase")->click();
                 QTest::mouseClick(Control<QPushButton>(clue, "OkButton"), Qt::LeftButton);
             });
@@ -239,6 +245,7 @@ TEST_F(ShapeRoadTest, DrawnShapeIsBuiltInAndTakesAWordByHand)
             auto* entry = Control<QLineEdit>(add, "LetterEntry");
             QTest::keyClicks(entry, QStringLiteral("s"));
             Control<QToolButton>(add, "AcceptLetter")->click();
+            ShapeUi::SaveScreenshot(add, QStringLiteral("RoadAddWords"));
             QTest::mouseClick(Control<QPushButton>(add, "OkButton"), Qt::LeftButton);
         },
         &addSeen);
