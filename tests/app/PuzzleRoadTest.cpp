@@ -205,3 +205,53 @@ TEST_F(PuzzleRoadTest, NewPuzzleIsBuiltSavedListedThenModified)
     EXPECT_EQ(titles(), QStringList{QStringLiteral("Zoo Night")});
     EXPECT_EQ(selectedTitle(), QStringLiteral("Zoo Night"));
 }
+
+TEST_F(PuzzleRoadTest, NoToTheExcludedWordsWarningWritesNothing)
+{
+    WriteCollection(defaultCollection(), {{"Birds", "Owls"}});
+    const QByteArray before = [this] {
+        QFile f(defaultCollection());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    startReal();
+    showWindow();
+    ModalWatchdog watchdog(60000);
+
+    // QQQ shares no letter with the other words, so it never fits.
+    bool viewSeen = false, viewStillUp = false;
+    WhenModal<TWordList>([&](TWordList* editor) {
+        editor->setFixedSeed(5);
+        QTest::keyClicks(Control<QLineEdit>(editor, "Title"), QStringLiteral("Leftover"));
+        QTest::keyClicks(Control<QComboBox>(editor, "Category")->lineEdit(), QStringLiteral("Animals"));
+        auto* attempts = Control<QLineEdit>(editor, "Attempts");
+        attempts->selectAll();
+        QTest::keyClicks(attempts, QStringLiteral("1"));
+        auto* grid = Control<QTableWidget>(editor, "WordsCluesGrid");
+        TypeIntoCell(grid, 0, TWordList::WordColumn, QStringLiteral("TIGER"));
+        TypeIntoCell(grid, 1, TWordList::WordColumn, QStringLiteral("GIRAFFE"));
+        TypeIntoCell(grid, 2, TWordList::WordColumn, QStringLiteral("QQQ"));
+        WhenModal<TCreatedPuzzle>(
+            [&](TCreatedPuzzle* view) {
+                messages.answers.push_back(MessageService::Button::No);
+                QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("SaveButton")), Qt::LeftButton);
+                viewStillUp = view->isVisible();
+                QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+            },
+            &viewSeen);
+        QTest::mouseClick(Control<QPushButton>(editor, "CreateIt"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(editor, "ExitButton"), Qt::LeftButton);
+    });
+    action("MenuNewPuzzle")->trigger();
+
+    ASSERT_TRUE(viewSeen);
+    ASSERT_FALSE(watchdog.fired());
+    EXPECT_TRUE(viewStillUp);
+    EXPECT_EQ(messages.texts(),
+              QStringList{QStringLiteral("One or more words did not fit into the puzzle.  Save Puzzle anyway?")});
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Warning"));
+    QFile after(defaultCollection());
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+    EXPECT_EQ(categories(), QStringList{QStringLiteral("Birds")});
+    EXPECT_EQ(selectedTitle(), QStringLiteral("Owls"));
+}
