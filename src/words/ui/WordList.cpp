@@ -1,5 +1,7 @@
 #include "words/ui/WordList.h"
 
+#include "pages/PageRenderer.h"
+
 #include "app/AppContext.h"
 #include "app/WindowSetup.h"
 #include "pages/Thumbnail.h"
@@ -184,7 +186,7 @@ void TWordList::buildControls()
     root->addLayout(commands);
 
     // Windows for these commands are not part of the editor yet.
-    for (QPushButton* b : {m_import, m_export, m_spell, m_thesaurus, m_intChars, m_changeLayout})
+    for (QPushButton* b : {m_import, m_export, m_spell, m_thesaurus, m_intChars})
         b->setEnabled(false);
 
     connect(m_create, &QPushButton::clicked, this, &TWordList::CreateItClick);
@@ -193,6 +195,7 @@ void TWordList::buildControls()
     connect(m_delete, &QPushButton::clicked, this, &TWordList::DeleteButtonClick);
     connect(m_deleteAll, &QPushButton::clicked, this, &TWordList::DeleteAllButtonClick);
     connect(m_addWords, &QPushButton::clicked, this, &TWordList::AddWordsButtonClick);
+    connect(m_changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
     connect(m_shrink, &QCheckBox::clicked, this, [this](bool on) { m_context.settings.Shrink = on; });
     connect(m_quick, &QCheckBox::clicked, this, [this](bool on) { m_context.settings.QuickBuild = on; });
 
@@ -233,8 +236,7 @@ void TWordList::refreshLayoutPreview()
     {
         QPainter painter(&picture);
         const TPuzzleRecord& puzzle = m_context.Working.CurrentPuzzle;
-        const TPageLayout layout = TPageLayout::fromBytes(reinterpret_cast<const char*>(puzzle.PageLayout.data()),
-                                                          puzzle.PageLayout.size());
+        const TPageLayout layout = PuzzleLayout(puzzle);
         DrawThumbnail(painter, QRect(QPoint(0, 0), picture.size()), layout, background);
     }
     m_layoutImage->setPixmap(picture);

@@ -62,6 +62,8 @@ public:
     void DeleteAllButtonClick();
     /** "Add &Words" (stored puzzles): manual word addition; a save refills the rows of the puzzle's words. */
     void AddWordsButtonClick();
+    /** "Change La&yout": the page layout chooser puts the chosen layout into the puzzle. */
+    void ChangeLayoutClick();
 
 public slots:
     /** Escape and the window's close button run Exit. */

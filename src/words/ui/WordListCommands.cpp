@@ -1,6 +1,10 @@
 // The word list editor's commands that end in the collection: Create, Save and Exit.
 #include "words/ui/WordList.h"
 
+#include "pages/PageFile.h"
+#include "pages/PageRenderer.h"
+#include "pages/ui/ListPages.h"
+
 #include "app/AppContext.h"
 #include "app/MessageService.h"
 #include "build/Engine.h"
@@ -152,4 +156,14 @@ void TWordList::AddWordsButtonClick()
     m_context.Working.CurrentPuzzle = addWords.savedPuzzle();
     fillGridFromRecord();
     m_snapshot = addWords.savedPuzzle();
+}
+
+void TWordList::ChangeLayoutClick()
+{
+    TPageLayout layout = PuzzleLayout(m_context.Working.CurrentPuzzle);
+    TListPages chooser(m_context, TListPages::ChooseForPuzzle, &layout, this);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    SetLayoutOfPuzzle(m_context.Working.CurrentPuzzle, layout);
+    refreshLayoutPreview();
 }

@@ -3,12 +3,16 @@
 
 #include "shapes/ui/AddAClue.h"
 #include "shapes/ui/AddWords.h"
+#include "pages/PageFile.h"
+#include "pages/PageRenderer.h"
+#include "pages/ui/ListPages.h"
 #include "shapes/ui/CreatedPuzzle.h"
 #include "words/ui/WordList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QPushButton>
 
 using namespace WordListTest;
@@ -430,4 +434,30 @@ TEST_F(WordListEditorTest, AStoredBonusQuestionLongerThanTheFieldTakesIsKeptWhol
     ClearForNewPuzzle(context->Working);
     TWordList empty(*context);
     EXPECT_EQ(Control<QLineEdit>(&empty, "BonusQuest")->maxLength(), 120);
+}
+
+TEST_F(WordListEditorTest, ChangeLayoutPutsTheChosenLayoutIntoThePuzzle)
+{
+    OpenStored({StoredPuzzle({"CAT", "EMU"})}, 0);
+    TWordList editor(*context);
+    editor.show();
+    auto* change = Control<QPushButton>(&editor, "ChangeLayoutButton");
+    ASSERT_TRUE(change->isEnabled());
+
+    // Choose the second listed layout of the starter page file.
+    std::optional<TPageLayout> chosen;
+    WhenModal<TListPages>([&chosen](TListPages* list) {
+        auto* rows = list->findChild<QListWidget*>(QStringLiteral("PageList"));
+        rows->setCurrentRow(1);
+        chosen = list->loadedLayout();
+        QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("SelectButton")), Qt::LeftButton);
+    });
+    QTest::mouseClick(change, Qt::LeftButton);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(PuzzleLayout(context->Working.CurrentPuzzle).toBytes(), chosen->toBytes());
+    EXPECT_NE(chosen->toBytes(), BuiltInDefaultLayout().toBytes());
+
+    // A new layout is a change that Exit asks about.
+    QTest::mouseClick(Control<QPushButton>(&editor, "ExitButton"), Qt::LeftButton);
+    EXPECT_EQ(messages.last().text, QStringLiteral("Puzzle has been modified.  Save changes?"));
 }
