@@ -34,6 +34,9 @@ std::optional<TCanvasFont> ChooseCanvasFont(QWidget* parent, const TCanvasFont& 
     QFont font = initial.toQFont();
     font.setPointSize(std::max(1, initial.Size));
     fonts->setCurrentFont(font);
+    // A face that is not installed shows as its substitute; unless another face is picked, the
+    // layout keeps the face it names.
+    const QString shownFamily = fonts->currentFont().family();
 
     std::uint32_t color = initial.Color;
     auto* sample = new QFrame(&dialog);
@@ -70,7 +73,8 @@ std::optional<TCanvasFont> ChooseCanvasFont(QWidget* parent, const TCanvasFont& 
         return std::nullopt;
     const QFont chosen = fonts->currentFont();
     TCanvasFont result = initial;
-    result.Name = chosen.family();
+    if (chosen.family() != shownFamily)
+        result.Name = chosen.family();
     if (chosen.pointSize() > 0)
         result.Size = chosen.pointSize();
     result.Color = color;

@@ -140,6 +140,7 @@ void TMyReport::buildControls()
 
     auto* preview = new QVBoxLayout;
     preview->addWidget(m_thumbnail);
+    preview->addWidget(new TThumbnailLegend(this));
     preview->addStretch(1);
 
     auto* body = new QHBoxLayout;
