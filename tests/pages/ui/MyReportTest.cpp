@@ -8,6 +8,7 @@
 #include "pages/ui/MyReport.h"
 #include "pages/ui/PartialAnswer.h"
 #include "store/Collection.h"
+#include "uisupport/ModalWatchdog.h"
 #include "uisupport/UiTestEnvironment.h"
 
 #include <QAction>
@@ -102,6 +103,7 @@ protected:
     {
         UiTest::SetUp();
         context = std::make_unique<AppContext>(startDir.path(), programDir.path());
+        watchdog = std::make_unique<ModalWatchdog>(5000);
         TMyReport::setDialogs({});
         TMyReport::setViewPrint([this](AppContext&, const TPuzzleRecord& puzzle, const TRenderOptions& options,
                                        QWidget*) {
@@ -111,6 +113,8 @@ protected:
     void TearDown() override
     {
         window.reset();
+        EXPECT_FALSE(watchdog->fired()) << "a dialog was left open";
+        watchdog.reset();
         TMyReport::setViewPrint({});
         TMyReport::setDialogs({});
         UiTest::TearDown();
@@ -148,6 +152,7 @@ protected:
 
     std::unique_ptr<AppContext> context;
     std::unique_ptr<TMyReport> window;
+    std::unique_ptr<ModalWatchdog> watchdog;
     std::vector<std::pair<TPuzzleRecord, TRenderOptions>> runs;
 };
 
