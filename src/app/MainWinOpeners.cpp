@@ -2,6 +2,7 @@
 #include "app/MainWin.h"
 
 #include "pages/ui/ListPages.h"
+#include "pages/ui/MyReport.h"
 #include "shapes/ui/AddWords.h"
 #include "shapes/ui/SelectShapes.h"
 #include "words/ui/WordList.h"
@@ -24,5 +25,9 @@ void TMainWin::InstallWindowOpeners()
     m_hooks.PageLayouts = [this] {
         TListPages list(m_context, TListPages::Manage, nullptr, this);
         list.exec();
+    };
+    m_hooks.Report = [this](const TPuzzleRecord& puzzle) {
+        TMyReport report(m_context, puzzle, this);
+        report.exec();
     };
 }

@@ -1,0 +1,190 @@
+// The report window's commands: the run, the printer, the layout and its fonts, headings, bonus
+// question, partial answers and box colour.
+#include "pages/ui/MyReport.h"
+
+#include "app/AppContext.h"
+#include "app/MessageService.h"
+#include "pages/ui/BonusQuestion.h"
+#include "pages/ui/ClueHeaders.h"
+#include "pages/ui/FontChooser.h"
+#include "pages/ui/ListPages.h"
+#include "pages/ui/PartialAnswer.h"
+#include "pages/ui/ReportPrinter.h"
+#include "store/Ansi.h"
+#include "store/WindowsColor.h"
+
+#include <QColorDialog>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPageSetupDialog>
+#include <QPushButton>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+const QString HelpFileName = QStringLiteral("QORVX.HLP");
+
+TMyReport::Dialogs& installedDialogs()
+{
+    static TMyReport::Dialogs dialogs;
+    return dialogs;
+}
+
+/** The font of a page object as the font dialog takes it: its text font or its number font. */
+TCanvasFont objectFont(const TPageObject& o, bool number)
+{
+    TCanvasFont font;
+    if (number) {
+        font = {Ansi::toUnicode(o.NumberFontName.text()), o.NumberFontSize, o.NumberFontColor,
+                o.NumberBold, o.NumberItalic, o.NumberUnderline, o.NumberStrikeOut};
+    } else {
+        font = {Ansi::toUnicode(o.TextFontName.text()), o.TextFontSize, o.TextFontColor,
+                o.TextBold, o.TextItalic, o.TextUnderline, o.TextStrikeOut};
+    }
+    return font;
+}
+
+void storeObjectFont(TPageObject& o, bool number, const TCanvasFont& font)
+{
+    const std::int16_t size = std::int16_t(std::clamp(font.Size, 1, 999));
+    if (number) {
+        o.NumberFontName.setText(Ansi::fromUnicode(font.Name));
+        o.NumberFontSize = size;
+        o.NumberFontColor = font.Color;
+        o.NumberBold = font.Bold;
+        o.NumberItalic = font.Italic;
+        o.NumberUnderline = font.Underline;
+        o.NumberStrikeOut = font.StrikeOut;
+    } else {
+        o.TextFontName.setText(Ansi::fromUnicode(font.Name));
+        o.TextFontSize = size;
+        o.TextFontColor = font.Color;
+        o.TextBold = font.Bold;
+        o.TextItalic = font.Italic;
+        o.TextUnderline = font.Underline;
+        o.TextStrikeOut = font.StrikeOut;
+    }
+}
+
+void storeLayout(TPuzzleRecord& puzzle, const TPageLayout& layout)
+{
+    const QByteArray bytes = layout.toBytes();
+    std::copy_n(bytes.constData(), std::min<std::size_t>(std::size_t(bytes.size()), puzzle.PageLayout.size()),
+                reinterpret_cast<char*>(puzzle.PageLayout.data()));
+}
+
+} // namespace
+
+void TMyReport::setDialogs(Dialogs dialogs)
+{
+    installedDialogs() = std::move(dialogs);
+}
+
+void TMyReport::ViewPrintClick()
+{
+    const ViewPrintRun& run = currentViewPrint();
+    if (run)
+        run(m_context, m_puzzle, m_options, this);
+}
+
+void TMyReport::PrinterSetupClick()
+{
+    QPrinter& printer = ReportPrinter();
+    if (installedDialogs().PrinterSetup) {
+        installedDialogs().PrinterSetup(this, printer);
+        return;
+    }
+    QPageSetupDialog dialog(&printer, this);
+    dialog.exec();
+}
+
+void TMyReport::ChangeLayoutClick()
+{
+    TPageLayout chosen = PuzzleLayout(m_puzzle);
+    TListPages list(m_context, TListPages::ChooseForPrinting, &chosen, this);
+    if (list.exec() != QDialog::Accepted)
+        return;
+    storeLayout(m_puzzle, chosen);
+    LayoutSetup();
+}
+
+void TMyReport::ChangeFontsClick()
+{
+    if (m_fontEntries.isEmpty())
+        return;
+    auto* button = qobject_cast<QWidget*>(sender());
+    const QPoint at = button ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos();
+    m_fontMenu->exec(at);
+}
+
+void TMyReport::FontMenuClick(int entry)
+{
+    if (entry < 0 || entry >= m_fontEntries.size())
+        return;
+    const TFontMenuEntry& item = m_fontEntries[entry];
+    TPageLayout layout = PuzzleLayout(m_puzzle);
+    TPageObject& object = layout.Objects[std::size_t(item.Slot)];
+    const TCanvasFont initial = objectFont(object, item.NumberFont);
+    const std::optional<TCanvasFont> chosen = installedDialogs().ChooseFont
+                                                  ? installedDialogs().ChooseFont(this, initial, item.Caption)
+                                                  : ChooseCanvasFont(this, initial, item.Caption);
+    if (!chosen)
+        return;
+    storeObjectFont(object, item.NumberFont, *chosen);
+    storeLayout(m_puzzle, layout);
+}
+
+void TMyReport::ChangeHeadersClick()
+{
+    TClueHeaders dialog(m_context, QStringLiteral("Clue Headers"), this);
+    dialog.SetHeaders(Ansi::toUnicode(m_options.AcrossHeading), Ansi::toUnicode(m_options.DownHeading));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_options.AcrossHeading = Ansi::fromUnicode(dialog.AcrossHeader()).left(TClueHeaders::HeaderLength);
+    m_options.DownHeading = Ansi::fromUnicode(dialog.DownHeader()).left(TClueHeaders::HeaderLength);
+}
+
+void TMyReport::ChangeBonusClick()
+{
+    TBonusQuestion dialog(m_context, Ansi::toUnicode(m_puzzle.BonusQuestion.text()), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_puzzle.BonusQuestion.setText(Ansi::fromUnicode(dialog.Question()));
+}
+
+void TMyReport::SelectClick()
+{
+    TPartialAnswer dialog(m_context, m_puzzle, m_options.PartialFlags, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_options.PartialFlags = dialog.flags();
+}
+
+void TMyReport::BoxColorClick()
+{
+    const QColor initial = ColorFromWindows(m_options.BoxColor);
+    const std::optional<QColor> chosen = installedDialogs().ChooseColor
+                                             ? installedDialogs().ChooseColor(this, initial)
+                                             : [&]() -> std::optional<QColor> {
+                                                   const QColor c = QColorDialog::getColor(initial, this);
+                                                   return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
+                                               }();
+    if (!chosen || !chosen->isValid())
+        return;
+    m_options.BoxColor = WindowsFromColor(*chosen);
+    m_context.settings.BoxColor = std::int32_t(m_options.BoxColor);
+    showBoxColor();
+}
+
+void TMyReport::HelpClick()
+{
+    const QString help = m_context.ProgramFile(HelpFileName);
+    if (!QFileInfo(help).isFile()) {
+        MessageService::error(this, QStringLiteral("Cannot find the help file ") + help + QLatin1Char('.'));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}

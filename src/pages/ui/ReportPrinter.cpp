@@ -1,0 +1,10 @@
+#include "pages/ui/ReportPrinter.h"
+
+#include <QPrinter>
+
+QPrinter& ReportPrinter()
+{
+    // Made once and kept to the end, so that the set-up chosen carries over to every later run.
+    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    return *printer;
+}
