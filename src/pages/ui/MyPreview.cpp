@@ -160,31 +160,30 @@ void TMyPreview::BuildMenus(QVBoxLayout* layout)
     item(zoom, QStringLiteral("Zoom &Whole Page"), QStringLiteral("MenuZoomWholePage"), &TMyPreview::MenuZoomWholePageClick);
     layout->setMenuBar(bar);
 
+    // Two rows of tool buttons: printing, zoom and Done first, the exports below.
     auto* tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("PreviewTools"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    const auto tool = [this, tools](const QString& text, const QString& name, auto slot) {
-        QAction* action = tools->addAction(text);
+    auto* exports = new QToolBar(this);
+    exports->setObjectName(QStringLiteral("ExportTools"));
+    exports->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto tool = [this](QToolBar* bar, const QString& text, const QString& name, auto slot) {
+        QAction* action = bar->addAction(text);
         action->setObjectName(name);
         action->setToolTip(text);
         connect(action, &QAction::triggered, this, slot);
     };
-    tool(QStringLiteral("Print Page"), QStringLiteral("ToolPrintPage"), &TMyPreview::MenuPrintPageClick);
-    tool(QStringLiteral("Zoom In"), QStringLiteral("ToolZoomIn"), &TMyPreview::ZoomInClick);
-    tool(QStringLiteral("Zoom Out"), QStringLiteral("ToolZoomOut"), &TMyPreview::ZoomOutClick);
+    tool(tools, QStringLiteral("Print Page"), QStringLiteral("ToolPrintPage"), &TMyPreview::MenuPrintPageClick);
     tools->addSeparator();
-    tool(QStringLiteral("Export As Metafile"), QStringLiteral("ToolMetafile"), &TMyPreview::MenuWmfClick);
-    tool(QStringLiteral("Export As Bitmap"), QStringLiteral("ToolBitmap"), &TMyPreview::MenuBmpClick);
-    tool(QStringLiteral("Export As JPEG"), QStringLiteral("ToolJpeg"), &TMyPreview::MenuJpegClick);
-    tool(QStringLiteral("Create Web Page"), QStringLiteral("ToolHtml"), &TMyPreview::MenuHtmlClick);
-    tools->addSeparator();
+    tool(tools, QStringLiteral("Zoom In"), QStringLiteral("ToolZoomIn"), &TMyPreview::ZoomInClick);
+    tool(tools, QStringLiteral("Zoom Out"), QStringLiteral("ToolZoomOut"), &TMyPreview::ZoomOutClick);
 
-    auto* zoomLabel = new QLabel(QStringLiteral("Zoom %"), tools);
+    auto* zoomLabel = new QLabel(QStringLiteral(" Zoom % "), tools);
     m_zoomBox = new QLineEdit(tools);
     m_zoomBox->setObjectName(QStringLiteral("ZoomBox"));
     m_zoomBox->setMaximumWidth(70);
     connect(m_zoomBox, &QLineEdit::editingFinished, this, &TMyPreview::ZoomBoxEntered);
-    auto* pixelLabel = new QLabel(QStringLiteral("Pixel Width"), tools);
+    auto* pixelLabel = new QLabel(QStringLiteral(" Pixel Width "), tools);
     m_pixelBox = new QLineEdit(tools);
     m_pixelBox->setObjectName(QStringLiteral("PixelBox"));
     m_pixelBox->setMaximumWidth(70);
@@ -194,8 +193,14 @@ void TMyPreview::BuildMenus(QVBoxLayout* layout)
     tools->addWidget(pixelLabel);
     tools->addWidget(m_pixelBox);
     tools->addSeparator();
-    tool(QStringLiteral("Done"), QStringLiteral("ToolDone"), &QDialog::reject);
+    tool(tools, QStringLiteral("Done"), QStringLiteral("ToolDone"), &QDialog::reject);
+
+    tool(exports, QStringLiteral("Export As Metafile"), QStringLiteral("ToolMetafile"), &TMyPreview::MenuWmfClick);
+    tool(exports, QStringLiteral("Export As Bitmap"), QStringLiteral("ToolBitmap"), &TMyPreview::MenuBmpClick);
+    tool(exports, QStringLiteral("Export As JPEG"), QStringLiteral("ToolJpeg"), &TMyPreview::MenuJpegClick);
+    tool(exports, QStringLiteral("Create Web Page"), QStringLiteral("ToolHtml"), &TMyPreview::MenuHtmlClick);
     layout->addWidget(tools);
+    layout->addWidget(exports);
 }
 
 void TMyPreview::SetZoom(double percent)
