@@ -257,6 +257,8 @@ TEST_F(MyPreviewExportTest, HtmlWindowWritesTheDocumentAndItsPicture)
     messages.files.push_back(path);
     context->settings.JPegCompressionQuality = 80;
     whenShown(QStringLiteral("HtmlCreation"), [this](QWidget* window) {
+        if (const QString dir = qEnvironmentVariable("QUORVEX_SCREENSHOT_DIR"); !dir.isEmpty())
+            window->grab().save(dir + QStringLiteral("/html-creation.png"));
         window->findChild<QPlainTextEdit*>(QStringLiteral("FirstHeaderText"))->setPlainText(QStringLiteral("Line one\nA < B & C"));
         window->findChild<QCheckBox*>(QStringLiteral("FirstHeaderItalic"))->setChecked(true);
         window->findChild<QPlainTextEdit*>(QStringLiteral("SecondFooterText"))->setPlainText(QStringLiteral("Bye"));
