@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class AppContext;
+class QLineEdit;
+
+/**
+ * The "Multi-Copies" dialog: "Copies To Print", preset "1", at most 3 digits. OK refuses a value
+ * that is not a whole number above 0 with "Invalid number of copies entered." and stays open.
+ */
+class TMultiCopies : public QDialog {
+    Q_OBJECT
+public:
+    explicit TMultiCopies(AppContext& context, QWidget* parent = nullptr);
+    /** The accepted number of copies. */
+    int Copies() const { return m_copies; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OkClick();
+    AppContext& m_context;
+    QLineEdit* m_field = nullptr;
+    int m_copies = 0;
+};

@@ -1,0 +1,41 @@
+// Printing from the preview: the page once, or in copies.
+#include "pages/ui/MyPreview.h"
+
+#include "app/MessageService.h"
+#include "pages/ui/MultiCopies.h"
+#include "pages/ui/PrinterDriver.h"
+#include "pages/ui/ReportPage.h"
+
+bool TMyPreview::PrintCopies(int copies)
+{
+    TPrinterDriver& driver = CurrentPrinterDriver();
+    if (driver.JobRunning()) {
+        MessageService::error(this, QStringLiteral("Previous print job has not yet finished.  Try again later."));
+        return false;
+    }
+    const TPaperRequest paper = PaperRequestFor(m_report->Layout);
+    // The driver makes the copies when it can; otherwise each copy is a job of its own.
+    const bool driverCopies = copies < driver.MaxCopies();
+    const int jobs = driverCopies ? 1 : copies;
+    QString error;
+    for (int job = 0; job < jobs; ++job) {
+        if (!driver.PrintPage(*m_report, paper, driverCopies ? copies : 1, error)) {
+            MessageService::error(this, error);
+            return false;
+        }
+    }
+    return true;
+}
+
+void TMyPreview::MenuPrintPageClick()
+{
+    PrintCopies(1);
+}
+
+void TMyPreview::MenuMultipleCopiesClick()
+{
+    TMultiCopies dialog(m_context, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintCopies(dialog.Copies());
+}

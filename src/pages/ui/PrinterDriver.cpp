@@ -1,0 +1,129 @@
+#include "pages/ui/PrinterDriver.h"
+
+#include "pages/PageLayout.h"
+#include "pages/PaperSizes.h"
+#include "pages/ui/ReportPage.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/** Windows paper codes of the standard paper names. */
+struct TPaperCode {
+    const char* Name;
+    int Code;
+};
+constexpr TPaperCode PaperCodes[] = {
+    {"Letter", 1}, {"Legal", 5}, {"A4", 9}, {"A5", 11}, {"B5", 13}, {"Executive", 7},
+};
+
+/** Tenths of a millimetre per inch. */
+constexpr double TenthsPerInch = 254.0;
+/** A driver that can make copies by itself takes any count the copies dialog allows. */
+constexpr int DriverCopyLimit = 9999;
+
+TPrinterDriver* g_installed = nullptr;
+
+int toTenths(double value, double unit)
+{
+    const double tenths = std::nearbyint(value * unit * TenthsPerInch);
+    if (!std::isfinite(tenths))
+        return 0;
+    return int(std::clamp(tenths, 0.0, 1.0e6));
+}
+
+} // namespace
+
+TPaperRequest PaperRequestFor(const TPageLayout& layout)
+{
+    TPaperRequest request;
+    request.Portrait = layout.Portrait;
+    const QByteArray name = layout.PaperName.text();
+    for (const TPaperCode& paper : PaperCodes) {
+        if (name == paper.Name) {
+            request.Code = paper.Code;
+            return request;
+        }
+    }
+    const double unit = layout.UseInches ? 1.0 : PaperSizes::InchesPerCentimetre;
+    request.Code = 0;
+    request.WidthTenths = toTenths(layout.PaperWidth, unit);
+    request.HeightTenths = toTenths(layout.PaperHeight, unit);
+    return request;
+}
+
+void ApplyPaper(QPrinter& printer, const TPaperRequest& paper)
+{
+    QPageLayout layout;
+    if (paper.Code != 0) {
+        layout = QPageLayout(QPageSize(QPageSize::id(paper.Code)),
+                             paper.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape, QMarginsF());
+    } else {
+        // The custom size is stored as it lies on the desk; the page size is given upright and
+        // turned when it is wider than high, so the printed page matches the drawn one.
+        const double width = std::max(1, paper.WidthTenths) / 10.0;
+        const double height = std::max(1, paper.HeightTenths) / 10.0;
+        const QPageSize size(QSizeF(std::min(width, height), std::max(width, height)), QPageSize::Millimeter,
+                             QString(), QPageSize::ExactMatch);
+        layout = QPageLayout(size, width > height ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+    }
+    printer.setFullPage(true);
+    printer.setPageLayout(layout);
+}
+
+TQtPrinterDriver::TQtPrinterDriver()
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    m_printer->setColorMode(QPrinter::Color);
+}
+
+TQtPrinterDriver::~TQtPrinterDriver() = default;
+
+int TQtPrinterDriver::MaxCopies()
+{
+    return m_printer->supportsMultipleCopies() ? DriverCopyLimit : 1;
+}
+
+bool TQtPrinterDriver::PrintPage(const TReportPage& page, const TPaperRequest& paper, int copies, QString& error)
+{
+    ApplyPaper(*m_printer, paper);
+    m_printer->setCopyCount(std::max(1, copies));
+    QPainter painter;
+    if (!painter.begin(m_printer.get())) {
+        error = QStringLiteral("The printer could not be started.");
+        return false;
+    }
+    // Drawn at the printer's own resolution, so text reaches the printer as text.
+    page.Play(painter, m_printer->resolution());
+    if (!painter.end()) {
+        error = QStringLiteral("The page could not be printed.");
+        return false;
+    }
+    return true;
+}
+
+bool TQtPrinterDriver::Setup(QWidget* parent)
+{
+    QPrintDialog dialog(m_printer.get(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+TPrinterDriver& CurrentPrinterDriver()
+{
+    if (g_installed)
+        return *g_installed;
+    // Made once and kept to the end of the program: the printer outlives every window.
+    static auto* programDriver = new TQtPrinterDriver;
+    return *programDriver;
+}
+
+void InstallPrinterDriver(TPrinterDriver* driver)
+{
+    g_installed = driver;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QPicture;
+class QPrinter;
+class QWidget;
+struct TPageLayout;
+struct TReportPage;
+
+/**
+ * The paper a print run asks the printer for: a Windows paper code (1 Letter, 5 Legal, 9 A4,
+ * 11 A5, 13 B5, 7 Executive) or code 0 with the size in tenths of a millimetre, and the orientation.
+ */
+struct TPaperRequest {
+    int Code = 1;
+    int WidthTenths = 0;    ///< code 0 only
+    int HeightTenths = 0;   ///< code 0 only
+    bool Portrait = true;
+
+    bool operator==(const TPaperRequest&) const = default;
+};
+
+/**
+ * The paper request of a layout: the code of its PaperName, or for any other name code 0 with
+ * PaperWidth x PaperHeight converted to inches when UseInches is off, then to tenths of a
+ * millimetre (x 254, rounded).
+ */
+TPaperRequest PaperRequestFor(const TPageLayout& layout);
+
+/** Sets the printer's page size, orientation and a margin-free full page for a paper request. */
+void ApplyPaper(QPrinter& printer, const TPaperRequest& paper);
+
+/**
+ * What the preview needs of the printer: how many copies the driver makes by itself, whether a
+ * job is still running, printing the report's page with a copy count, and the set-up dialog. The
+ * program uses TQtPrinterDriver; tests install their own (a PDF file, a driver maximum).
+ */
+class TPrinterDriver {
+public:
+    virtual ~TPrinterDriver() = default;
+    /** The number of copies the driver can produce in one job. */
+    virtual int MaxCopies() = 0;
+    /** True while an earlier print job has not finished. */
+    virtual bool JobRunning() = 0;
+    /** Prints the page once with copies copies; false with error set when it failed. */
+    virtual bool PrintPage(const TReportPage& page, const TPaperRequest& paper, int copies, QString& error) = 0;
+    /** The platform's printer set-up dialog; true when the user confirmed it. */
+    virtual bool Setup(QWidget* parent) = 0;
+};
+
+/** The driver over QPrinter: the chosen printer, or a PDF file when it is set to PDF output. */
+class TQtPrinterDriver : public TPrinterDriver {
+public:
+    TQtPrinterDriver();
+    ~TQtPrinterDriver() override;
+
+    /** The printer of every job; later runs keep what the set-up dialog chose. */
+    QPrinter& Printer() { return *m_printer; }
+
+    int MaxCopies() override;
+    bool JobRunning() override { return false; }   // QPrinter jobs end when the painter ends
+    bool PrintPage(const TReportPage& page, const TPaperRequest& paper, int copies, QString& error) override;
+    bool Setup(QWidget* parent) override;
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+/** The installed driver: a TQtPrinterDriver made on first use unless another was installed. */
+TPrinterDriver& CurrentPrinterDriver();
+/** Installs a driver (not owned); nullptr restores the program's own. */
+void InstallPrinterDriver(TPrinterDriver* driver);
