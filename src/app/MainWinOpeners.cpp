@@ -3,6 +3,7 @@
 
 #include "pages/ui/ListPages.h"
 #include "pages/ui/MyReport.h"
+#include "pages/ui/ViewPrint.h"
 #include "shapes/ui/AddWords.h"
 #include "shapes/ui/SelectShapes.h"
 #include "words/ui/WordList.h"
@@ -26,6 +27,7 @@ void TMainWin::InstallWindowOpeners()
         TListPages list(m_context, TListPages::Manage, nullptr, this);
         list.exec();
     };
+    TMyReport::setViewPrint(RunViewPrint);
     m_hooks.Report = [this](const TPuzzleRecord& puzzle) {
         TMyReport report(m_context, puzzle, this);
         report.exec();

@@ -77,30 +77,27 @@ void ApplyPaper(QPrinter& printer, const TPaperRequest& paper)
     printer.setPageLayout(layout);
 }
 
-TQtPrinterDriver::TQtPrinterDriver()
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+TQtPrinterDriver::TQtPrinterDriver(QPrinter& printer)
+    : m_printer(printer)
 {
-    m_printer->setColorMode(QPrinter::Color);
 }
-
-TQtPrinterDriver::~TQtPrinterDriver() = default;
 
 int TQtPrinterDriver::MaxCopies()
 {
-    return m_printer->supportsMultipleCopies() ? DriverCopyLimit : 1;
+    return m_printer.supportsMultipleCopies() ? DriverCopyLimit : 1;
 }
 
 bool TQtPrinterDriver::PrintPage(const TReportPage& page, const TPaperRequest& paper, int copies, QString& error)
 {
-    ApplyPaper(*m_printer, paper);
-    m_printer->setCopyCount(std::max(1, copies));
+    ApplyPaper(m_printer, paper);
+    m_printer.setCopyCount(std::max(1, copies));
     QPainter painter;
-    if (!painter.begin(m_printer.get())) {
+    if (!painter.begin(&m_printer)) {
         error = QStringLiteral("The printer could not be started.");
         return false;
     }
     // Drawn at the printer's own resolution, so text reaches the printer as text.
-    page.Play(painter, m_printer->resolution());
+    page.Play(painter, m_printer.resolution());
     if (!painter.end()) {
         error = QStringLiteral("The page could not be printed.");
         return false;
@@ -110,7 +107,7 @@ bool TQtPrinterDriver::PrintPage(const TReportPage& page, const TPaperRequest& p
 
 bool TQtPrinterDriver::Setup(QWidget* parent)
 {
-    QPrintDialog dialog(m_printer.get(), parent);
+    QPrintDialog dialog(&m_printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "pages/ui/ReportPrinter.h"
+
 #include <QString>
-#include <memory>
 
 class QPicture;
 class QPrinter;
@@ -50,14 +51,16 @@ public:
     virtual bool Setup(QWidget* parent) = 0;
 };
 
-/** The driver over QPrinter: the chosen printer, or a PDF file when it is set to PDF output. */
+/**
+ * The driver over QPrinter: the chosen printer, or a PDF file when it is set to PDF output. It
+ * prints on the program's one printer (ReportPrinter), the one "Printer &Setup" edits.
+ */
 class TQtPrinterDriver : public TPrinterDriver {
 public:
-    TQtPrinterDriver();
-    ~TQtPrinterDriver() override;
+    explicit TQtPrinterDriver(QPrinter& printer = ReportPrinter());
 
     /** The printer of every job; later runs keep what the set-up dialog chose. */
-    QPrinter& Printer() { return *m_printer; }
+    QPrinter& Printer() { return m_printer; }
 
     int MaxCopies() override;
     bool JobRunning() override { return false; }   // QPrinter jobs end when the painter ends
@@ -65,7 +68,7 @@ public:
     bool Setup(QWidget* parent) override;
 
 private:
-    std::unique_ptr<QPrinter> m_printer;
+    QPrinter& m_printer;
 };
 
 /** The installed driver: a TQtPrinterDriver made on first use unless another was installed. */

@@ -5,6 +5,10 @@
 QPrinter& ReportPrinter()
 {
     // Made once and kept to the end, so that the set-up chosen carries over to every later run.
-    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    static QPrinter* printer = [] {
+        auto* p = new QPrinter(QPrinter::HighResolution);
+        p->setColorMode(QPrinter::Color);
+        return p;
+    }();
     return *printer;
 }

@@ -178,3 +178,10 @@ TEST_F(ViewPrintTest, PrintsToPdfWithAndWithoutAnswers)
 }
 
 } // namespace
+
+TEST(PrinterDriver, PrintsOnThePrinterThatPrinterSetupEdits)
+{
+    // The report window's "Printer &Setup" edits ReportPrinter(); the preview must print on it.
+    TQtPrinterDriver driver;
+    EXPECT_EQ(&driver.Printer(), &ReportPrinter());
+}
