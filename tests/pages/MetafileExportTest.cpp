@@ -1,101 +1,22 @@
 // Metafiles of the page: EMF and WMF headers from the documented offsets, record walks, text
 // placement, pictures left out, and an independent reader.
 #include "pages/MetafileExport.h"
+#include "pages/EmfWalk.h"
 #include "pages/PageRenderSupport.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <cstring>
 #include <gtest/gtest.h>
 
+using namespace EmfTest;
 using namespace RenderTest;
 
 namespace {
 
-std::uint32_t u32At(const QByteArray& b, qsizetype offset)
-{
-    return qFromLittleEndian<quint32>(b.constData() + offset);
-}
-
-std::int32_t i32At(const QByteArray& b, qsizetype offset)
-{
-    return qFromLittleEndian<qint32>(b.constData() + offset);
-}
-
-std::uint16_t u16At(const QByteArray& b, qsizetype offset)
-{
-    return qFromLittleEndian<quint16>(b.constData() + offset);
-}
-
-std::int16_t i16At(const QByteArray& b, qsizetype offset)
-{
-    return qFromLittleEndian<qint16>(b.constData() + offset);
-}
-
-constexpr std::uint32_t EmrHeader = 1;
-constexpr std::uint32_t EmrEof = 14;
-constexpr std::uint32_t EmrSetTextAlign = 22;
-constexpr std::uint32_t EmrExtTextOutW = 84;
-constexpr std::uint32_t EmrStretchDiBits = 81;
 constexpr std::uint16_t WmfTextOut = 0x0521;
 constexpr std::uint16_t WmfSetWindowExt = 0x020C;
-
-struct EmfText {
-    int X;
-    int Y;
-    QString Text;
-    std::uint32_t Align;   // text alignment in force
-};
-
-/** Walks the EMF records: each at least 8 bytes, a multiple of 4, the last an EOF ending the file. */
-struct EmfWalk {
-    std::vector<std::uint32_t> Types;
-    std::vector<EmfText> Texts;
-    bool WellFormed = false;
-};
-
-EmfWalk walkEmf(const QByteArray& b)
-{
-    EmfWalk w;
-    qsizetype at = 0;
-    std::uint32_t align = 0;
-    while (at + 8 <= b.size()) {
-        const std::uint32_t type = u32At(b, at);
-        const std::uint32_t size = u32At(b, at + 4);
-        if (size < 8 || size % 4 != 0 || at + qsizetype(size) > b.size())
-            return w;
-        w.Types.push_back(type);
-        if (type == EmrSetTextAlign)
-            align = u32At(b, at + 8);
-        if (type == EmrExtTextOutW) {
-            // EMRTEXT after bounds (16), graphics mode (4) and two scales (8).
-            const qsizetype text = at + 36;
-            const std::uint32_t chars = u32At(b, text + 8);
-            const std::uint32_t offString = u32At(b, text + 12);
-            QString s;
-            for (std::uint32_t i = 0; i < chars; ++i)
-                s += QChar(u16At(b, at + offString + 2 * i));
-            w.Texts.push_back({i32At(b, text), i32At(b, text + 4), s, align});
-        }
-        at += size;
-        if (type == EmrEof) {
-            w.WellFormed = at == b.size();
-            return w;
-        }
-    }
-    return w;
-}
-
-const EmfText* findText(const std::vector<EmfText>& texts, const QString& s)
-{
-    for (const EmfText& t : texts) {
-        if (t.Text == s)
-            return &t;
-    }
-    return nullptr;
-}
 
 TPuzzleRecord puzzleWithLayout(const TPageLayout& layout)
 {
