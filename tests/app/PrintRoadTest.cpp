@@ -9,6 +9,7 @@
 #include "pages/EmfWalk.h"
 #include "pages/ui/MyPreview.h"
 #include "pages/ui/PreviewTestSupport.h"
+#include "shapes/ui/ShapeUiSupport.h"
 #include "uisupport/ModalWatchdog.h"
 
 #include <QCheckBox>
@@ -207,6 +208,7 @@ TEST_F(PrintRoadTest, PuzzleIsPreviewedPrintedAndExported)
     whenShown(QStringLiteral("MyReport"), [&](QWidget* report) {
         reportSeen = true;
         reportCaption = report->windowTitle();
+        ShapeUi::SaveScreenshot(report, QStringLiteral("PrintRoadReport"));
         auto* key = report->findChild<QCheckBox*>(QStringLiteral("AnswerKey"));
         if (key->isChecked())
             QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(5, key->height() / 2));
@@ -218,6 +220,7 @@ TEST_F(PrintRoadTest, PuzzleIsPreviewedPrintedAndExported)
             QTest::keyClick(zoomBox, Qt::Key_Return);
             zooms.push_back(preview->Zoom());
             zoomBoxes.append(zoomBox->text());
+            ShapeUi::SaveScreenshot(preview, QStringLiteral("PrintRoadPreview50"));
             Trigger(preview, "MenuZoomIn2");
             zooms.push_back(preview->Zoom());
             zoomBoxes.append(zoomBox->text());
@@ -259,7 +262,10 @@ TEST_F(PrintRoadTest, PuzzleIsPreviewedPrintedAndExported)
         });
 
         QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(5, key->height() / 2));
-        ViewPrint(report, [&](TMyPreview* preview) { keyPdf = PrintToPdf(preview, QStringLiteral("key.pdf")); });
+        ViewPrint(report, [&](TMyPreview* preview) {
+            ShapeUi::SaveScreenshot(preview, QStringLiteral("PrintRoadPreviewKey"));
+            keyPdf = PrintToPdf(preview, QStringLiteral("key.pdf"));
+        });
         QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("ExitButton")), Qt::LeftButton);
     });
     action("MenuPrint")->trigger();
