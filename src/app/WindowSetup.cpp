@@ -7,6 +7,9 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -71,4 +74,20 @@ void PrepareDialog(QWidget* window, const AppContext& context)
         const QRect area = screen->geometry();
         window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
     }
+}
+
+QHBoxLayout* OkCancelRow(QDialog* dialog)
+{
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), dialog);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), dialog);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 class AppContext;
+class QDialog;
+class QHBoxLayout;
 class QWidget;
 
 /**
@@ -15,3 +17,9 @@ void ApplyUserFonts(QWidget* window, const AppContext& context);
  * by the interface scale factor (rounded to hundredths), and centring on the screen.
  */
 void PrepareDialog(QWidget* window, const AppContext& context);
+
+/**
+ * The usual button row at the foot of a dialog: "&Ok" (object name OkButton, the default button)
+ * accepts it and "&Cancel" (CancelButton) rejects it, both at the right.
+ */
+QHBoxLayout* OkCancelRow(QDialog* dialog);

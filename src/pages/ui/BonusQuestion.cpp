@@ -21,18 +21,7 @@ TBonusQuestion::TBonusQuestion(AppContext& context, const QString& question, QWi
     m_question->setMaxLength(QuestionLength);
     m_question->setText(question.left(QuestionLength));
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = OkCancelRow(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_question);
     layout->addLayout(buttons);

@@ -49,18 +49,7 @@ TClueHeaders::TClueHeaders(AppContext& context, const QString& caption, QWidget*
     form->addRow(acrossLabel, m_across);
     form->addRow(downLabel, m_down);
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = OkCancelRow(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -28,18 +28,7 @@ TPartialAnswer::TPartialAnswer(AppContext& context, const TPuzzleRecord& puzzle,
         item->setSelected(flags[std::size_t(i)]);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = OkCancelRow(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_list, 1);
