@@ -1,10 +1,10 @@
 #include "pages/ui/BitmapWidth.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
 #include "pages/RasterExport.h"
-#include "pages/ui/NumberField.h"
+#include "ui/NumberField.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "pages/ui/MultiCopies.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
-#include "pages/ui/NumberField.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
+#include "ui/NumberField.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
