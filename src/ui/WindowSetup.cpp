@@ -1,6 +1,7 @@
 #include "ui/WindowSetup.h"
 
 #include "ui/AppContext.h"
+#include "ui/WindowFit.h"
 #include "store/WindowsColor.h"
 
 #include <QAbstractButton>
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -36,9 +38,14 @@ void setFontAndColor(QWidget* widget, const FontSetting& setting, bool withColor
 {
     widget->setFont(fontOf(setting, widget->font()));
     if (withColor) {
+        // The colour is for the enabled look only: a disabled control keeps the greyed text that
+        // tells it ignores clicks.
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, ColorFromWindows(std::uint32_t(setting.Color)));
-        palette.setColor(QPalette::Text, ColorFromWindows(std::uint32_t(setting.Color)));
+        const QColor color = ColorFromWindows(std::uint32_t(setting.Color));
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::WindowText, color);
+            palette.setColor(group, QPalette::Text, color);
+        }
         widget->setPalette(palette);
     }
 }
@@ -64,16 +71,94 @@ void ApplyUserFonts(QWidget* window, const AppContext& context)
     }
 }
 
+namespace {
+
+// Design values of a window and its controls, kept on them the first time the window is prepared,
+// so that preparing it again (another screen size, another showing) starts from them again.
+const char* const DesignSizeProperty = "quorvexDesignSize";
+const char* const DesignFontProperty = "quorvexDesignPointSize";
+const char* const DesignMinimumProperty = "quorvexDesignMinimumSize";
+const char* const DesignMaximumProperty = "quorvexDesignMaximumSize";
+
+/** Whether a size limit was set by the window's code (Qt's defaults are 0 and QWIDGETSIZE_MAX). */
+bool isSet(int extent, int unset)
+{
+    return extent != unset && extent > 0;
+}
+
+QSize scaledLimit(QSize design, double factor, int unset)
+{
+    const auto scale = [&](int extent) { return isSet(extent, unset) ? int(extent * factor) : extent; };
+    return {scale(design.width()), scale(design.height())};
+}
+
+/**
+ * Scales a control's font and the size limits its code set (a limit of 0 or QWIDGETSIZE_MAX is
+ * the layout's business and stays). A window's own limits belong to its layout and stay too.
+ */
+void scaleControl(QWidget* control, double factor)
+{
+    if (!control->property(DesignFontProperty).isValid()) {
+        control->setProperty(DesignFontProperty, control->font().pointSizeF());
+        control->setProperty(DesignMinimumProperty, control->minimumSize());
+        control->setProperty(DesignMaximumProperty, control->maximumSize());
+    }
+    const qreal designPoints = control->property(DesignFontProperty).toReal();
+    if (designPoints > 0) {
+        QFont scaled = control->font();
+        scaled.setPointSizeF(designPoints * factor);
+        control->setFont(scaled);
+    }
+    if (control->isWindow())
+        return;
+    const QSize minimum = control->property(DesignMinimumProperty).toSize();
+    const QSize maximum = control->property(DesignMaximumProperty).toSize();
+    if (minimum != QSize(0, 0))
+        control->setMinimumSize(scaledLimit(minimum, factor, 0));
+    if (maximum != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
+        control->setMaximumSize(scaledLimit(maximum, factor, QWIDGETSIZE_MAX));
+}
+
+} // namespace
+
+QRect AvailableArea(const QWidget* window)
+{
+    const QScreen* screen = window ? window->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+}
+
+void FitOnScreen(QWidget* window, const QRect& area)
+{
+    window->resize(window->size().boundedTo(area.size()));
+    const QRect frame = window->frameGeometry();
+    const QSize decoration = frame.size() - window->size();
+    const QSize outer = window->size() + decoration;
+    const int left = area.x() + std::max(0, (area.width() - outer.width()) / 2);
+    const int top = area.y() + std::max(0, (area.height() - outer.height()) / 2);
+    window->move(left, top);
+}
+
+void ScaleWindow(QWidget* window, double factor)
+{
+    if (!window->property(DesignSizeProperty).isValid())
+        window->setProperty(DesignSizeProperty, window->size());
+    scaleControl(window, factor);
+    const auto children = window->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (!child->isWindow())
+            scaleControl(child, factor);
+    }
+    const QSize design = window->property(DesignSizeProperty).toSize();
+    window->resize(int(design.width() * factor), int(design.height() * factor));
+}
+
 void PrepareDialog(QWidget* window, const AppContext& context)
 {
     ApplyUserFonts(window, context);
-    const double factor = std::round(context.ScaleFactor * 100.0) / 100.0;
-    if (factor != 1.0)
-        window->resize(int(window->width() * factor), int(window->height() * factor));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
-    }
+    ScaleWindow(window, std::round(context.ScaleFactor * 100.0) / 100.0);
+    FitOnScreen(window, AvailableArea(window));
 }
 
 QHBoxLayout* OkCancelRow(QDialog* dialog)

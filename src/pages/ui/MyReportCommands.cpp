@@ -3,6 +3,7 @@
 #include "pages/ui/MyReport.h"
 
 #include "ui/AppContext.h"
+#include "ui/HelpWindow.h"
 #include "ui/MessageService.h"
 #include "pages/ui/BonusQuestion.h"
 #include "pages/ui/ClueHeaders.h"
@@ -15,17 +16,12 @@
 
 #include <QColorDialog>
 #include <QCursor>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QMenu>
 #include <QPageSetupDialog>
 #include <QPushButton>
-#include <QUrl>
 #include <algorithm>
 
 namespace {
-
-const QString HelpFileName = QStringLiteral("QORVX.HLP");
 
 TMyReport::Dialogs& installedDialogs()
 {
@@ -181,10 +177,5 @@ void TMyReport::BoxColorClick()
 
 void TMyReport::HelpClick()
 {
-    const QString help = m_context.ProgramFile(HelpFileName);
-    if (!QFileInfo(help).isFile()) {
-        MessageService::error(this, QStringLiteral("Cannot find the help file ") + help + QLatin1Char('.'));
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    ShowHelpTopic(this, m_context, QStringLiteral("Report Window"));
 }
