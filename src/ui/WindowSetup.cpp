@@ -22,6 +22,7 @@
 #include <QTextEdit>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -96,13 +97,17 @@ QSize scaledLimit(QSize design, double factor, int unset)
  * Scales a control's font and the size limits its code set (a limit of 0 or QWIDGETSIZE_MAX is
  * the layout's business and stays). A window's own limits belong to its layout and stay too.
  */
-void scaleControl(QWidget* control, double factor)
+void recordDesign(QWidget* control)
 {
     if (!control->property(DesignFontProperty).isValid()) {
         control->setProperty(DesignFontProperty, control->font().pointSizeF());
         control->setProperty(DesignMinimumProperty, control->minimumSize());
         control->setProperty(DesignMaximumProperty, control->maximumSize());
     }
+}
+
+void scaleControl(QWidget* control, double factor)
+{
     const qreal designPoints = control->property(DesignFontProperty).toReal();
     if (designPoints > 0) {
         QFont scaled = control->font();
@@ -131,9 +136,8 @@ QRect AvailableArea(const QWidget* window)
 
 void FitOnScreen(QWidget* window, const QRect& area)
 {
-    window->resize(window->size().boundedTo(area.size()));
-    const QRect frame = window->frameGeometry();
-    const QSize decoration = frame.size() - window->size();
+    const QSize decoration = window->frameGeometry().size() - window->size();
+    window->resize(window->size().boundedTo(area.size() - decoration));
     const QSize outer = window->size() + decoration;
     const int left = area.x() + std::max(0, (area.width() - outer.width()) / 2);
     const int top = area.y() + std::max(0, (area.height() - outer.height()) / 2);
@@ -144,12 +148,18 @@ void ScaleWindow(QWidget* window, double factor)
 {
     if (!window->property(DesignSizeProperty).isValid())
         window->setProperty(DesignSizeProperty, window->size());
-    scaleControl(window, factor);
+    // Every design value is taken before anything changes: a control whose font follows the
+    // window's would otherwise be taken at the window's scaled size.
+    std::vector<QWidget*> controls{window};
     const auto children = window->findChildren<QWidget*>();
     for (QWidget* child : children) {
         if (!child->isWindow())
-            scaleControl(child, factor);
+            controls.push_back(child);
     }
+    for (QWidget* control : controls)
+        recordDesign(control);
+    for (QWidget* control : controls)
+        scaleControl(control, factor);
     const QSize design = window->property(DesignSizeProperty).toSize();
     window->resize(int(design.width() * factor), int(design.height() * factor));
 }

@@ -63,6 +63,7 @@ protected:
         hooks.AddWords = [this] { editorCaptions.append(QStringLiteral("AddWords")); };
         hooks.SelectShapes = [this] { editorCaptions.append(QStringLiteral("SelectShapes")); };
         hooks.Report = [this](const TPuzzleRecord& puzzle) { reported.push_back(puzzle); };
+        hooks.TipOfTheDay = [this] { ++tipsShown; };
         hooks.OpenUrl = [this](const QUrl& url) {
             openedUrls.append(url);
             return true;
@@ -133,4 +134,5 @@ protected:
     std::function<void()> onWordList;
     std::vector<TPuzzleRecord> reported;
     QList<QUrl> openedUrls;
+    int tipsShown = 0;
 };

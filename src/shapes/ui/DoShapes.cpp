@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int DesignWidth = 640;
+constexpr int DesignWidth = 620;
 constexpr int DesignHeight = 440;
 /** Characters the user may type into the title; a longer title given by a copy is kept whole. */
 constexpr int TypedTitleLength = 30;
