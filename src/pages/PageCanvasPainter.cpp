@@ -40,9 +40,10 @@ void TPainterCanvas::setFont(const TCanvasFont& font)
     m_font = f;
     m_textColor = ColorFromWindows(font.Color);
     m_metrics.reset();
+    m_measure.setFont(font);
 }
 
-const QFontMetricsF& TPainterCanvas::metrics()
+const QFontMetricsF& TPainterCanvas::deviceMetrics()
 {
     if (!m_metrics)
         m_metrics.emplace(m_font, m_painter.device());
@@ -51,43 +52,57 @@ const QFontMetricsF& TPainterCanvas::metrics()
 
 double TPainterCanvas::textWidth(const QString& text)
 {
-    if (text.isEmpty())
-        return 1.0 / m_dpi;
-    return metrics().horizontalAdvance(text) / m_dpi;
+    return m_measure.textWidth(text);
 }
 
-double TPainterCanvas::textHeight(const QString&)
+double TPainterCanvas::textHeight(const QString& text)
 {
-    return metrics().height() / m_dpi;
+    return m_measure.textHeight(text);
 }
 
 double TPainterCanvas::ascent()
 {
-    return metrics().ascent() / m_dpi;
+    return m_measure.ascent();
 }
 
 double TPainterCanvas::descent()
 {
-    return metrics().descent() / m_dpi;
+    return m_measure.descent();
 }
 
 double TPainterCanvas::lineHeight()
 {
-    return metrics().height() / m_dpi;
+    return m_measure.lineHeight();
 }
 
 void TPainterCanvas::textOut(double x, double y, const QString& text)
 {
+    fittedTextOut(x, y, text, m_measure.textWidth(text));
+}
+
+void TPainterCanvas::fittedTextOut(double x, double y, const QString& text, double width)
+{
     if (text.isEmpty())
         return;
     const QPointF at(x * m_dpi, y * m_dpi);
+    const double room = width * m_dpi;
     if (!m_transparent) {
-        const QFontMetricsF& fm = metrics();
-        m_painter.fillRect(QRectF(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(text), fm.height()),
+        m_painter.fillRect(QRectF(at.x(), at.y() - m_measure.ascent() * m_dpi, room, m_measure.lineHeight() * m_dpi),
                            Qt::white);
     }
     m_painter.setFont(m_font);
     m_painter.setPen(m_textColor);
+    // The device may lay the text out a little wider than the outline metrics (hinting, whole
+    // pixels): then it is narrowed to its fitted width rather than running past its column.
+    const double drawn = deviceMetrics().horizontalAdvance(text);
+    if (room > 0 && drawn > room) {
+        m_painter.save();
+        m_painter.translate(at);
+        m_painter.scale(room / drawn, 1.0);
+        m_painter.drawText(QPointF(0, 0), text);
+        m_painter.restore();
+        return;
+    }
     m_painter.drawText(at, text);
 }
 

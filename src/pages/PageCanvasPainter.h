@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/PageCanvas.h"
+#include "pages/PageMetrics.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -12,7 +13,8 @@
  * The page canvas over a QPainter on any paint device (QImage, QPdfWriter, QPrinter,
  * QSvgGenerator, QPicture). The painter works in device coordinates; the canvas maps inches onto
  * them with one resolution and scales fonts so that a point is 1/72 inch whatever the device's
- * own logical resolution says.
+ * own logical resolution says. It measures in outline metrics, never in the device's own, and
+ * narrows a text that the device would draw wider than it was fitted.
  */
 class TPainterCanvas : public TPageCanvas {
 public:
@@ -34,6 +36,7 @@ public:
 
     void setTextTransparent(bool transparent) override { m_transparent = transparent; }
     void textOut(double x, double y, const QString& text) override;
+    void fittedTextOut(double x, double y, const QString& text, double width) override;
 
     void setPenColor(std::uint32_t color) override;
     void moveTo(double x, double y) override;
@@ -51,7 +54,7 @@ public:
     void stretchImage(const QRectF& rect, const QImage& image) override;
 
 private:
-    const QFontMetricsF& metrics();
+    const QFontMetricsF& deviceMetrics();
     QRectF deviceRect(const QRectF& inches) const;
 
     QPainter& m_painter;
@@ -59,7 +62,8 @@ private:
     double m_dpi;
     QFont m_font;
     QColor m_textColor = Qt::black;
-    std::optional<QFontMetricsF> m_metrics;
+    std::optional<QFontMetricsF> m_metrics;   ///< the device's own, for drawing only
+    TOutlineMetrics m_measure;
     bool m_transparent = true;
     QPoint m_current;
     QColor m_penColor = Qt::black;

@@ -1,0 +1,44 @@
+#pragma once
+// Text measuring for fitting a page, independent of the device the page is drawn on.
+
+#include "pages/PageCanvas.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+#include <optional>
+
+/**
+ * Device-independent text metrics: the outline metrics of a font, unhinted and without kerning,
+ * taken at a high design resolution so that no whole-pixel rounding of any screen, printer or
+ * picture shows in them. A page is measured and fitted once with these, and every output draws
+ * that one result; the canvases measure with them too, so fitting never depends on the device.
+ */
+class TOutlineMetrics : public TTextMeasure {
+public:
+    /** Design pixels per point at which the fonts are measured (3600 to the inch). */
+    static constexpr int DesignPixelsPerPoint = 50;
+    /** What an empty text measures: one pixel of a 96-dot screen. */
+    static constexpr double EmptyTextWidth = 1.0 / 96.0;
+
+    void setFont(const TCanvasFont& font) override;
+    double textWidth(const QString& text) override;
+    double textHeight(const QString& text) override;
+    double ascent() override;
+    double descent() override;
+    double lineHeight() override;
+
+    /** The font last set. */
+    const TCanvasFont& font() const { return m_font; }
+    /** Distance in inches from the start of the text to the end of each character (shaping kept). */
+    std::vector<double> edges(const QString& text);
+
+private:
+    const QFontMetricsF& metrics();
+    double toInches(double designPixels) const;
+
+    TCanvasFont m_font;
+    QFont m_qfont;
+    bool m_fontSet = false;
+    std::optional<QFontMetricsF> m_metrics;
+};
