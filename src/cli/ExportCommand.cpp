@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
+#include "pages/FittedTexts.h"
 #include "pages/HtmlExport.h"
 #include "pages/PageFile.h"
 #include "pages/MetafileExport.h"
@@ -10,6 +11,7 @@
 #include "pages/VectorExport.h"
 #include "store/Collection.h"
 #include "store/Directories.h"
+#include "store/RecordFile.h"
 #include "store/Settings.h"
 
 #include <QSet>
@@ -30,7 +32,7 @@ int RunExport(const CliArguments& args)
     static const QSet<QString> formats{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp"),
                                        QStringLiteral("pdf"), QStringLiteral("svg"), QStringLiteral("wmf"),
                                        QStringLiteral("emf"), QStringLiteral("html"), QStringLiteral("clues"),
-                                       QStringLiteral("words")};
+                                       QStringLiteral("words"), QStringLiteral("fitted")};
     if (args.positional.size() != 1 || !args.has(QStringLiteral("record")) || !args.has(QStringLiteral("format"))
         || !args.has(QStringLiteral("out")))
         return CliOutput::fail(QStringLiteral("usage: quorvex-cli export COLLECTION.QV3 --record N --format F [--layout-file FILE.PAG] --out FILE"));
@@ -83,7 +85,9 @@ int RunExport(const CliArguments& args)
     // run's warnings are reported as the report window reports them.
     const TFittedPage page = FitPage(puzzle, layout, options);
     IoResult result;
-    if (format == QLatin1String("pdf")) {
+    if (format == QLatin1String("fitted")) {
+        result = RecordFile::replaceWhole(out, FittedTextsReport(page));
+    } else if (format == QLatin1String("pdf")) {
         result = VectorExport::writePdf(page, out);
     } else if (format == QLatin1String("svg")) {
         result = VectorExport::writeSvg(page, out);

@@ -2,7 +2,6 @@
 
 #include "store/WindowsColor.h"
 
-#include <QPaintDevice>
 #include <algorithm>
 #include <cmath>
 
@@ -31,23 +30,8 @@ TPainterCanvas::TPainterCanvas(QPainter& painter, QSizeF paperInches, double dot
 
 void TPainterCanvas::setFont(const TCanvasFont& font)
 {
-    QFont f = font.toQFont();
-    const QPaintDevice* device = m_painter.device();
-    const double logicalDpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 72.0;
-    // Qt turns points into pixels with the device's logical resolution; scale so that one point
-    // is 1/72 inch at this canvas's resolution.
-    f.setPointSizeF(std::max(1, font.Size) * m_dpi / logicalDpi);
-    m_font = f;
     m_textColor = ColorFromWindows(font.Color);
-    m_metrics.reset();
     m_measure.setFont(font);
-}
-
-const QFontMetricsF& TPainterCanvas::deviceMetrics()
-{
-    if (!m_metrics)
-        m_metrics.emplace(m_font, m_painter.device());
-    return *m_metrics;
 }
 
 double TPainterCanvas::textWidth(const QString& text)
@@ -90,20 +74,20 @@ void TPainterCanvas::fittedTextOut(double x, double y, const QString& text, doub
         m_painter.fillRect(QRectF(at.x(), at.y() - m_measure.ascent() * m_dpi, room, m_measure.lineHeight() * m_dpi),
                            Qt::white);
     }
-    m_painter.setFont(m_font);
+    // The text is laid out by the font at the design resolution it was measured at and scaled
+    // onto the device, so every device (and every reader of a PDF or SVG) places the glyphs as
+    // they were fitted instead of at its own hinted, whole-pixel advances. Should the layout still
+    // come out wider than fitted, it is narrowed to its fitted width.
+    const double scale = m_dpi / (72.0 * TOutlineMetrics::DesignPixelsPerPoint);
+    const double drawn = m_measure.designAdvance(text) * scale;
+    const double squeeze = room > 0 && drawn > room ? room / drawn : 1.0;
+    m_painter.save();
+    m_painter.translate(at);
+    m_painter.scale(scale * squeeze, scale);
+    m_painter.setFont(m_measure.designFont());
     m_painter.setPen(m_textColor);
-    // The device may lay the text out a little wider than the outline metrics (hinting, whole
-    // pixels): then it is narrowed to its fitted width rather than running past its column.
-    const double drawn = deviceMetrics().horizontalAdvance(text);
-    if (room > 0 && drawn > room) {
-        m_painter.save();
-        m_painter.translate(at);
-        m_painter.scale(room / drawn, 1.0);
-        m_painter.drawText(QPointF(0, 0), text);
-        m_painter.restore();
-        return;
-    }
-    m_painter.drawText(at, text);
+    m_painter.drawText(QPointF(0, 0), text);
+    m_painter.restore();
 }
 
 void TPainterCanvas::setPenColor(std::uint32_t color)

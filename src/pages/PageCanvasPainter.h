@@ -12,9 +12,9 @@
 /**
  * The page canvas over a QPainter on any paint device (QImage, QPdfWriter, QPrinter,
  * QSvgGenerator, QPicture). The painter works in device coordinates; the canvas maps inches onto
- * them with one resolution and scales fonts so that a point is 1/72 inch whatever the device's
- * own logical resolution says. It measures in outline metrics, never in the device's own, and
- * narrows a text that the device would draw wider than it was fitted.
+ * them with one resolution. Text is measured in outline metrics, never in the device's own, and
+ * drawn with the font at its design resolution scaled onto the device, so it is laid out on every
+ * device as it was fitted (a point is 1/72 inch whatever the device's logical resolution says).
  */
 class TPainterCanvas : public TPageCanvas {
 public:
@@ -54,15 +54,12 @@ public:
     void stretchImage(const QRectF& rect, const QImage& image) override;
 
 private:
-    const QFontMetricsF& deviceMetrics();
     QRectF deviceRect(const QRectF& inches) const;
 
     QPainter& m_painter;
     QSizeF m_paper;
     double m_dpi;
-    QFont m_font;
     QColor m_textColor = Qt::black;
-    std::optional<QFontMetricsF> m_metrics;   ///< the device's own, for drawing only
     TOutlineMetrics m_measure;
     bool m_transparent = true;
     QPoint m_current;

@@ -30,6 +30,10 @@ public:
 
     /** The font last set. */
     const TCanvasFont& font() const { return m_font; }
+    /** The Qt font it is measured with: DesignPixelsPerPoint pixels to the point. */
+    const QFont& designFont() const { return m_qfont; }
+    /** Advance width of the text in design pixels. */
+    double designAdvance(const QString& text) { return metrics().horizontalAdvance(text); }
     /** Distance in inches from the start of the text to the end of each character (shaping kept). */
     std::vector<double> edges(const QString& text);
 
