@@ -6,25 +6,15 @@
 namespace {
 
 /** A canvas that keeps the texts drawn on it and nothing else. */
-class TTextCollector : public TPageCanvas {
+class TTextCollector : public TOutlineCanvas {
 public:
-    TTextCollector(const TFittedPage& page) : m_page(page) {}
+    explicit TTextCollector(const TFittedPage& page) : m_page(page) {}
 
     std::vector<TFittedText> Texts;
     std::int16_t Kind = 0;
 
     double paperWidth() const override { return m_page.PaperWidth; }
     double paperHeight() const override { return m_page.PaperHeight; }
-    void setFont(const TCanvasFont& font) override
-    {
-        m_font = font;
-        m_measure.setFont(font);
-    }
-    double textWidth(const QString& text) override { return m_measure.textWidth(text); }
-    double textHeight(const QString& text) override { return m_measure.textHeight(text); }
-    double ascent() override { return m_measure.ascent(); }
-    double descent() override { return m_measure.descent(); }
-    double lineHeight() override { return m_measure.lineHeight(); }
     void setTextTransparent(bool) override {}
     void textOut(double x, double y, const QString& text) override
     {
@@ -47,10 +37,12 @@ public:
     double fromDeviceY(int y) const override { return y / 600.0; }
     void stretchImage(const QRectF&, const QImage&) override {}
 
+protected:
+    void fontSet(const TCanvasFont& font) override { m_font = font; }
+
 private:
     const TFittedPage& m_page;
     TCanvasFont m_font;
-    TOutlineMetrics m_measure;
 };
 
 } // namespace

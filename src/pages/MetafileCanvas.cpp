@@ -208,14 +208,13 @@ QByteArray TMetafileCanvas::finish()
 
 // --- state -------------------------------------------------------------------------------------
 
-void TMetafileCanvas::setFont(const TCanvasFont& font)
+void TMetafileCanvas::fontSet(const TCanvasFont& font)
 {
     if (font == m_font && !m_fontDirty)
         return;
     m_font = font;
     // Windows sizes a font of p points at 96 units per inch as -MulDiv(p, 96, 72) units.
     m_fontHeight = std::max(1, int(std::lround(std::max(1, font.Size) * double(MetafileLimits::UnitsPerInch) / PointsPerInch)));
-    m_measure.setFont(font);
     m_fontDirty = true;
 }
 
@@ -344,31 +343,6 @@ void TMetafileCanvas::useBrush(std::optional<std::uint32_t> color)
 }
 
 // --- measuring ---------------------------------------------------------------------------------
-
-double TMetafileCanvas::textWidth(const QString& text)
-{
-    return m_measure.textWidth(text);
-}
-
-double TMetafileCanvas::textHeight(const QString& text)
-{
-    return m_measure.textHeight(text);
-}
-
-double TMetafileCanvas::ascent()
-{
-    return m_measure.ascent();
-}
-
-double TMetafileCanvas::descent()
-{
-    return m_measure.descent();
-}
-
-double TMetafileCanvas::lineHeight()
-{
-    return m_measure.lineHeight();
-}
 
 int TMetafileCanvas::unitTextWidth(const QString& text)
 {

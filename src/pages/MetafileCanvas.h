@@ -34,7 +34,7 @@ inline const QString Description = QStringLiteral("Quorvex 98");
  * it was fitted, whatever its own fonts measure. Besides the inch-based canvas operations it offers whole-unit ones, which
  * the metafile replay of a fitted page uses to place text by its top-left corner.
  */
-class TMetafileCanvas : public TPageCanvas {
+class TMetafileCanvas : public TOutlineCanvas {
 public:
     TMetafileCanvas(MetafileKind kind, QSizeF paperInches);
     ~TMetafileCanvas() override;
@@ -54,12 +54,6 @@ public:
     // The page canvas, in inches.
     double paperWidth() const override { return m_paper.width(); }
     double paperHeight() const override { return m_paper.height(); }
-    void setFont(const TCanvasFont& font) override;
-    double textWidth(const QString& text) override;
-    double textHeight(const QString& text) override;
-    double ascent() override;
-    double descent() override;
-    double lineHeight() override;
     void setTextTransparent(bool transparent) override;
     void textOut(double x, double y, const QString& text) override;
     void setPenColor(std::uint32_t color) override;
@@ -97,6 +91,9 @@ public:
     /** Fills the ellipse inside that rectangle. */
     void unitFillEllipse(int left, int top, int right, int bottom, std::uint32_t color);
 
+protected:
+    void fontSet(const TCanvasFont& font) override;
+
 private:
     struct Recorder;
 
@@ -116,7 +113,6 @@ private:
 
     TCanvasFont m_font;
     int m_fontHeight = 16;   ///< units
-    TOutlineMetrics m_measure;
     bool m_fontDirty = true;
     bool m_transparent = true;
     std::uint32_t m_penColor = 0;

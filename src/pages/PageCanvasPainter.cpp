@@ -28,35 +28,9 @@ TPainterCanvas::TPainterCanvas(QPainter& painter, QSizeF paperInches, double dot
     setPenColor(0);
 }
 
-void TPainterCanvas::setFont(const TCanvasFont& font)
+void TPainterCanvas::fontSet(const TCanvasFont& font)
 {
     m_textColor = ColorFromWindows(font.Color);
-    m_measure.setFont(font);
-}
-
-double TPainterCanvas::textWidth(const QString& text)
-{
-    return m_measure.textWidth(text);
-}
-
-double TPainterCanvas::textHeight(const QString& text)
-{
-    return m_measure.textHeight(text);
-}
-
-double TPainterCanvas::ascent()
-{
-    return m_measure.ascent();
-}
-
-double TPainterCanvas::descent()
-{
-    return m_measure.descent();
-}
-
-double TPainterCanvas::lineHeight()
-{
-    return m_measure.lineHeight();
 }
 
 void TPainterCanvas::textOut(double x, double y, const QString& text)

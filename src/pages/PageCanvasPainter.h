@@ -16,7 +16,7 @@
  * drawn with the font at its design resolution scaled onto the device, so it is laid out on every
  * device as it was fitted (a point is 1/72 inch whatever the device's logical resolution says).
  */
-class TPainterCanvas : public TPageCanvas {
+class TPainterCanvas : public TOutlineCanvas {
 public:
     /**
      * Draws through painter, whose device coordinates run dotsPerInch to the inch from the
@@ -27,12 +27,6 @@ public:
     double paperWidth() const override { return m_paper.width(); }
     double paperHeight() const override { return m_paper.height(); }
 
-    void setFont(const TCanvasFont& font) override;
-    double textWidth(const QString& text) override;
-    double textHeight(const QString& text) override;
-    double ascent() override;
-    double descent() override;
-    double lineHeight() override;
 
     void setTextTransparent(bool transparent) override { m_transparent = transparent; }
     void textOut(double x, double y, const QString& text) override;
@@ -53,6 +47,9 @@ public:
 
     void stretchImage(const QRectF& rect, const QImage& image) override;
 
+protected:
+    void fontSet(const TCanvasFont& font) override;
+
 private:
     QRectF deviceRect(const QRectF& inches) const;
 
@@ -60,7 +57,6 @@ private:
     QSizeF m_paper;
     double m_dpi;
     QColor m_textColor = Qt::black;
-    TOutlineMetrics m_measure;
     bool m_transparent = true;
     QPoint m_current;
     QColor m_penColor = Qt::black;

@@ -46,3 +46,27 @@ private:
     bool m_fontSet = false;
     std::optional<QFontMetricsF> m_metrics;
 };
+
+/**
+ * A page canvas that measures in outline metrics: what every canvas of the program is, so that a
+ * page measured on any of them fits as FitPage fits it. A subclass hears of each font in fontSet.
+ */
+class TOutlineCanvas : public TPageCanvas {
+public:
+    void setFont(const TCanvasFont& font) final
+    {
+        m_measure.setFont(font);
+        fontSet(font);
+    }
+    double textWidth(const QString& text) final { return m_measure.textWidth(text); }
+    double textHeight(const QString& text) final { return m_measure.textHeight(text); }
+    double ascent() final { return m_measure.ascent(); }
+    double descent() final { return m_measure.descent(); }
+    double lineHeight() final { return m_measure.lineHeight(); }
+
+protected:
+    /** The font selected for the following text. */
+    virtual void fontSet(const TCanvasFont& font) = 0;
+
+    TOutlineMetrics m_measure;
+};

@@ -4,6 +4,7 @@
 // tests and the window tests that export a page.
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 #include <QtEndian>
 #include <cstdint>
@@ -93,6 +94,20 @@ inline EmfWalk walkEmf(const QByteArray& b)
         }
     }
     return w;
+}
+
+/**
+ * The text an SVG made from a metafile by a reader (libwmf's wmf2svg) shows: the contents of its
+ * text elements in order. A reader that honours the recorded advances places every character in
+ * an element of its own.
+ */
+inline QString svgShownText(const QByteArray& svg)
+{
+    static const QRegularExpression element(QStringLiteral("<text[^>]*>([^<]*)</text>"));
+    QString shown;
+    for (const QRegularExpressionMatch& m : element.globalMatch(QString::fromUtf8(svg)))
+        shown += m.captured(1);
+    return shown;
 }
 
 /** The first text record with exactly that text, or nullptr. */
