@@ -1,6 +1,7 @@
 #include "pages/PageMetrics.h"
 
 #include <algorithm>
+#include <map>
 
 void TOutlineMetrics::setFont(const TCanvasFont& font)
 {
@@ -14,6 +15,23 @@ void TOutlineMetrics::setFont(const TCanvasFont& font)
     m_qfont = font.toQFont();
     m_qfont.setPixelSize(std::max(1, font.Size) * DesignPixelsPerPoint);
     m_metrics.reset();
+    m_advances = nullptr;
+}
+
+double TOutlineMetrics::charAdvance(QChar c)
+{
+    if (!m_advances) {
+        // Advances of a font do not change while the program runs: one table per font, kept for
+        // the run (a std::map, whose elements stay where they are as fonts are added).
+        static std::map<QString, QHash<char16_t, double>> tables;
+        m_advances = &tables[m_qfont.key()];
+    }
+    const auto found = m_advances->constFind(c.unicode());
+    if (found != m_advances->constEnd())
+        return *found;
+    const double advance = metrics().horizontalAdvance(c);
+    m_advances->insert(c.unicode(), advance);
+    return advance;
 }
 
 const QFontMetricsF& TOutlineMetrics::metrics()
@@ -35,7 +53,15 @@ double TOutlineMetrics::textWidth(const QString& text)
 {
     if (text.isEmpty())
         return EmptyTextWidth;
-    return toInches(metrics().horizontalAdvance(text));
+    return toInches(designAdvance(text));
+}
+
+double TOutlineMetrics::designAdvance(const QString& text)
+{
+    double sum = 0;
+    for (const QChar c : text)
+        sum += charAdvance(c);
+    return sum;
 }
 
 double TOutlineMetrics::textHeight(const QString&)
@@ -62,7 +88,10 @@ std::vector<double> TOutlineMetrics::edges(const QString& text)
 {
     std::vector<double> out;
     out.reserve(std::size_t(text.size()));
-    for (qsizetype i = 1; i <= text.size(); ++i)
-        out.push_back(toInches(metrics().horizontalAdvance(text.left(i))));
+    double edge = 0;
+    for (const QChar c : text) {
+        edge += charAdvance(c);
+        out.push_back(toInches(edge));
+    }
     return out;
 }

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -32,19 +33,26 @@ public:
     const TCanvasFont& font() const { return m_font; }
     /** The Qt font it is measured with: DesignPixelsPerPoint pixels to the point. */
     const QFont& designFont() const { return m_qfont; }
-    /** Advance width of the text in design pixels. */
-    double designAdvance(const QString& text) { return metrics().horizontalAdvance(text); }
-    /** Distance in inches from the start of the text to the end of each character (shaping kept). */
+    /**
+     * Advance width of the text in design pixels: the sum of its characters' advances, as the
+     * fonts are measured without kerning.
+     */
+    double designAdvance(const QString& text);
+    /** Distance in inches from the start of the text to the end of each character. */
     std::vector<double> edges(const QString& text);
 
 private:
     const QFontMetricsF& metrics();
     double toInches(double designPixels) const;
 
+    /** The advance of one character, design pixels, from the font's table of those measured. */
+    double charAdvance(QChar c);
+
     TCanvasFont m_font;
     QFont m_qfont;
     bool m_fontSet = false;
     std::optional<QFontMetricsF> m_metrics;
+    QHash<char16_t, double>* m_advances = nullptr;   ///< of the current font, in the shared cache
 };
 
 /**

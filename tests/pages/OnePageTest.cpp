@@ -3,6 +3,7 @@
 #include "pages/EmfWalk.h"
 #include "pages/FittedTexts.h"
 #include "pages/MetafileExport.h"
+#include "pages/PageMetrics.h"
 #include "pages/PageFile.h"
 #include "pages/PageRenderSupport.h"
 #include "pages/PageRenderer.h"
@@ -227,6 +228,37 @@ TEST(OnePage, HeadingsFollowOneRuleInEveryFormat)
             EXPECT_TRUE(wmf.contains(heading.toLatin1())) << heading.toStdString();
             EXPECT_TRUE(std::any_of(svg.begin(), svg.end(), [&](const SvgText& t) { return t.Text == heading; }))
                 << heading.toStdString();
+        }
+    }
+}
+
+TEST(OnePage, OutlineWidthsAreTheWidthsTheFontLaysOut)
+{
+    // Texts are measured as the sum of their characters' advances; the painter lays them out
+    // with the font itself. The two agree for every text of the sample collection in the faces
+    // and styles the layouts use, so a text is drawn as wide as it was fitted.
+    std::vector<QString> texts;
+    const QString sample = QDir(BuildDir).filePath(QStringLiteral("SAMPLE.QV3"));
+    for (qint64 n = 0; n < RecordCount(sample); ++n) {
+        TPuzzleRecord puzzle;
+        ASSERT_TRUE(ReadPuzzle(sample, n, puzzle));
+        texts.push_back(QString::fromLatin1(puzzle.Title.text()));
+        for (int slot = 0; slot < puzzle.WordCount && slot < Limits::WordSlots; ++slot)
+            texts.push_back(QString::fromLatin1(puzzle.Clues[std::size_t(slot)].text()));
+    }
+    texts.push_back(QStringLiteral("Office affluent flat fjord \u00C9t\u00E9 na\u00EFve AV To Wa"));
+    TOutlineMetrics metrics;
+    for (const char* face : {"Arial", "Times New Roman", "Courier New"}) {
+        for (const int size : {5, 11, 12, 24}) {
+            for (const bool bold : {false, true}) {
+                metrics.setFont({QLatin1String(face), size, 0, bold, !bold, false, false});
+                const QFontMetricsF shaped(metrics.designFont());
+                for (const QString& text : texts) {
+                    const double laidOut = shaped.horizontalAdvance(text);
+                    EXPECT_NEAR(metrics.designAdvance(text), laidOut, 1e-6 * std::max(1.0, laidOut))
+                        << face << ' ' << size << ' ' << text.toStdString();
+                }
+            }
         }
     }
 }
