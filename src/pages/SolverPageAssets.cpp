@@ -2,7 +2,7 @@
 
 namespace SolverPageAssets {
 
-const char Style[] = R"css(:root { --cell: 2.4em; --ink: #111; --word: #cfe3ff; --current: #ffd54a; }
+const char Style[] = R"css(:root { --cell: 2.2em; --ink: #111; --word: #cfe3ff; --current: #ffd54a; }
 body { font-family: "Liberation Sans", Arial, Helvetica, sans-serif; color: var(--ink); margin: 1.5em; }
 h1 { font-size: 1.6em; margin: 0 0 0.2em; }
 #category { color: #555; margin: 0 0 0.8em; }
@@ -29,7 +29,7 @@ html[data-solved="yes"] #status { color: #1b7f2a; }
 .cell.revealed .letter { color: #1565c0; }
 #clues { display: flex; flex-wrap: wrap; gap: 2em; }
 #clues h2 { font-size: 1.1em; margin: 0 0 0.4em; }
-#clues ol { list-style: none; margin: 0; padding: 0; max-width: 22em; }
+#clues ol { list-style: none; margin: 0; padding: 0; max-width: 19em; }
 #clues li { padding: 0.15em 0.3em; cursor: pointer; display: flex; gap: 0.5em; }
 #clues li .n { font-weight: bold; min-width: 1.8em; text-align: right; }
 #clues li.active { background: var(--word); }
