@@ -27,9 +27,10 @@ html[data-solved="yes"] #status { color: #1b7f2a; }
 .cell.wrong::after { content: ""; position: absolute; left: 10%; right: 10%; top: 50%; border-top: 2px solid #c62828;
   transform: rotate(-35deg); }
 .cell.revealed .letter { color: #1565c0; }
-#clues { display: flex; flex-wrap: wrap; gap: 2em; }
+#clues { display: flex; flex-wrap: wrap; gap: 1.5em; flex: 1 1 28em; }
+#clues section { flex: 1 1 13em; }
 #clues h2 { font-size: 1.1em; margin: 0 0 0.4em; }
-#clues ol { list-style: none; margin: 0; padding: 0; max-width: 19em; }
+#clues ol { list-style: none; margin: 0; padding: 0; }
 #clues li { padding: 0.15em 0.3em; cursor: pointer; display: flex; gap: 0.5em; }
 #clues li .n { font-weight: bold; min-width: 1.8em; text-align: right; }
 #clues li.active { background: var(--word); }
@@ -37,6 +38,8 @@ html[data-solved="yes"] #status { color: #1b7f2a; }
 @media print {
   #toolbar, #status, #current-clue { display: none; }
   body { margin: 0; }
+  #grid { box-shadow: none; }
+  .cell.block { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
   .cell.word, .cell.current { background: #fff; }
   .cell.wrong::after { display: none; }
   #clues li.active { background: none; }
@@ -115,7 +118,7 @@ const char Script[] = R"js((function () {
         el.appendChild(cell.letterEl);
         el.addEventListener('mousedown', function (event) {
           event.preventDefault();
-          gridEl.focus();
+          gridEl.focus({ preventScroll: true });
           if (current.cell === i)
             turn();
           else
@@ -141,7 +144,7 @@ const char Script[] = R"js((function () {
         text.textContent = c.clue;
         li.appendChild(n);
         li.appendChild(text);
-        li.addEventListener('click', function () { gridEl.focus(); selectClue(index); });
+        li.addEventListener('click', function () { gridEl.focus({ preventScroll: true }); selectClue(index); });
         list.appendChild(li);
         var clue = { across: part[1], number: c.number, text: c.clue, cells: c.cells, el: li };
         clues.push(clue);
@@ -320,7 +323,7 @@ const char Script[] = R"js((function () {
 
   build();
   if (clues.length > 0) selectClue(0); else render();
-  gridEl.focus();
+  gridEl.focus({ preventScroll: true });
 
   var played = /^#keys=(.*)$/.exec(location.hash);
   if (played) {
