@@ -1,6 +1,7 @@
 // The iPUZ export read back as JSON and checked field by field against the iPUZ crossword description.
 #include "pages/IpuzExport.h"
 #include "pages/PageRenderSupport.h"
+#include "pages/PuzExport.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -94,4 +95,27 @@ TEST(IpuzExport, GivenSeparatorsAndABlockMarkTheGridDoesNotUse)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), IpuzExport::documentBytes(p, options));
     EXPECT_FALSE(IpuzExport::write(p, options, dir.filePath(QStringLiteral("no/such.ipuz"))).isOk());
+}
+
+TEST(IpuzExport, DamagedCountsAndCellNumbersStayInsideTheGrid)
+{
+    TPuzzleRecord p = samplePuzzle();
+    p.GridWidth = 900;
+    p.GridHeight = -3;
+    p.StartCell[0] = 3000;
+    p.LetterCount[1] = 999;
+    p.ClueNumber[2] = -7;
+    p.AcrossCount = 500;
+    const QJsonObject d = parsed(IpuzExport::documentBytes(p, {}));
+    EXPECT_EQ(d[QStringLiteral("dimensions")].toObject(),
+              (QJsonObject{{QStringLiteral("width"), 50}, {QStringLiteral("height"), 1}}));
+    const QJsonArray first = d[QStringLiteral("puzzle")].toArray()[0].toArray();
+    ASSERT_EQ(first.size(), 50);
+    EXPECT_EQ(first[2].toInt(), 2);    // RADAR still starts in column 3
+    EXPECT_EQ(first[0].toInt(), 0);    // word 1 starts outside every grid: no number; XENON's -7 is not printed
+    // All five printed slots are across now, as the page would print them.
+    EXPECT_EQ(d[QStringLiteral("clues")].toObject()[QStringLiteral("Across")].toArray().size(), 5);
+
+    QByteArray bytes;
+    EXPECT_FALSE(PuzExport::fileBytes(p, {}, bytes).isEmpty());   // the runs no longer match the words
 }
