@@ -2,9 +2,9 @@
 
 #include "app/Background.h"
 #include "app/RecentFiles.h"
-#include "app/ScreenSize.h"
+#include "ui/ScreenSize.h"
 #include "app/ToolbarIcons.h"
-#include "app/WindowSetup.h"
+#include "ui/WindowSetup.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,7 +1,7 @@
 // The main window's category and puzzle lists, the selection rules, the recent-file list and the caption.
 #include "app/MainWin.h"
 
-#include "app/MessageService.h"
+#include "ui/MessageService.h"
 #include "app/RecentFiles.h"
 #include "store/Ansi.h"
 

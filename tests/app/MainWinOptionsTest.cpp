@@ -2,7 +2,7 @@
 #include "MainWinTestSupport.h"
 
 #include "app/Background.h"
-#include "app/ScreenSize.h"
+#include "ui/ScreenSize.h"
 #include "pages/ui/ClueHeaders.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "pages/ui/ExtractAPuzzle.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
 #include "pages/PageFile.h"
 #include "store/Ansi.h"
 #include "store/Collection.h"

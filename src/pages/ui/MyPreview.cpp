@@ -1,7 +1,7 @@
 #include "pages/ui/MyPreview.h"
 
-#include "app/AppContext.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/WindowSetup.h"
 #include "pages/ui/ReportPage.h"
 
 #include <QAction>

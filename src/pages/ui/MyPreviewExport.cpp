@@ -1,8 +1,8 @@
 // The exports of the preview: pictures, vector files, the web page and the clue texts.
 #include "pages/ui/MyPreview.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
 #include "pages/MetafileExport.h"
 #include "pages/RasterExport.h"
 #include "pages/VectorExport.h"

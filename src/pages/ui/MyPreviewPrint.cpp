@@ -1,7 +1,7 @@
 // Printing from the preview: the page once, or in copies.
 #include "pages/ui/MyPreview.h"
 
-#include "app/MessageService.h"
+#include "ui/MessageService.h"
 #include "pages/ui/MultiCopies.h"
 #include "pages/ui/PrinterDriver.h"
 #include "pages/ui/ReportPage.h"

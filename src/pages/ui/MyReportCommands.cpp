@@ -2,8 +2,8 @@
 // question, partial answers and box colour.
 #include "pages/ui/MyReport.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
 #include "pages/ui/BonusQuestion.h"
 #include "pages/ui/ClueHeaders.h"
 #include "pages/ui/FontChooser.h"

@@ -1,8 +1,8 @@
 #include "shapes/ui/AddWords.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
 #include "shapes/GridModel.h"
 #include "shapes/GridPicture.h"
 #include "shapes/ManualWords.h"

@@ -1,8 +1,8 @@
 #include "shapes/ui/CreatedPuzzle.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
 #include "build/Engine.h"
 #include "build/SavedCandidate.h"
 #include "shapes/GridPicture.h"

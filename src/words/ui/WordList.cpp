@@ -2,8 +2,8 @@
 
 #include "pages/PageRenderer.h"
 
-#include "app/AppContext.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/WindowSetup.h"
 #include "pages/Thumbnail.h"
 #include "shapes/ui/ShapeListPanel.h"
 #include "store/Ansi.h"

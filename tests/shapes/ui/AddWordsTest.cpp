@@ -1,5 +1,5 @@
 // Manual word addition driven through its grid, letter entry and buttons, with the clue dialog.
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "shapes/GridModel.h"
 #include "shapes/GridPicture.h"
 #include "shapes/ui/AddAClue.h"
