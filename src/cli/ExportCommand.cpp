@@ -3,10 +3,13 @@
 
 #include "pages/FittedTexts.h"
 #include "pages/HtmlExport.h"
+#include "pages/IpuzExport.h"
 #include "pages/PageFile.h"
 #include "pages/MetafileExport.h"
+#include "pages/PuzExport.h"
 #include "pages/RasterExport.h"
 #include "pages/RenderSettings.h"
+#include "pages/SolverPageExport.h"
 #include "pages/TextExport.h"
 #include "pages/VectorExport.h"
 #include "store/Collection.h"
@@ -20,6 +23,8 @@ namespace {
 
 int failed(const IoResult& result, const QString& path)
 {
+    if (result.status == IoResult::Refused)
+        return CliOutput::fail(result.systemError);
     const QString reason = result.systemError.isEmpty() ? QStringLiteral("Unable to create export file.")
                                                         : result.systemError;
     return CliOutput::fail(QStringLiteral("cannot write %1: %2").arg(path, reason));
@@ -32,7 +37,8 @@ int RunExport(const CliArguments& args)
     static const QSet<QString> formats{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp"),
                                        QStringLiteral("pdf"), QStringLiteral("svg"), QStringLiteral("wmf"),
                                        QStringLiteral("emf"), QStringLiteral("html"), QStringLiteral("clues"),
-                                       QStringLiteral("words"), QStringLiteral("fitted")};
+                                       QStringLiteral("words"), QStringLiteral("ipuz"), QStringLiteral("puz"),
+                                       QStringLiteral("solver"), QStringLiteral("fitted")};
     if (args.positional.size() != 1 || !args.has(QStringLiteral("record")) || !args.has(QStringLiteral("format"))
         || !args.has(QStringLiteral("out")))
         return CliOutput::fail(QStringLiteral("usage: quorvex-cli export COLLECTION.QV3 --record N --format F [--layout-file FILE.PAG] --out FILE"));
@@ -80,6 +86,13 @@ int RunExport(const CliArguments& args)
     options.AnswerKey = args.has(QStringLiteral("answers"));
     options.PartialAnswers = false;
     options.PartialLetters = false;
+
+    if (format == QLatin1String("ipuz") || format == QLatin1String("puz") || format == QLatin1String("solver")) {
+        const IoResult result = format == QLatin1String("ipuz") ? IpuzExport::write(puzzle, options, out)
+            : format == QLatin1String("puz")                    ? PuzExport::write(puzzle, options, out)
+                                                                : SolverPageExport::write(puzzle, options, out);
+        return result ? 0 : failed(result, out);
+    }
 
     // The page is fitted once; whatever the format, the file shows that one result, and the
     // run's warnings are reported as the report window reports them.
