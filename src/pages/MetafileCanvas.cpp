@@ -379,15 +379,18 @@ void TMetafileCanvas::recordText(int ux, int uy, const QString& text, double wid
         const std::uint16_t mode = m_transparent ? U_TRANSPARENT : U_OPAQUE;
         record(m_kind == MetafileKind::Emf ? U_EMRSETBKMODE_set(mode) : U_WMRSETBKMODE_set(mode));
     }
-    // Advances as whole units: each character ends at the whole unit below its outline edge,
-    // scaled down when the text must fit a narrower width, so the text never ends past it.
+    // Advances as whole units: each character ends at the whole unit nearest its outline edge
+    // and the last at the whole unit below it, scaled down when the text must fit a narrower
+    // width, so the text never ends past its fitted width.
     const std::vector<double> edges = m_measure.edges(text);
     const double natural = edges.empty() ? 0.0 : edges.back();
     const double scale = natural > width && natural > 0 ? width / natural : 1.0;
+    const int end = edges.empty() ? 0 : int(std::floor(natural * scale * MetafileLimits::UnitsPerInch + 1.0e-6));
     std::vector<std::int32_t> advances(edges.size());
     int previous = 0;
     for (std::size_t i = 0; i < edges.size(); ++i) {
-        const int edge = int(std::floor(edges[i] * scale * MetafileLimits::UnitsPerInch + 1.0e-6));
+        const int nearest = int(std::lround(edges[i] * scale * MetafileLimits::UnitsPerInch));
+        const int edge = i + 1 == edges.size() ? end : std::min(nearest, end);
         advances[i] = std::max(0, edge - previous);
         previous = std::max(previous, edge);
     }
