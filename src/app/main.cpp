@@ -2,6 +2,7 @@
 // (.QV3) to open at start, as a file manager passes it; without one the last collection opens.
 #include "app/MainWin.h"
 #include "store/Directories.h"
+#include "ui/MenuShortcuts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
     QApplication::setDesktopFileName(QStringLiteral("quorvex"));
+    GiveMenuShortcutsPriority(app);
     TMainWin window(StartDirectory(), ProgramDirectory());
     const QStringList arguments = QApplication::arguments();
     window.show();

@@ -10,14 +10,13 @@
 #include "pages/ui/FontChooser.h"
 #include "pages/ui/ListPages.h"
 #include "pages/ui/PartialAnswer.h"
-#include "pages/ui/ReportPrinter.h"
+#include "pages/ui/PrinterDriver.h"
 #include "store/Ansi.h"
 #include "store/WindowsColor.h"
 
 #include <QColorDialog>
 #include <QCursor>
 #include <QMenu>
-#include <QPageSetupDialog>
 #include <QPushButton>
 #include <algorithm>
 
@@ -88,13 +87,7 @@ void TMyReport::ViewPrintClick()
 
 void TMyReport::PrinterSetupClick()
 {
-    QPrinter& printer = ReportPrinter();
-    if (installedDialogs().PrinterSetup) {
-        installedDialogs().PrinterSetup(this, printer);
-        return;
-    }
-    QPageSetupDialog dialog(&printer, this);
-    dialog.exec();
+    ShowPrinterSetup(this);
 }
 
 void TMyReport::ChangeLayoutClick()
