@@ -18,6 +18,11 @@ QString ansi(const QByteArray& bytes)
     return Ansi::toUnicode(bytes);
 }
 
+void warn(const QString& text)
+{
+    fail(QStringLiteral("warning: ") + text, 0);
+}
+
 int fail(const QString& text, int status)
 {
     const QByteArray utf8 = (QStringLiteral("quorvex-cli: ") + text).toUtf8();
