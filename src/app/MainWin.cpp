@@ -274,8 +274,9 @@ void TMainWin::BuildMenus()
         m_actions.insert(item->objectName(), item);
     }
     options->addSeparator();
-    AddCommand(options, "MenuIntChars", QStringLiteral("&International Characters"), {}, {}, LaterWork);
-    AddCommand(options, "MenuWordSeparators", QStringLiteral("&Word Separator Chars"), {}, {}, LaterWork);
+    AddCommand(options, "MenuIntChars", QStringLiteral("&International Characters"), {}, {},
+               &TMainWin::InternationalCharacters);
+    AddCommand(options, "MenuWordSeparators", QStringLiteral("&Word Separator Chars"), {}, {}, &TMainWin::WordSeparators);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));

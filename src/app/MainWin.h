@@ -130,6 +130,9 @@ public:
     void ChooseUserFont(int which);
     void HelpContents();
     void UserManual();
+    /** "&International Characters" and "&Word Separator Chars" (MainWinWords.cpp). */
+    void InternationalCharacters();
+    void WordSeparators();
 
     /** The design client size of the window, before scaling. */
     static QSize DesignSize();

@@ -99,8 +99,8 @@ TEST_F(MainWinOptionsTest, CommandsCarryTheirCaptionsShortcutsAndToolbarHints)
 TEST_F(MainWinOptionsTest, CommandsOfLaterWindowsArePresentButDisabled)
 {
     start();
-    for (const char* name : {"MenuImport", "MenuExport", "MenuPrinterSetup", "MenuJpegFactor", "MenuIntChars",
-                             "MenuWordSeparators", "MenuAddToDictionary", "MenuExcludeFromDictionary", "MenuTips", "MenuAbout",
+    for (const char* name : {"MenuImport", "MenuExport", "MenuPrinterSetup", "MenuJpegFactor",
+                             "MenuAddToDictionary", "MenuExcludeFromDictionary", "MenuTips", "MenuAbout",
                              "MenuOtherProducts", "MenuOrder"}) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_FALSE(action(name)->isEnabled()) << name;

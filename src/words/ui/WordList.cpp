@@ -57,6 +57,7 @@ TWordList::TWordList(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Word List Input"));
     setModal(true);
     buildControls();
+    connectWordTools();
 
     // What showing the editor does, in its order (the shape list filled itself when it was
     // built): grid, categories and texts, the create options and the layout preview, the mode.

@@ -2,6 +2,7 @@
 
 #include "build/CreateChecks.h"
 #include "store/PuzzleRecord.h"
+#include "words/WordListTransfer.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -65,6 +66,16 @@ public:
     /** "Change La&yout": the page layout chooser puts the chosen layout into the puzzle. */
     void ChangeLayoutClick();
 
+    // Word list files and international characters (WordListImport.cpp).
+    /** "&Import": the import dialog fills free rows of the grid. */
+    void ImportButtonClick();
+    /** "&Export": the export dialog writes words, clues or pairs of the grid to a file. */
+    void ExportButtonClick();
+    /** "International Characters": the dialog that assigns the characters of F1..F12. */
+    void IntCharsButtonClick();
+    /** The grid rows as Windows-1252 texts with their "U" marks (an open cell editor is committed first). */
+    QList<WordListTransfer::GridRow> gridRows();
+
 public slots:
     /** Escape and the window's close button run Exit. */
     void reject() override;
@@ -72,6 +83,8 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    /** F1..F12 type their international character into the focused text field. */
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
@@ -84,6 +97,7 @@ private:
     bool checkTitleAndCategory();
     void clearRow(int row);
     void commitGridEdit();
+    void connectWordTools();
 
     AppContext& m_context;
     bool m_newPuzzle = true;

@@ -1,6 +1,7 @@
 // The words-and-clues grid of the word list editor: its columns, cell editing, filling from the
 // record, reading back, and the Delete and Delete All commands.
 #include "words/ui/WordList.h"
+#include "words/ui/WordsCluesGrid.h"
 
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
@@ -65,7 +66,7 @@ QString cellText(const QTableWidget* grid, int row, int column)
 
 void TWordList::buildGrid()
 {
-    m_grid = new QTableWidget(GridRows, 4, this);
+    m_grid = new WordsCluesGrid(GridRows, 4, this);
     m_grid->setObjectName(QStringLiteral("WordsCluesGrid"));
     m_grid->setHorizontalHeaderLabels(
         {QStringLiteral("Cnt"), QStringLiteral("U"), QStringLiteral("Word"), QStringLiteral("Clue")});
