@@ -2,6 +2,7 @@
 
 #include "store/Ansi.h"
 #include "store/Limits.h"
+#include "store/ListOrder.h"
 #include "words/WordListText.h"
 
 #include <algorithm>
@@ -91,8 +92,7 @@ QList<int> SortedOrder(const QList<QString>& texts)
 {
     QList<int> order(texts.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return texts[a].compare(texts[b], Qt::CaseInsensitive) < 0; });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return ListOrder::Less(texts[a], texts[b]); });
     return order;
 }
 

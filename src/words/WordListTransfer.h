@@ -49,7 +49,7 @@ struct ExportItem {
  */
 QList<ExportItem> ExportItems(const QList<GridRow>& rows, Mode mode, char separator);
 
-/** The positions of the texts in case-insensitive alphabetical order (stable), as the lists show them. */
+/** The positions of the texts in the order of every list of the program (stable), as the lists show them. */
 QList<int> SortedOrder(const QList<QString>& texts);
 
 } // namespace WordListTransfer

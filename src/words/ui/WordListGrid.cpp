@@ -28,8 +28,10 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor))
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
             line->setMaxLength(limitOf(index));
+            line->setValidator(new Windows1252Validator(line));
+        }
         return editor;
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override

@@ -158,6 +158,15 @@ TEST_F(WordListKeysTest, FunctionKeysTypeTheirCharacterAtTheCaretOnceCtrlAndAltA
     QCoreApplication::processEvents();
     EXPECT_EQ(CellText(grid, 5, TWordList::ClueColumn), QStringLiteral("ò la"));
     EXPECT_EQ(editor.editorInput().Rows[0].Word, QByteArray("PI\xF1\xC0" "ATA"));
+
+    // A character that words cannot hold is refused as it is typed, not stored as "?".
+    grid->setCurrentCell(6, TWordList::WordColumn);
+    grid->editItem(grid->item(6, TWordList::WordColumn));
+    ASSERT_NE(CellEditor(grid), nullptr);
+    QTest::keyClicks(CellEditor(grid), QStringLiteral("OZ"));
+    QTest::sendKeyEvent(QTest::Click, CellEditor(grid), Qt::Key_O, QStringLiteral("ő"), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, CellEditor(grid), Qt::Key_Z, QStringLiteral("€"), Qt::NoModifier);
+    EXPECT_EQ(CellEditor(grid)->text(), QStringLiteral("OZ€"));
 }
 
 TEST_F(WordListKeysTest, TheKeyDialogShowsAndStoresCodes192To255)
