@@ -44,7 +44,7 @@ int readWordRows(const CliArguments& args, TCreateInput& input)
     }
     const WordListText::WordFile words = WordListText::ReadWordFile(bytes, WordListText::Unmappable::Replace);
     for (const WordListText::LineProblem& problem : words.problems)
-        CliOutput::warn(QStringLiteral("word file ") + WordListText::ProblemText(problem));
+        CliOutput::warning(QStringLiteral("warning: word file ") + WordListText::ProblemText(problem));
     const QList<QByteArray>& items = words.items;
     if (items.size() > Limits::WordSlots)
         return CliOutput::fail(QStringLiteral("%1 holds %2 words; a puzzle takes at most %3")
@@ -53,10 +53,10 @@ int readWordRows(const CliArguments& args, TCreateInput& input)
         const auto pair = WordListText::SplitPair(items[i], separator);
         const int line = words.itemLines[i];
         if (pair.word.size() > Limits::WordLength)
-            CliOutput::warn(QStringLiteral("word file line %1: the word \"%2\" is cut to %3 characters")
+            CliOutput::warning(QStringLiteral("warning: word file line %1: the word \"%2\" is cut to %3 characters")
                                 .arg(line).arg(CliOutput::ansi(pair.word)).arg(Limits::WordLength));
         if (pair.clue.size() > Limits::ClueLength)
-            CliOutput::warn(QStringLiteral("word file line %1: the clue is cut to %2 characters").arg(line).arg(Limits::ClueLength));
+            CliOutput::warning(QStringLiteral("warning: word file line %1: the clue is cut to %2 characters").arg(line).arg(Limits::ClueLength));
         input.Rows[std::size_t(i)] = {pair.word, pair.clue};
     }
     return 0;
@@ -92,17 +92,8 @@ int readShape(const CliArguments& args, TShapeRecord& shape)
 /** The page layout of a new puzzle: the given export file, else the default of the page file. */
 int readLayout(const CliArguments& args, TPageLayout& layout)
 {
-    if (args.has(QStringLiteral("layout-file"))) {
-        const QString path = args.value(QStringLiteral("layout-file"));
-        QByteArray bytes;
-        const IoResult result = ExportFile::read(path, "PAG", qint64(Limits::PageLayoutSize), bytes);
-        if (result.status == IoResult::OpenFailed)
-            return CliOutput::fail(PageMessages::ImportFailed.text() + QStringLiteral(" (%1)").arg(path));
-        if (!result)
-            return CliOutput::fail(PageMessages::ImportCorrupt.text() + QStringLiteral(" (%1)").arg(path));
-        layout = TPageLayout::fromBytes(bytes);
-        return 0;
-    }
+    if (args.has(QStringLiteral("layout-file")))
+        return ReadLayoutFileArgument(args, layout);
     const Settings settings = LoadSettings(StartDirectory());
     const QString pageFile = QDir(ProgramDirectory()).filePath(QStringLiteral("QVFPAGE.DAT"));
     LoadDefaultLayout(pageFile, settings.DefaultPage, layout);
@@ -110,6 +101,19 @@ int readLayout(const CliArguments& args, TPageLayout& layout)
 }
 
 } // namespace
+
+int ReadLayoutFileArgument(const CliArguments& args, TPageLayout& layout)
+{
+    const QString path = args.value(QStringLiteral("layout-file"));
+    QByteArray bytes;
+    const IoResult result = ExportFile::read(path, "PAG", qint64(Limits::PageLayoutSize), bytes);
+    if (result.status == IoResult::OpenFailed)
+        return CliOutput::fail(PageMessages::ImportFailed.text() + QStringLiteral(" (%1)").arg(path));
+    if (!result)
+        return CliOutput::fail(PageMessages::ImportCorrupt.text() + QStringLiteral(" (%1)").arg(path));
+    layout = TPageLayout::fromBytes(bytes);
+    return 0;
+}
 
 int RunBuild(const CliArguments& args)
 {

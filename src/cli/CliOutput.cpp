@@ -18,9 +18,11 @@ QString ansi(const QByteArray& bytes)
     return Ansi::toUnicode(bytes);
 }
 
-void warn(const QString& text)
+void warning(const QString& text)
 {
-    fail(QStringLiteral("warning: ") + text, 0);
+    const QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), stderr);
+    std::fputc('\n', stderr);
 }
 
 int fail(const QString& text, int status)
