@@ -100,7 +100,7 @@ TEST_F(MainWinOptionsTest, CommandsOfLaterWindowsArePresentButDisabled)
 {
     start();
     for (const char* name : {"MenuImport", "MenuExport", "MenuPrinterSetup", "MenuJpegFactor", "MenuIntChars",
-                             "MenuWordSeparators", "MenuAddToDictionary", "MenuExcludeFromDictionary", "MenuTips", "MenuAbout",
+                             "MenuWordSeparators", "MenuTips", "MenuAbout",
                              "MenuOtherProducts", "MenuOrder"}) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_FALSE(action(name)->isEnabled()) << name;

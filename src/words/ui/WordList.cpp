@@ -74,6 +74,7 @@ TWordList::TWordList(AppContext& context, QWidget* parent)
     m_quick->setChecked(m_context.settings.QuickBuild);
     refreshLayoutPreview();
     applyMode();
+    applySpellingAvailability();
     if (!m_newPuzzle)
         m_snapshot = puzzle;
 }
@@ -186,7 +187,7 @@ void TWordList::buildControls()
     root->addLayout(commands);
 
     // Windows for these commands are not part of the editor yet.
-    for (QPushButton* b : {m_import, m_export, m_spell, m_thesaurus, m_intChars})
+    for (QPushButton* b : {m_import, m_export, m_intChars})
         b->setEnabled(false);
 
     connect(m_create, &QPushButton::clicked, this, &TWordList::CreateItClick);
@@ -196,6 +197,8 @@ void TWordList::buildControls()
     connect(m_deleteAll, &QPushButton::clicked, this, &TWordList::DeleteAllButtonClick);
     connect(m_addWords, &QPushButton::clicked, this, &TWordList::AddWordsButtonClick);
     connect(m_changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
+    connect(m_spell, &QPushButton::clicked, this, &TWordList::SpellCheckClick);
+    connect(m_thesaurus, &QPushButton::clicked, this, &TWordList::ThesaurusClick);
     connect(m_shrink, &QCheckBox::clicked, this, [this](bool on) { m_context.settings.Shrink = on; });
     connect(m_quick, &QCheckBox::clicked, this, [this](bool on) { m_context.settings.QuickBuild = on; });
 

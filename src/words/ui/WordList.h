@@ -64,6 +64,10 @@ public:
     void AddWordsButtonClick();
     /** "Change La&yout": the page layout chooser puts the chosen layout into the puzzle. */
     void ChangeLayoutClick();
+    /** "&Spell Check": words (new puzzles) and clues against the chosen language's dictionary. */
+    void SpellCheckClick();
+    /** "&Thesaurus": looks the selected row's word up; an accepted synonym becomes its clue. */
+    void ThesaurusClick();
 
 public slots:
     /** Escape and the window's close button run Exit. */
@@ -84,6 +88,8 @@ private:
     bool checkTitleAndCategory();
     void clearRow(int row);
     void commitGridEdit();
+    void applySpellingAvailability();
+    void runSpellCheck(int language);
 
     AppContext& m_context;
     bool m_newPuzzle = true;
