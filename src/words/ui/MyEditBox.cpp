@@ -3,6 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
+#include "words/ui/DialogButton.h"
 #include "words/ClueTokens.h"
 #include "words/SpellLanguages.h"
 #include "words/UserWordList.h"
@@ -18,14 +19,6 @@ namespace {
 
 constexpr int DesignWidth = 380;
 constexpr int DesignHeight = 340;
-
-QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 
@@ -51,10 +44,10 @@ TMyEditBox::TMyEditBox(AppContext& context, ListKind kind, QWidget* parent)
     m_words->setObjectName(QStringLiteral("WordBox"));
     m_addInfo = new QLineEdit(this);
     m_addInfo->setObjectName(QStringLiteral("AddInfo"));
-    auto* add = makeButton(QStringLiteral("&Add"), "AddButton", this);
-    auto* remove = makeButton(QStringLiteral("&Delete"), "DeleteButton", this);
-    auto* ok = makeButton(QStringLiteral("&Ok"), "OkButton", this);
-    auto* cancel = makeButton(QStringLiteral("&Cancel"), "CancelButton", this);
+    auto* add = MakeDialogButton(QStringLiteral("&Add"), "AddButton", this);
+    auto* remove = MakeDialogButton(QStringLiteral("&Delete"), "DeleteButton", this);
+    auto* ok = MakeDialogButton(QStringLiteral("&Ok"), "OkButton", this);
+    auto* cancel = MakeDialogButton(QStringLiteral("&Cancel"), "CancelButton", this);
     connect(add, &QPushButton::clicked, this, &TMyEditBox::AddClick);
     connect(remove, &QPushButton::clicked, this, &TMyEditBox::DeleteClick);
     connect(ok, &QPushButton::clicked, this, &TMyEditBox::OkClick);

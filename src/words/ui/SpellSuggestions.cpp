@@ -3,6 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
+#include "words/ui/DialogButton.h"
 #include "words/UserWordList.h"
 
 #include <QHBoxLayout>
@@ -16,14 +17,6 @@ namespace {
 
 constexpr int DesignWidth = 420;
 constexpr int DesignHeight = 300;
-
-QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 
@@ -46,11 +39,11 @@ TSpellSuggestions::TSpellSuggestions(AppContext& context, const QString& languag
     m_suggestions = new QListWidget(this);
     m_suggestions->setObjectName(QStringLiteral("SuggestionList"));
 
-    auto* replace = makeButton(QStringLiteral("&Replace"), "ReplaceButton", this);
+    auto* replace = MakeDialogButton(QStringLiteral("&Replace"), "ReplaceButton", this);
     replace->setDefault(true);
-    auto* ignore = makeButton(QStringLiteral("&Ignore"), "IgnoreButton", this);
-    auto* add = makeButton(QStringLiteral("&Add"), "AddButton", this);
-    auto* abort = makeButton(QStringLiteral("A&bort"), "AbortButton", this);
+    auto* ignore = MakeDialogButton(QStringLiteral("&Ignore"), "IgnoreButton", this);
+    auto* add = MakeDialogButton(QStringLiteral("&Add"), "AddButton", this);
+    auto* abort = MakeDialogButton(QStringLiteral("A&bort"), "AbortButton", this);
     connect(replace, &QPushButton::clicked, this, &TSpellSuggestions::ReplaceClick);
     connect(ignore, &QPushButton::clicked, this, &TSpellSuggestions::IgnoreClick);
     connect(add, &QPushButton::clicked, this, &TSpellSuggestions::AddClick);

@@ -3,6 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
+#include "words/ui/DialogButton.h"
 #include "words/ClueTokens.h"
 #include "words/Thesaurus.h"
 #include "words/ui/Thes2Sugs.h"
@@ -22,14 +23,6 @@ constexpr int DesignWidth = 560;
 constexpr int DesignHeight = 360;
 /** Most opposite categories listed. */
 constexpr int MaxAntonyms = 25;
-
-QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 QListWidget* makeList(const char* name, QWidget* parent)
 {
@@ -51,11 +44,11 @@ TThesSuggestions::TThesSuggestions(AppContext& context, int thesaurus, const QSt
 
     m_word = new QLineEdit(ClueTokens::TrimSpaces(word), this);
     m_word->setObjectName(QStringLiteral("TheWord"));
-    auto* lookUp = makeButton(QStringLiteral("&Look Up"), "LookUpButton", this);
+    auto* lookUp = MakeDialogButton(QStringLiteral("&Look Up"), "LookUpButton", this);
     lookUp->setDefault(true);
-    auto* suggest = makeButton(QStringLiteral("&Suggest"), "SuggestButton", this);
-    m_accept = makeButton(QStringLiteral("&Accept"), "AcceptButton", this);
-    auto* abort = makeButton(QStringLiteral("A&bort"), "AbortButton", this);
+    auto* suggest = MakeDialogButton(QStringLiteral("&Suggest"), "SuggestButton", this);
+    m_accept = MakeDialogButton(QStringLiteral("&Accept"), "AcceptButton", this);
+    auto* abort = MakeDialogButton(QStringLiteral("A&bort"), "AbortButton", this);
     m_categories = makeList("CategoryList", this);
     m_antonyms = makeList("AntonymList", this);
     m_synonyms = makeList("SynonymList", this);

@@ -2,6 +2,7 @@
 // against the installed dictionaries and thesauri.
 #include "words/ui/WordListTestSupport.h"
 
+#include "shapes/ui/ShapeUiSupport.h"
 #include "uisupport/ModalWatchdog.h"
 #include "words/SpellLanguages.h"
 #include "words/ui/LanguageChoice.h"
@@ -87,6 +88,7 @@ TEST_F(SpellingDialogsTest, ReplaceRewritesTheClueAndTheRunEndsComplete)
         auto* list = Control<QListWidget>(d, "SuggestionList");
         EXPECT_EQ(list->currentRow(), 0);
         SelectText(list, QStringLiteral("DOG"));
+        ShapeUi::SaveScreenshot(d, QStringLiteral("SpellSuggestions"));
         WhenModal<TSpellSuggestions>([&](TSpellSuggestions* again) {
             asked.append(Control<QLineEdit>(again, "NotFoundWord")->text());
             SelectText(Control<QListWidget>(again, "SuggestionList"), QStringLiteral("receive"));
@@ -167,6 +169,7 @@ TEST_F(SpellingDialogsTest, ChooseAtCheckTimeAsksForTheLanguageAndKeepsTheSettin
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Spell Check"));
         EXPECT_TRUE(Control<QRadioButton>(d, "Language1")->isChecked());
         Control<QRadioButton>(d, "Language2")->click();
+        ShapeUi::SaveScreenshot(d, QStringLiteral("ChooseSpellCheck"));
         Click(d, "OkButton");
     });
     editor.SpellCheckClick();
@@ -209,6 +212,7 @@ TEST_F(SpellingDialogsTest, ThesaurusSynonymBecomesTheClue)
         auto* synonyms = Control<QListWidget>(d, "SynonymList");
         EXPECT_TRUE(Control<QPushButton>(d, "AcceptButton")->isEnabled());
         SelectText(synonyms, QStringLiteral("joyful"));
+        ShapeUi::SaveScreenshot(d, QStringLiteral("ThesSuggestions"));
         Click(d, "AcceptButton");
     });
     Control<QPushButton>(&editor, "ThesaurusButton")->click();
@@ -230,6 +234,7 @@ TEST_F(SpellingDialogsTest, UnknownWordWarnsAndSuggestLooksUpTheChosenSubstitute
         WhenModal<TThes2Sugs>([&](TThes2Sugs* s) {
             sawSuggestions = true;
             SelectText(Control<QListWidget>(s, "SuggestionList"), QStringLiteral("HAPPY"));
+            ShapeUi::SaveScreenshot(s, QStringLiteral("Thes2Sugs"));
             Click(s, "OkButton");
         });
         Click(d, "SuggestButton");
@@ -280,6 +285,8 @@ TEST_F(SpellingDialogsTest, DictionaryMaintenanceEditsAndWritesTheList)
     box.AddClick();
     EXPECT_TRUE(addInfo->text().isEmpty());
     EXPECT_EQ(Texts(words), (QStringList{QStringLiteral("alpha"), QStringLiteral("beta"), QStringLiteral("delta")}));
+    box.show();
+    ShapeUi::SaveScreenshot(&box, QStringLiteral("MyEditBox"));
     box.OkClick();
     ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
     EXPECT_EQ(existing.readAll(), QByteArray("alpha\nbeta\ndelta\n"));
