@@ -58,6 +58,20 @@ TEST(SpellChecker, EveryInstalledLanguageAcceptsItsOwnWordsWithAccents)
     }
 }
 
+TEST(SpellChecker, SuggestionsThatWindows1252CannotHoldAreNotOffered)
+{
+    QTemporaryDir dir;
+    const SpellingSetup setup = SystemSetup(dir.path());
+    SKIP_WITHOUT_LANGUAGE(setup, 2);
+    // The British dictionary suggests "Bravos" and the Romanian "Bra\u0219ov" for "Brasov".
+    const QStringList suggestions = SpellChecker::Open(setup, 2)->Suggestions(QStringLiteral("Brasov"));
+    EXPECT_TRUE(suggestions.contains(QStringLiteral("Bravos")));
+    for (const QString& s : suggestions)
+        EXPECT_TRUE(FitsWindows1252(s)) << s.toStdString();
+    EXPECT_FALSE(FitsWindows1252(QString::fromUtf8("Bra\u0219ov")));
+    EXPECT_TRUE(FitsWindows1252(QString::fromUtf8("c\u0153ur \u20AC")));
+}
+
 TEST(SpellChecker, InclusionListAcceptsAndExclusionListRefuses)
 {
     QTemporaryDir dir;

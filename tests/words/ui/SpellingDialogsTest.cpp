@@ -179,6 +179,38 @@ TEST_F(SpellingDialogsTest, ChooseAtCheckTimeAsksForTheLanguageAndKeepsTheSettin
     EXPECT_EQ(context->settings.Dictionary, Spelling::ChooseLanguage);
 }
 
+TEST_F(SpellingDialogsTest, StringWithoutSuggestionsIsReportedAndMissingFilesEndTheCommand)
+{
+    SetRow(0, "CAT", "qqqqqqqqqqqq");
+    {
+        TWordList editor(*context);
+        editor.show();
+        editor.SpellCheckClick();
+        EXPECT_EQ(shownTexts(),
+                  (QStringList{QStringLiteral("qqqqqqqqqqqq was not found in the dictionary.  No suggestions could be found. | Notice"),
+                               QStringLiteral("Spell checking complete. | Spelling Status")}));
+    }
+    // Files found at start-up and gone since.
+    messages.clear();
+    context->Spelling.Dictionaries[1] = {programPath(QStringLiteral("gone.aff")), programPath(QStringLiteral("gone.dic"))};
+    context->Spelling.Thesauri[1] = {programPath(QStringLiteral("gone.idx")), programPath(QStringLiteral("gone.dat"))};
+    TWordList editor(*context);
+    editor.show();
+    editor.SpellCheckClick();
+    ModalWatchdog watchdog(20000);
+    WhenModal<TThesSuggestions>([&](TThesSuggestions* d) {
+        EXPECT_EQ(Control<QListWidget>(d, "CategoryList")->count(), 0);
+        Click(d, "LookUpButton");
+        Click(d, "AbortButton");
+    });
+    editor.ThesaurusClick();
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_EQ(shownTexts(), (QStringList{QStringLiteral("Could not find one of the dictionary files. | Error"),
+                                         QStringLiteral("Could not find the Thesaurus file. | Error")}));
+    EXPECT_EQ(CellText(Control<QTableWidget>(&editor, "WordsCluesGrid"), 0, TWordList::ClueColumn),
+              QStringLiteral("qqqqqqqqqqqq"));
+}
+
 TEST_F(SpellingDialogsTest, ButtonsFollowTheSettingsAndWhatIsInstalled)
 {
     context->settings.Dictionary = Spelling::NoLanguage;
