@@ -74,6 +74,7 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
     BuildLists();
     BuildMenus();
     BuildToolBar();
+    SetUpSpelling();
     UpdateChecks();
     SetMenuLastFiles();
 
@@ -247,8 +248,9 @@ void TMainWin::BuildMenus()
         connect(it.value(), &QAction::triggered, this, [this, code] { ChooseThesaurus(code); });
         m_actions.insert(it.value()->objectName(), it.value());
     }
-    AddCommand(options, "MenuAddToDictionary", QStringLiteral("&Add to Dictionary"), {}, {}, LaterWork);
-    AddCommand(options, "MenuExcludeFromDictionary", QStringLiteral("&Exclude From Dictionary"), {}, {}, LaterWork);
+    AddCommand(options, "MenuAddToDictionary", QStringLiteral("&Add to Dictionary"), {}, {}, &TMainWin::AddToDictionary);
+    AddCommand(options, "MenuExcludeFromDictionary", QStringLiteral("&Exclude From Dictionary"), {}, {},
+               &TMainWin::ExcludeFromDictionary);
     options->addSeparator();
 
     const std::pair<const char*, const char*> fontItems[] = {

@@ -1,6 +1,9 @@
 // quorvex-cli run as a separate process, as batch users and the build scripts run it.
 #include "pages/DefaultLayout.h"
 #include "pages/MetafileExport.h"
+#include "store/Collection.h"
+#include "store/WorkingPuzzle.h"
+#include "words/SpellLanguages.h"
 
 #include <QFile>
 #include <QProcess>
@@ -276,6 +279,50 @@ TEST(Cli, ExportRefusesBadOptionsAndUnbuiltPuzzlesWithoutWritingAFile)
     EXPECT_NE(cannot.status, 0);
     EXPECT_TRUE(cannot.err.contains(QStringLiteral("The puzzle cannot be saved as an Across Lite file: "))) << cannot.err.toStdString();
     EXPECT_FALSE(QFile::exists(puz));
+}
+
+TEST(Cli, SpellReportsEachRefusedStringWithItsSuggestionsAndSaysSoInItsStatus)
+{
+    QTemporaryDir dir;
+    const SpellingSetup installed = SpellingSetup::Find(dir.path());
+    if (!installed.LanguageAvailable(1))
+        GTEST_SKIP() << "no American dictionary installed";
+    const QString collection = dir.filePath(QStringLiteral("s.QV3"));
+    TPuzzleRecord puzzle;
+    ClearForNewPuzzle(puzzle);
+    puzzle.WordCount = 2;
+    puzzle.Words[0].setText("CAT");
+    puzzle.Clues[0].setText("Pets that recieve milk, colour");
+    puzzle.Words[1].setText("DOG");
+    puzzle.Clues[1].setText("Barks");
+    ASSERT_TRUE(AppendPuzzle(collection, puzzle).isOk());
+    puzzle.Clues[0].setText("Pets that receive milk");
+    ASSERT_TRUE(AppendPuzzle(collection, puzzle).isOk());
+
+    const QStringList record0{QStringLiteral("spell"), collection, QStringLiteral("--record"), QStringLiteral("0")};
+    const CliRun american = cli(record0, dir.path());
+    EXPECT_EQ(american.status, 1) << american.err.toStdString();
+    const QStringList lines = american.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << american.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("recieve: ")));
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("receive")));
+    EXPECT_LE(lines[0].count(QLatin1Char(',')), 4) << "at most five suggestions";
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("colour: ")));
+
+    if (installed.LanguageAvailable(2)) {
+        const CliRun british = cli(record0 + QStringList{QStringLiteral("--language"), QStringLiteral("british")}, dir.path());
+        EXPECT_EQ(british.status, 1);
+        EXPECT_FALSE(british.out.contains(QStringLiteral("colour")));
+    }
+    const CliRun clean = cli({QStringLiteral("spell"), collection, QStringLiteral("--record"), QStringLiteral("1")}, dir.path());
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_TRUE(clean.out.isEmpty());
+
+    const CliRun unknown = cli(record0 + QStringList{QStringLiteral("--language"), QStringLiteral("klingon")}, dir.path());
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("unknown language klingon")));
+    const CliRun missing = cli({QStringLiteral("spell"), collection, QStringLiteral("--record"), QStringLiteral("7")}, dir.path());
+    EXPECT_EQ(missing.status, 2);
 }
 
 TEST(Cli, ExportPrintsTheRunsWarningsOnStandardError)

@@ -65,6 +65,10 @@ public:
     void AddWordsButtonClick();
     /** "Change La&yout": the page layout chooser puts the chosen layout into the puzzle. */
     void ChangeLayoutClick();
+    /** "&Spell Check": words (new puzzles) and clues against the chosen language's dictionary. */
+    void SpellCheckClick();
+    /** "&Thesaurus": looks the selected row's word up; an accepted synonym becomes its clue. */
+    void ThesaurusClick();
 
     // Word list files and international characters (WordListImport.cpp).
     /** "&Import": the import dialog fills free rows of the grid. */
@@ -98,6 +102,8 @@ private:
     void clearRow(int row);
     void commitGridEdit();
     void connectWordTools();
+    void applySpellingAvailability();
+    void runSpellCheck(int language);
 
     AppContext& m_context;
     bool m_newPuzzle = true;

@@ -30,8 +30,6 @@ bool ctrlOrAltHeld(Qt::KeyboardModifiers modifiers)
 
 void TWordList::connectWordTools()
 {
-    for (QPushButton* b : {m_import, m_export, m_intChars})
-        b->setEnabled(true);
     connect(m_import, &QPushButton::clicked, this, &TWordList::ImportButtonClick);
     connect(m_export, &QPushButton::clicked, this, &TWordList::ExportButtonClick);
     connect(m_intChars, &QPushButton::clicked, this, &TWordList::IntCharsButtonClick);
