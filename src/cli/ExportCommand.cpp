@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "cli/OutputPath.h"
 
 #include "pages/HtmlExport.h"
 #include "pages/MetafileExport.h"
@@ -11,15 +12,16 @@
 #include "store/Directories.h"
 #include "store/Settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSet>
 
 namespace {
 
 int failed(const IoResult& result, const QString& path)
 {
-    const QString reason = result.systemError.isEmpty() ? QStringLiteral("Unable to create export file.")
-                                                        : result.systemError;
-    return CliOutput::fail(QStringLiteral("cannot write %1: %2").arg(path, reason));
+    return CliOutput::fail(result.describe(QStringLiteral("Unable to create export file."))
+                               .replace(QLatin1Char('\n'), QStringLiteral(" ")) + QStringLiteral(" (%1)").arg(path));
 }
 
 } // namespace
@@ -61,6 +63,14 @@ int RunExport(const CliArguments& args)
         return CliOutput::fail(CollectionMessages::NeverGenerated);
 
     const QString out = args.value(QStringLiteral("out"));
+    const QString collection = args.positional.first();
+    if (const int status = OutputPath::check(out, {collection}))
+        return status;
+    if (format == QLatin1String("html")) {
+        const QString picture = QFileInfo(out).absoluteDir().filePath(HtmlExport::pictureName(out));
+        if (const int status = OutputPath::check(picture, {collection}))
+            return status;
+    }
     if (format == QLatin1String("clues") || format == QLatin1String("words")) {
         const auto content = format == QLatin1String("clues") ? TextExport::Content::Clues : TextExport::Content::Words;
         const IoResult result = TextExport::writeClueText(puzzle, content, out);
