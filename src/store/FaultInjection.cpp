@@ -21,10 +21,10 @@ State& state()
 
 } // namespace
 
-void arm(std::initializer_list<Fault> faults)
+void arm(const std::vector<Fault>& faults)
 {
     State& s = state();
-    s.faults.assign(faults);
+    s.faults = faults;
     s.calls.fill(0);
     s.armed = true;
 }

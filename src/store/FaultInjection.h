@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cerrno>
-#include <initializer_list>
+#include <vector>
 
 /**
  * A test seam in the file layer: makes the k-th create, write, sync, truncate, rename or remove
@@ -22,7 +22,7 @@ struct Fault {
 };
 
 /** Arms the given faults and restarts every step's count. */
-void arm(std::initializer_list<Fault> faults);
+void arm(const std::vector<Fault>& faults);
 /** Removes every fault; counts keep running until the next arm. */
 void disarm();
 /** Calls of step seen since the last arm, failed ones included. */
@@ -34,7 +34,7 @@ int check(Step step);
 /** Arms faults for one scope and disarms them when it ends. */
 class Scope {
 public:
-    Scope(std::initializer_list<Fault> faults) { arm(faults); }
+    explicit Scope(const std::vector<Fault>& faults) { arm(faults); }
     ~Scope() { disarm(); }
     Scope(const Scope&) = delete;
     Scope& operator=(const Scope&) = delete;

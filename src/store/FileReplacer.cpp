@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -21,6 +22,21 @@ QString resolvedTarget(const QString& path)
         target = next;
     }
     return target;
+}
+
+/** Removes new files that a killed writer left beside the target (their process is gone). */
+void removeLeftovers(const QFileInfo& target)
+{
+    QDir folder = target.absoluteDir();
+    const QString prefix = QLatin1Char('.') + target.fileName() + QLatin1Char('.');
+    const QStringList names = folder.entryList({prefix + QStringLiteral("*.new")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        const QStringView middle = QStringView(name).sliced(prefix.size(), name.size() - prefix.size() - 4);
+        bool isNumber = false;
+        const qint64 pid = middle.left(middle.indexOf(QLatin1Char('-'))).toLongLong(&isNumber);
+        if (isNumber && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+            folder.remove(name);
+    }
 }
 
 } // namespace
@@ -57,6 +73,7 @@ IoResult FileReplacer::open()
     }
     // Hidden and unique beside the target, so the rename stays on one file system.
     const QFileInfo info(m_target);
+    removeLeftovers(info);
     static unsigned counter = 0;
     for (int attempt = 0;; ++attempt) {
         m_temporary = info.absoluteDir().filePath(QStringLiteral(".%1.%2-%3.new")

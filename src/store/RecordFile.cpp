@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 
 namespace RecordFile {
 
@@ -30,10 +31,19 @@ IoResult notRegular()
     return IoResult::failed(IoResult::OpenFailed, QStringLiteral("Not a regular file"));
 }
 
-/** Opens the file for writing with its lock held and any journal left by a cut overwrite put back. */
-IoResult openForWriting(const QString& path, SystemFile& file, SystemFile::Access access)
+/**
+ * Opens the file for writing with its lock held and any journal left by a cut overwrite put back.
+ * With create, a missing file is created and created tells so.
+ */
+IoResult openForWriting(const QString& path, SystemFile& file, bool create, bool* created = nullptr)
 {
-    if (!file.open(path, access))
+    bool opened = file.open(path, SystemFile::Access::ReadWrite);
+    if (!opened && create && file.error() == ENOENT) {
+        opened = file.open(path, SystemFile::Access::CreateNew);
+        if (created)
+            *created = opened;
+    }
+    if (!opened)
         return file.failure(IoResult::OpenFailed);
     if (!file.isRegular())
         return notRegular();
@@ -42,12 +52,19 @@ IoResult openForWriting(const QString& path, SystemFile& file, SystemFile::Acces
     return RollbackJournal::restore(path, file);
 }
 
-/** Writes a record past the last one; a failure cuts the file back to its old size. */
-IoResult appendAt(SystemFile& file, qint64 offset, qint64 oldSize, const QByteArray& record)
+/**
+ * Writes a record past the last one; a failure cuts the file back to its old size, or removes it
+ * when this write created it.
+ */
+IoResult appendAt(const QString& path, SystemFile& file, qint64 offset, qint64 oldSize, bool created,
+                  const QByteArray& record)
 {
     if (file.writeAt(offset, record) && file.sync())
         return IoResult::ok();
     const IoResult failure = file.failure();
+    int error = 0;
+    if (created && SystemPath::remove(path, error))
+        return failure;
     if (file.truncate(oldSize))
         file.sync();
     return failure;
@@ -227,14 +244,15 @@ IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>
 IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArray& record)
 {
     SystemFile file;
-    if (IoResult opened = openForWriting(path, file, SystemFile::Access::ReadWriteCreate); !opened)
+    bool created = false;
+    if (IoResult opened = openForWriting(path, file, true, &created); !opened)
         return opened;
     const qint64 size = file.size();
     const qint64 records = size / recordSize;
     if (n < 0 || n > records)
         return outOfRange();
     if (n == records)
-        return appendAt(file, n * recordSize, size, record);
+        return appendAt(path, file, n * recordSize, size, created, record);
     return overwrite(path, file, n * recordSize, record);
 }
 
@@ -251,7 +269,7 @@ IoResult replaceWhole(const QString& path, const QByteArray& content)
 IoResult remove(const QString& path, qint64 recordSize, qint64 n)
 {
     SystemFile file;
-    if (IoResult opened = openForWriting(path, file, SystemFile::Access::ReadWrite); !opened)
+    if (IoResult opened = openForWriting(path, file, false); !opened)
         return opened;
     const qint64 records = file.size() / recordSize;
     if (n < 0 || n >= records)

@@ -103,10 +103,8 @@ IoResult write(const QString& file, SystemFile& data, qint64 offset, QByteArrayV
     const QString path = pathFor(file);
     SystemFile journal;
     // A journal left over here was already restored or found incomplete by the caller.
-    bool opened = journal.open(path, SystemFile::Access::ReadWriteCreate);
-    if (opened && !journal.truncate(0))
-        opened = false;
-    if (!opened || !journal.writeAt(0, bytes) || !journal.sync() || !journal.close()) {
+    const bool opened = journal.open(path, SystemFile::Access::ReadWriteCreate);
+    if (!opened || !journal.truncate(0) || !journal.writeAt(0, bytes) || !journal.sync() || !journal.close()) {
         error = journal.error();
         journal.close();
         if (opened)
