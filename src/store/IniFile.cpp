@@ -4,6 +4,7 @@
 #include "store/RecordFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -41,7 +42,7 @@ QByteArray withoutLineBreaks(QByteArrayView text)
     return out;
 }
 
-// A value that itself starts and ends with the same quote gets one more pair, which reading drops again.
+// A value that is itself enclosed in quotes gets one more pair, which reading drops again.
 QByteArray storedValue(QByteArrayView text)
 {
     QByteArray out = withoutLineBreaks(text);
@@ -116,8 +117,9 @@ QByteArray IniFile::toBytes() const
 
 IoResult IniFile::load(const QString& path)
 {
+    // Only a regular file is read: a FIFO or device in its place would block or never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         *this = IniFile();
         return IoResult::failed(IoResult::OpenFailed, file.errorString());
     }

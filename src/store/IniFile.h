@@ -45,7 +45,8 @@ public:
 
     /**
      * Sets a key, creating its section when needed. Line breaks in the value would split the line,
-     * so each becomes a space; a value enclosed in quotes gets one more pair, so it reads back whole.
+     * so each becomes a space. A value enclosed in quotes is written in one more pair of double
+     * quotes, so that it reads back as it was.
      */
     void setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
 

@@ -1,6 +1,7 @@
 // quorvex-cli never writes onto what it reads or onto what is not a regular file, and names the
 // system's reason when a write fails.
 #include "support/CliRun.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,11 +13,7 @@
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using TestFiles::bytesOf;
 
 QStringList exportArgs(const QString& collection, const QString& format, const QString& out)
 {
@@ -85,11 +82,7 @@ TEST(CliOutputPath, BuildAppendsOnlyToACollectionAndListSaysWhenThereIsNoPuzzle)
 {
     QTemporaryDir dir;
     const QString words = dir.filePath(QStringLiteral("words.txt"));
-    {
-        QFile f(words);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("CAT:Pet\nDOG:Barks\nHORSE:Rides\nMOUSE:Squeaks\n");
-    }
+    ASSERT_TRUE(TestFiles::put(words, "CAT:Pet\nDOG:Barks\nHORSE:Rides\nMOUSE:Squeaks\n"));
     const auto build = [&](const QString& out) {
         return cli({QStringLiteral("build"), QStringLiteral("--words"), words, QStringLiteral("--shape-lib"),
                     QStringLiteral(QUORVEX_BUILD_DIR "/QVFLAY.DAT"), QStringLiteral("--shape"), QStringLiteral("2"),
@@ -98,11 +91,7 @@ TEST(CliOutputPath, BuildAppendsOnlyToACollectionAndListSaysWhenThereIsNoPuzzle)
                    dir.path());
     };
     const QString notes = dir.filePath(QStringLiteral("notes.txt"));
-    {
-        QFile f(notes);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("my notes, not puzzles\n");
-    }
+    ASSERT_TRUE(TestFiles::put(notes, "my notes, not puzzles\n"));
     const CliRun refused = build(notes);
     EXPECT_NE(refused.status, 0);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("not a puzzle collection"))) << refused.err.toStdString();
@@ -114,12 +103,8 @@ TEST(CliOutputPath, BuildAppendsOnlyToACollectionAndListSaysWhenThereIsNoPuzzle)
     // An empty file is an empty collection; a file shorter than one record holds no puzzle either.
     const QString empty = dir.filePath(QStringLiteral("EMPTY.QV3"));
     const QString shortFile = dir.filePath(QStringLiteral("SHORT.QV3"));
-    QFile(empty).open(QIODevice::WriteOnly);
-    {
-        QFile f(shortFile);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(1000, 'x'));
-    }
+    ASSERT_TRUE(TestFiles::put(empty, {}));
+    ASSERT_TRUE(TestFiles::put(shortFile, QByteArray(1000, 'x')));
     for (const QString& path : {empty, shortFile}) {
         const CliRun list = cli({QStringLiteral("list"), path});
         EXPECT_EQ(list.status, 0);

@@ -16,6 +16,7 @@
 #include "store/RecordFile.h"
 #include "store/Settings.h"
 #include "support/PatternRecord.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,17 +30,11 @@ namespace {
 using FaultInjection::Fault;
 using FaultInjection::Step;
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using TestFiles::bytesOf;
 
 void put(const QString& path, const QByteArray& bytes)
 {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
+    ASSERT_TRUE(TestFiles::put(path, bytes));
 }
 
 QByteArray patternFile(int records)

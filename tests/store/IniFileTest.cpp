@@ -148,7 +148,7 @@ TEST(IniFile, OnePairOfEnclosingQuotesIsDroppedOnReadingAndKeptOnWriting)
 
     // A value that is itself quoted reads back as it was written.
     IniFile written;
-    for (const char* value : {"\"Quoted\"", "'single'", "plain", "\"open"}) {
+    for (const char* value : {"\"Quoted\"", "'single'", "plain", "\"open", "'", " \"spaced\""}) {
         written.setValue("Misc", "Key", value);
         EXPECT_EQ(IniFile::fromBytes(written.toBytes()).value("Misc", "Key", "", IniFile::NoLimit), QByteArray(value));
     }

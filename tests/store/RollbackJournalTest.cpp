@@ -3,6 +3,7 @@
 #include "store/RecordFile.h"
 #include "store/RollbackJournal.h"
 #include "store/SystemFile.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,17 +15,11 @@ namespace {
 
 constexpr qint64 Size = 8;
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using TestFiles::bytesOf;
 
 void put(const QString& path, const QByteArray& bytes)
 {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
+    ASSERT_TRUE(TestFiles::put(path, bytes));
 }
 
 /** The state a kill leaves in the middle of overwriting record 1 with "NEWNEWNE": half written. */
