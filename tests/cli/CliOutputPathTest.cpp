@@ -113,3 +113,30 @@ TEST(CliOutputPath, BuildAppendsOnlyToACollectionAndListSaysWhenThereIsNoPuzzle)
     ASSERT_EQ(build(empty).status, 0);
     EXPECT_EQ(QFileInfo(empty).size(), 69623);
 }
+
+TEST(CliOutputPath, AFileSizeLimitIsAnErrorWithItsReasonAndLeavesNoPartRecord)
+{
+    QTemporaryDir dir;
+    const QString words = dir.filePath(QStringLiteral("words.txt"));
+    ASSERT_TRUE(TestFiles::put(words, "CAT:Pet\nDOG:Barks\nHORSE:Rides\nMOUSE:Squeaks\n"));
+    const QString out = dir.filePath(QStringLiteral("LIMIT.QV3"));
+    // A 100 KB file size limit (bash counts in KB): the first puzzle fits, the second does not.
+    const QString command = QStringLiteral("ulimit -f 100; exec \"$0\" build --words \"$1\" --shape-lib \"$2\" --shape 2 "
+                                           "--seed 1 --title T --category C --out \"$3\"");
+    const QStringList args{QStringLiteral("-c"), command, QStringLiteral(QUORVEX_CLI_PATH), words,
+                           QStringLiteral(QUORVEX_BUILD_DIR "/QVFLAY.DAT"), out};
+    for (int run = 0; run < 2; ++run) {
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/bash"), args);
+        ASSERT_TRUE(shell.waitForFinished(60000));
+        const QString err = QString::fromUtf8(shell.readAllStandardError());
+        if (run == 0) {
+            EXPECT_EQ(shell.exitCode(), 0) << err.toStdString();
+        } else {
+            // Killed by the signal of the limit, the shell would report 153 and nothing on stderr.
+            EXPECT_EQ(shell.exitCode(), 1);
+            EXPECT_TRUE(err.contains(QStringLiteral("Unable to save puzzle. File too large"))) << err.toStdString();
+        }
+        EXPECT_EQ(QFileInfo(out).size(), 69623);
+    }
+}
