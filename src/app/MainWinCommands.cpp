@@ -1,7 +1,7 @@
 // The main window's collection and puzzle commands.
 #include "app/MainWin.h"
 
-#include "app/MessageService.h"
+#include "ui/MessageService.h"
 #include "pages/PageFile.h"
 
 #include <QFileInfo>

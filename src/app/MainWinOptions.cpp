@@ -2,10 +2,10 @@
 #include "app/MainWin.h"
 
 #include "app/Background.h"
-#include "app/MessageService.h"
-#include "app/ScreenSize.h"
+#include "ui/MessageService.h"
+#include "ui/ScreenSize.h"
 #include "app/UserManualNotice.h"
-#include "app/WindowSetup.h"
+#include "ui/WindowSetup.h"
 #include "pages/ui/ClueHeaders.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "app/UserManualNotice.h"
 
-#include "app/WindowSetup.h"
+#include "ui/WindowSetup.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "build/ui/CreationAttempts.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

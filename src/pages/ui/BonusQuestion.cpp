@@ -1,6 +1,6 @@
 #include "pages/ui/BonusQuestion.h"
 
-#include "app/WindowSetup.h"
+#include "ui/WindowSetup.h"
 #include "store/Ansi.h"
 
 #include <QHBoxLayout>

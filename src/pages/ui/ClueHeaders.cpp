@@ -1,6 +1,6 @@
 #include "pages/ui/ClueHeaders.h"
 
-#include "app/WindowSetup.h"
+#include "ui/WindowSetup.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

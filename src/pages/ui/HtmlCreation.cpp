@@ -1,8 +1,8 @@
 #include "pages/ui/HtmlCreation.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
 #include "pages/HtmlExport.h"
 #include "pages/RasterExport.h"
 #include "pages/ui/BitmapWidth.h"

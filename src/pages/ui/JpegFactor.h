@@ -1,25 +1,20 @@
 #pragma once
 
-#include <QDialog>
-
-class AppContext;
-class QLineEdit;
+#include "ui/NumberDialog.h"
 
 /**
  * The "JPEG Factor" dialog: the quality factor 1..100, preset with "JPeg Compression Quality".
  * "&Ok" stores an accepted value into that setting; a value out of range is refused with
  * "Invalid factor entered.  Factor must be between 1 and 100".
  */
-class TJpegFactor : public QDialog {
+class TJpegFactor : public TNumberDialog {
     Q_OBJECT
 public:
     explicit TJpegFactor(AppContext& context, QWidget* parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent* event) override;
+public slots:
+    void accept() override;
 
 private:
-    void OkClick();
     AppContext& m_context;
-    QLineEdit* m_field = nullptr;
 };

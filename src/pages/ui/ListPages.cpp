@@ -1,8 +1,8 @@
 #include "pages/ui/ListPages.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
 #include "pages/ui/ExtractAPuzzle.h"
 #include "pages/ui/LayoutThumbnail.h"
 #include "store/Ansi.h"

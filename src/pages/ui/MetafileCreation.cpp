@@ -1,7 +1,7 @@
 #include "pages/ui/MetafileCreation.h"
 
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "pages/ui/MyReport.h"
 
-#include "app/AppContext.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/WindowSetup.h"
 #include "pages/RenderSettings.h"
 #include "pages/ui/LayoutThumbnail.h"
 #include "store/Ansi.h"

@@ -2,7 +2,7 @@
 
 #include "pages/PageCanvasPainter.h"
 
-#include "app/MessageService.h"
+#include "ui/MessageService.h"
 #include "store/IoResult.h"
 
 #include <QDir>

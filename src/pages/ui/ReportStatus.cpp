@@ -1,6 +1,6 @@
 #include "pages/ui/ReportStatus.h"
 
-#include "app/WindowSetup.h"
+#include "ui/WindowSetup.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

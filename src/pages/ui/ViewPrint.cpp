@@ -1,7 +1,7 @@
 #include "pages/ui/ViewPrint.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
 #include "pages/ui/MyPreview.h"
 #include "pages/ui/ReportPage.h"
 #include "pages/ui/ReportStatus.h"

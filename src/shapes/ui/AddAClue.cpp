@@ -1,7 +1,7 @@
 #include "shapes/ui/AddAClue.h"
 
-#include "app/AppContext.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/WindowSetup.h"
 #include "shapes/ManualWords.h"
 #include "store/Ansi.h"
 

@@ -1,8 +1,8 @@
 #include "shapes/ui/DoShapes.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
-#include "app/WindowSetup.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+#include "ui/WindowSetup.h"
 #include "shapes/GridModel.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeMessages.h"

@@ -1,7 +1,7 @@
 #include "shapes/ui/ShapeListPanel.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
 #include "shapes/ShapeExport.h"
 #include "shapes/ShapeMessages.h"
 #include "shapes/ShapePreview.h"

@@ -5,8 +5,8 @@
 #include "pages/PageRenderer.h"
 #include "pages/ui/ListPages.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
 #include "build/Engine.h"
 #include "build/Generator.h"
 #include "build/ui/CreationAttempts.h"

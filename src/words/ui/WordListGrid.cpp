@@ -2,8 +2,8 @@
 // record, reading back, and the Delete and Delete All commands.
 #include "words/ui/WordList.h"
 
-#include "app/AppContext.h"
-#include "app/MessageService.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
 #include "store/Ansi.h"
 
 #include <QComboBox>

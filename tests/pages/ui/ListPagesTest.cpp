@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "pages/DefaultLayout.h"
 #include "pages/PageFile.h"
 #include "pages/ui/ExtractAPuzzle.h"

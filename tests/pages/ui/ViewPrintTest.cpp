@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "pages/ui/MyPreview.h"
 #include "pages/ui/ViewPrint.h"
 #include "store/Ansi.h"

@@ -1,5 +1,5 @@
 // The shape editor driven through its drawing area, fields and buttons.
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "shapes/GridModel.h"
 #include "shapes/ShapeTestSupport.h"
 #include "shapes/ui/DoShapes.h"

@@ -1,5 +1,5 @@
 // The shape manager and the shape list panel in its three hosts, driven through their buttons.
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "shapes/ShapeRecord.h"
 #include "shapes/ShapeTestSupport.h"
 #include "shapes/ui/DoShapes.h"

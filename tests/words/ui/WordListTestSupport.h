@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for the word list editor, construction run and created puzzle view tests.
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "pages/DefaultLayout.h"
 #include "store/Ansi.h"
 #include "store/Collection.h"

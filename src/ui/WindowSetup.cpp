@@ -1,6 +1,6 @@
-#include "app/WindowSetup.h"
+#include "ui/WindowSetup.h"
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "store/WindowsColor.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "app/ScreenSize.h"
+#include "ui/ScreenSize.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageService.h"
+#include "ui/MessageService.h"
 
 /** The program's message service: QMessageBox, QFileDialog and the system beep. */
 class QtMessageService : public MessageService {

@@ -1,4 +1,4 @@
-#include "app/QtMessageService.h"
+#include "ui/QtMessageService.h"
 
 #include <QApplication>
 #include <QFileDialog>
