@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "cli/OutputPath.h"
 
 #include "build/CreateChecks.h"
 #include "build/Engine.h"
@@ -121,6 +122,14 @@ int RunBuild(const CliArguments& args)
         if (!args.has(QLatin1String(required)))
             return CliOutput::fail(QStringLiteral("build needs --%1").arg(QLatin1String(required)));
     }
+    const QString out = args.value(QStringLiteral("out"));
+    QStringList inputs{args.value(QStringLiteral("words"))};
+    for (const char* option : {"shape-file", "shape-lib", "layout-file"}) {
+        if (args.has(QLatin1String(option)))
+            inputs.append(args.value(QLatin1String(option)));
+    }
+    if (const int status = OutputPath::checkRecordFile(out, qint64(Limits::PuzzleRecordSize), inputs))
+        return status;
     auto input = std::make_unique<TCreateInput>();
     if (const int status = readWordRows(args, *input))
         return status;
@@ -158,7 +167,6 @@ int RunBuild(const CliArguments& args)
     auto result = std::make_unique<TBuildResult>();
     BuildPuzzles(checked->Puzzle, shape, options, seed, nullptr, *result);
 
-    const QString out = args.value(QStringLiteral("out"));
     const int slotCount = args.has(QStringLiteral("candidates")) ? Limits::CandidateSlots : 1;
     int saved = 0;
     for (int k = 0; k < slotCount; ++k) {
@@ -167,7 +175,8 @@ int RunBuild(const CliArguments& args)
         const TPuzzleRecord record = SavedCandidate(*result, k);
         const IoResult written = AppendPuzzle(out, record);
         if (!written)
-            return CliOutput::fail(CollectionMessages::saveFailureText(written) + QStringLiteral(" (%1)").arg(out));
+            return CliOutput::fail(CollectionMessages::saveFailureText(written).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                                   + QStringLiteral(" (%1)").arg(out));
         ++saved;
     }
     if (saved == 0)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <unistd.h>
 #include <QGuiApplication>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -26,6 +27,8 @@ const char Usage[] =
 
 int main(int argc, char** argv)
 {
+    // A file grown past the size limit is a write error to report, not a silent end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Export draws pages with fonts, which needs a GUI application; no window is ever shown.
     // The other commands need no more than the core.
     std::unique_ptr<QCoreApplication> app;

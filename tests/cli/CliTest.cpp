@@ -1,4 +1,6 @@
 // quorvex-cli run as a separate process, as batch users and the build scripts run it.
+#include "support/CliRun.h"
+
 #include "pages/DefaultLayout.h"
 #include "pages/MetafileExport.h"
 #include "store/Collection.h"
@@ -13,26 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args, const QString& workDir = {})
-{
-    QProcess process;
-    if (!workDir.isEmpty())
-        process.setWorkingDirectory(workDir);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QUORVEX_PROGRAM_DIR"), QStringLiteral(QUORVEX_BUILD_DIR));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QUORVEX_CLI_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 QByteArray bytesOf(const QString& path)
 {
