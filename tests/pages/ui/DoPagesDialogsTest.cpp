@@ -140,14 +140,14 @@ TEST_F(DoPagesTest, PropertyDialogsCheckTheirValuesAndApplyOnlyOnOk)
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Properties for Combined Clues"));
         auto* split = dialog->findChild<QCheckBox*>(QStringLiteral("SplitColumns"));
         box(dialog, "ColumnsBox")->setText(QStringLiteral("3"));
-        QTest::mouseClick(split, Qt::LeftButton);
+        split->click();
         EXPECT_EQ(box(dialog, "ColumnsBox")->text(), QStringLiteral("2"));
-        QTest::mouseClick(split, Qt::LeftButton); // off
+        split->click(); // off
         box(dialog, "ColumnsBox")->setText(QStringLiteral("1"));
-        QTest::mouseClick(split, Qt::LeftButton);
+        split->click();
         EXPECT_EQ(box(dialog, "ColumnsBox")->text(), QStringLiteral("2"));
         box(dialog, "ColumnsBox")->setText(QStringLiteral("5"));
-        QTest::mouseClick(dialog->findChild<QCheckBox*>(QStringLiteral("Transparent")), Qt::LeftButton);
+        dialog->findChild<QCheckBox*>(QStringLiteral("Transparent"))->click();
         QTest::mouseClick(okButton(dialog), Qt::LeftButton);
     });
     menu(*window, combined, "MenuProperties");
@@ -197,7 +197,7 @@ TEST_F(DoPagesTest, PropertyDialogsCheckTheirValuesAndApplyOnlyOnOk)
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Properties for Puzzle"));
         auto* fill = dialog->findChild<QPushButton*>(QStringLiteral("ChangeFill"));
         EXPECT_TRUE(fill->isEnabled());
-        QTest::mouseClick(dialog->findChild<QCheckBox*>(QStringLiteral("Skeleton")), Qt::LeftButton);
+        dialog->findChild<QCheckBox*>(QStringLiteral("Skeleton"))->click();
         EXPECT_FALSE(fill->isEnabled());
         box(dialog, "LineWidthBox")->setText(QStringLiteral("3"));
         QTest::mouseClick(okButton(dialog), Qt::LeftButton);
@@ -209,7 +209,7 @@ TEST_F(DoPagesTest, PropertyDialogsCheckTheirValuesAndApplyOnlyOnOk)
     // Border and fill.
     onDialog<TBorderInfo>([&](TBorderInfo* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Border Info for Circle 1"));
-        QTest::mouseClick(dialog->findChild<QCheckBox*>(QStringLiteral("UseBorder")), Qt::LeftButton);
+        dialog->findChild<QCheckBox*>(QStringLiteral("UseBorder"))->click();
         EXPECT_FALSE(box(dialog, "WidthBox")->isEnabled());
         EXPECT_FALSE(dialog->findChild<QPushButton*>(QStringLiteral("ChangeColor"))->isEnabled());
         QTest::mouseClick(okButton(dialog), Qt::LeftButton);
@@ -218,7 +218,7 @@ TEST_F(DoPagesTest, PropertyDialogsCheckTheirValuesAndApplyOnlyOnOk)
     EXPECT_FALSE(window->layout().Objects[12].UseBorder);
     onDialog<TFillInfo>([&](TFillInfo* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Fill Info for Rectangle 1"));
-        QTest::mouseClick(dialog->findChild<QCheckBox*>(QStringLiteral("Filled")), Qt::LeftButton);
+        dialog->findChild<QCheckBox*>(QStringLiteral("Filled"))->click();
         QTest::mouseClick(okButton(dialog), Qt::LeftButton);
     });
     menu(*window, ObjectKind::Rectangle - 1, "MenuFill");

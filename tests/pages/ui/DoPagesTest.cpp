@@ -22,7 +22,7 @@ TEST_F(DoPagesTest, PlacingAnObjectPutsItsDefaultSizeAtTheClickedPoint)
         {1, ObjectKind::Title, {50, 60}, {50, 60, 146, 72}, "Title"},       // 2 x 0.25 inches at 48
         {2, ObjectKind::Title, {50, 60}, {50, 60, 194, 78}, "Title"},       // at 72
         {3, ObjectKind::Puzzle, {10, 20}, {10, 20, 298, 308}, "Puzzle"},    // 3 x 3 inches at 96
-        {1, ObjectKind::AcrossHeader, {0, 0}, {0, 0, 96, 12}, "Across Header"},
+        {1, ObjectKind::AcrossHeader, {1, 1}, {1, 1, 97, 13}, "Across Header"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
