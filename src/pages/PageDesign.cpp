@@ -81,6 +81,18 @@ void RescaleObjects(TPageLayout& layout, double factor)
     }
 }
 
+void SanitiseBounds(TPageLayout& layout)
+{
+    for (int i = 0; i < layout.usedObjects(); ++i)
+        layout.Objects[std::size_t(i)].Bounds = Sanitised(layout.Objects[std::size_t(i)].Bounds);
+}
+
+TObjectBounds Sanitised(TObjectBounds b)
+{
+    const auto clamp = [](std::int32_t value) { return std::clamp(value, -CoordinateLimit, CoordinateLimit); };
+    return Normalised({clamp(b.Left), clamp(b.Top), clamp(b.Right), clamp(b.Bottom)});
+}
+
 TObjectBounds Normalised(TObjectBounds bounds)
 {
     if (bounds.Left > bounds.Right)

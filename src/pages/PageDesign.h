@@ -66,6 +66,18 @@ double ZoomRescaleFactor(int fromZoom, int toZoom);
 /** Every used object's four coordinates become Trunc(coordinate x factor). */
 void RescaleObjects(TPageLayout& layout, double factor);
 
+/** Largest page coordinate the designer keeps; design pages are at most 32767 pixels a side. */
+constexpr std::int32_t CoordinateLimit = 32767;
+
+/**
+ * Makes a layout read from a file safe to edit: every used object's coordinates clamped to
+ * -CoordinateLimit..CoordinateLimit and its rectangle normalised.
+ */
+void SanitiseBounds(TPageLayout& layout);
+
+/** A rectangle with its coordinates clamped to -CoordinateLimit..CoordinateLimit and normalised. */
+TObjectBounds Sanitised(TObjectBounds bounds);
+
 /** A rectangle with Left <= Right and Top <= Bottom. */
 TObjectBounds Normalised(TObjectBounds bounds);
 

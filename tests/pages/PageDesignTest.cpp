@@ -180,6 +180,20 @@ TEST(PageDesign, DraggingOffsetsTheEdgesOfItsHandleAndNormalises)
     EXPECT_EQ(Normalised(Dragged(b, TopLeft, {90, 150})), (TObjectBounds{160, 300, 190, 350}));
 }
 
+TEST(PageDesign, BoundsFromAFileAreClampedAndNormalisedBeforeEditing)
+{
+    TPageLayout layout = withKinds({ObjectKind::Title, ObjectKind::Text});
+    layout.Objects[0].Bounds = {std::numeric_limits<std::int32_t>::max(), 10, std::numeric_limits<std::int32_t>::min(), 5};
+    layout.Objects[1].Bounds = {3, 4, 5, 6};
+    layout.Objects[2].Bounds = {9, 9, 1, 1}; // an unused slot stays as it is
+    SanitiseBounds(layout);
+    EXPECT_EQ(layout.Objects[0].Bounds, (TObjectBounds{-32767, 5, 32767, 10}));
+    EXPECT_EQ(layout.Objects[1].Bounds, (TObjectBounds{3, 4, 5, 6}));
+    EXPECT_EQ(layout.Objects[2].Bounds, (TObjectBounds{9, 9, 1, 1}));
+    // Dragging the largest object anywhere stays inside int.
+    EXPECT_EQ(Dragged(layout.Objects[0].Bounds, MoveHandle, {-32767, 0}).Left, -65534);
+}
+
 TEST(PageDesign, SlotsMoveDeleteAndHitTestFromTheTop)
 {
     TPageLayout layout = withKinds({ObjectKind::Text, ObjectKind::Rectangle, ObjectKind::Circle, ObjectKind::Title});

@@ -90,6 +90,7 @@ TDoPages::TDoPages(AppContext& context, const TPageLayout& layout, DesignMode mo
     for (int i = m_layout.usedObjects(); i < PageLimits::Objects; ++i)
         m_layout.Objects[std::size_t(i)] = TPageObject{};
     m_layout.ObjectCount = std::int16_t(m_layout.usedObjects());
+    PageDesign::SanitiseBounds(m_layout);
     if (m_layout.DesignZoom != m_zoom)
         PageDesign::RescaleObjects(m_layout, PageDesign::ZoomRescaleFactor(m_layout.DesignZoom, m_zoom));
     m_layout.DesignZoom = std::int16_t(m_zoom);

@@ -162,7 +162,7 @@ void TDoPages::ChangeBounds(int index, TObjectBounds bounds)
     const bool sameSize = current.Right - current.Left == bounds.Right - bounds.Left
                           && current.Bottom - current.Top == bounds.Bottom - bounds.Top;
     const TObjectState before = TObjectState::of(m_layout);
-    current = bounds;
+    current = PageDesign::Sanitised(bounds);
     commitEdit(sameSize ? QStringLiteral("Move") : QStringLiteral("Resize"), before);
     RedrawPage();
     m_canvas->setSelected(index);

@@ -86,6 +86,6 @@ void TSizePosition::accept()
         if (MessageService::askYesNo(this, DesignerMessages::OffPage.text(), DesignerMessages::OffPage.caption()))
             return; // abort the changes: the dialog stays open with nothing applied
     }
-    m_object.Bounds = PageDesign::Normalised(b);
+    m_object.Bounds = PageDesign::Sanitised(b);
     TObjectDialog::accept();
 }

@@ -3,6 +3,7 @@
 #include "pages/ui/DoPagesTestSupport.h"
 
 #include "pages/RasterExport.h"
+#include "shapes/ui/ShapeUiSupport.h"
 #include "store/Collection.h"
 
 #include <QLineEdit>
@@ -58,6 +59,7 @@ TEST_F(DoPagesRoadTest, NewModifyAndCopyFromTheLayoutListThenPrintThroughTheLayo
         place(*designer, ObjectKind::AcrossClues, {24, 220});
         place(*designer, ObjectKind::DownClues, {216, 220});
         place(*designer, ObjectKind::Text, {24, 400});
+        ShapeUi::SaveScreenshot(designer, QStringLiteral("PageDesigner"));
         QTest::mouseClick(button(designer, "SaveButton"), Qt::LeftButton);
     });
     QTest::mouseClick(button(&list, "NewButton"), Qt::LeftButton);
@@ -103,6 +105,9 @@ TEST_F(DoPagesRoadTest, NewModifyAndCopyFromTheLayoutListThenPrintThroughTheLayo
     TPageLayout designed;
     ASSERT_TRUE(LoadLayout(context->PageFilePath(), 1, designed).isOk());
     EXPECT_EQ(chosen, designed);
+    // With a screenshot folder, the layout is also left there as an export file for other tools.
+    if (const QString shots = qEnvironmentVariable("QUORVEX_SCREENSHOTS"); !shots.isEmpty())
+        EXPECT_TRUE(ExportPageLayout(chosen, QDir(shots).filePath(QStringLiteral("Designed.PAG"))).isOk());
 
     TPuzzleRecord puzzle;
     ASSERT_TRUE(ReadPuzzle(QStringLiteral(QUORVEX_BUILD_DIR "/SAMPLE.QV3"), 0, puzzle).isOk());

@@ -66,6 +66,29 @@ TEST_F(DoPagesTest, PaletteEntryArmsAndDisarms)
     EXPECT_EQ(window->layout().ObjectCount, 0);
 }
 
+TEST_F(DoPagesTest, RightClickAndTheObjectsMenuOpenTheObjectMenuOnTheirObject)
+{
+    auto window = open();
+    place(*window, ObjectKind::Title, {50, 60});
+    place(*window, ObjectKind::Rectangle, {50, 200});
+    QTest::mouseClick(window->canvas(), Qt::RightButton, {}, QPoint(70, 230));
+    EXPECT_TRUE(window->objectMenu()->isVisible());
+    EXPECT_TRUE(action(*window, "MenuFill")->isEnabled()) << "the rectangle's menu";
+    window->objectMenu()->hide();
+    // A right click on empty page opens nothing.
+    QTest::mouseClick(window->canvas(), Qt::RightButton, {}, QPoint(300, 30));
+    EXPECT_FALSE(window->objectMenu()->isVisible());
+
+    ASSERT_EQ(window->objectsMenu()->actions().size(), 2);
+    EXPECT_EQ(window->objectsMenu()->actions()[1]->text(), QStringLiteral("Rectangle 1"));
+    window->objectsMenu()->actions()[0]->trigger();
+    EXPECT_TRUE(window->objectMenu()->isVisible());
+    EXPECT_FALSE(action(*window, "MenuFill")->isEnabled()) << "the title's menu";
+    action(*window, "MenuDelete")->trigger();
+    EXPECT_EQ(window->layout().Objects[0].Name.text(), QByteArray("Rectangle 1"));
+    window->objectMenu()->hide();
+}
+
 TEST_F(DoPagesTest, DraggingMovesAndResizesWithNormalisedBoundsAndLeavesThePictureAlone)
 {
     auto window = open();
