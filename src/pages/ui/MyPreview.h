@@ -16,8 +16,8 @@ struct TReportPage;
 
 /**
  * The print preview "Puzzle Preview": shows the report's page at a zoom, prints it (once or in
- * copies) and exports it as a picture (BMP, JPEG, WMF, EMF, PDF, SVG), a web page or a clue or
- * word text. Position and size come from the "Report Viewing Window" settings and go back there
+ * copies) and exports it as a picture (BMP, JPEG, WMF, EMF, PDF, SVG), a web page, a clue or
+ * word text, or a puzzle to solve elsewhere (iPUZ, Across Lite, a web puzzle). Position and size come from the "Report Viewing Window" settings and go back there
  * when the window closes. Menu commands are public slots so that tests can drive them.
  */
 class TMyPreview : public QDialog {
@@ -63,6 +63,9 @@ public slots:
     void MenuJpegFactorClick();
     void MenuPdfClick();
     void MenuSvgClick();
+    void MenuIpuzClick();
+    void MenuAcrossLiteClick();
+    void MenuWebPuzzleClick();
     void MenuHtmlClick();
     void MenuCluesClick();
     void MenuWordsClick();
@@ -78,6 +81,9 @@ private:
     void ExportRaster(bool jpeg);
     void ExportMetafile(MetafileKind kind);
     void ExportText(TextExport::Content content);
+    /** The files that solving programs and browsers open: iPUZ, Across Lite and the web puzzle. */
+    enum class SolvingFormat { Ipuz, AcrossLite, WebPuzzle };
+    void ExportSolving(SolvingFormat format);
     void StoreGeometry();
 
     AppContext& m_context;
