@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -318,6 +319,23 @@ void TDoPages::showEvent(QShowEvent* event)
         loadPictures(true);
     }
     QDialog::showEvent(event);
+}
+
+void TDoPages::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (m_armed)
+            disarm();
+        else
+            m_canvas->setSelected(std::nullopt);
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && m_canvas->selected()) {
+        m_current = *m_canvas->selected();
+        MenuDeleteClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TDoPages::done(int result)

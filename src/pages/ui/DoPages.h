@@ -69,6 +69,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    /** Delete removes the selected object; Escape drops the armed kind or the selection and never closes the window. */
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Window (DoPages.cpp).

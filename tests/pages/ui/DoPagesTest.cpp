@@ -87,6 +87,17 @@ TEST_F(DoPagesTest, RightClickAndTheObjectsMenuOpenTheObjectMenuOnTheirObject)
     action(*window, "MenuDelete")->trigger();
     EXPECT_EQ(window->layout().Objects[0].Name.text(), QByteArray("Rectangle 1"));
     window->objectMenu()->hide();
+
+    // On the page, Delete removes the selected object and Escape never closes the window.
+    QTest::mouseClick(window->canvas(), Qt::LeftButton, {}, QPoint(70, 230));
+    QTest::keyClick(window->canvas(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->canvas()->selected(), std::nullopt);
+    QTest::mouseClick(window->canvas(), Qt::LeftButton, {}, QPoint(70, 230));
+    QTest::keyClick(window->canvas(), Qt::Key_Delete);
+    EXPECT_EQ(window->layout().ObjectCount, 0);
+    window->undoStack().undo();
+    EXPECT_EQ(window->layout().ObjectCount, 1);
 }
 
 TEST_F(DoPagesTest, DraggingMovesAndResizesWithNormalisedBoundsAndLeavesThePictureAlone)
