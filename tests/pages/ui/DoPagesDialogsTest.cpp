@@ -8,6 +8,7 @@
 #include "pages/ui/ObjectText.h"
 #include "pages/ui/PuzzleProperties.h"
 #include "pages/ui/SizePosition.h"
+#include "shapes/ui/ShapeUiSupport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -37,7 +38,8 @@ TPageLayout everyKind()
     TPageLayout layout = BuiltInDefaultLayout();
     layout.ObjectCount = 0;
     for (int kind = 1; kind <= 13; ++kind)
-        PageDesign::AddObject(layout, PageDesign::NewPageObject(layout, kind, {10 * kind, 10 * kind}, 48, "Across", "Down"));
+        PageDesign::AddObject(layout, PageDesign::NewPageObject(layout, kind, {10 + (kind - 1) % 3 * 130, 10 + (kind - 1) / 3 * 110},
+                                                                48, "Across", "Down"));
     return layout;
 }
 
@@ -63,6 +65,7 @@ TEST_F(DoPagesTest, ObjectMenuEnablesTheItemsOfTheKind)
         {"MenuBorder", "MenuFill"},
     };
     auto window = open(everyKind(), TDoPages::DesignMode::Modify, 0);
+    ShapeUi::SaveScreenshot(window.get(), QStringLiteral("PageDesignerEveryKind"));
     for (int kind = 1; kind <= 13; ++kind) {
         window->PrepareObjectMenu(kind - 1);
         std::vector<std::string> enabled;

@@ -106,8 +106,9 @@ TEST_F(DoPagesRoadTest, NewModifyAndCopyFromTheLayoutListThenPrintThroughTheLayo
     ASSERT_TRUE(LoadLayout(context->PageFilePath(), 1, designed).isOk());
     EXPECT_EQ(chosen, designed);
     // With a screenshot folder, the layout is also left there as an export file for other tools.
-    if (const QString shots = qEnvironmentVariable("QUORVEX_SCREENSHOTS"); !shots.isEmpty())
+    if (const QString shots = qEnvironmentVariable("QUORVEX_SCREENSHOTS"); !shots.isEmpty()) {
         EXPECT_TRUE(ExportPageLayout(chosen, QDir(shots).filePath(QStringLiteral("Designed.PAG"))).isOk());
+    }
 
     TPuzzleRecord puzzle;
     ASSERT_TRUE(ReadPuzzle(QStringLiteral(QUORVEX_BUILD_DIR "/SAMPLE.QV3"), 0, puzzle).isOk());
