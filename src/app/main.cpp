@@ -2,6 +2,7 @@
 #include "app/MainWin.h"
 #include "pages/ui/DoPages.h"
 #include "store/Directories.h"
+#include "ui/MenuShortcuts.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
+    GiveMenuShortcutsPriority(app);
     TListPages::setDesigner(&TDoPages::Run);
     TMainWin window(StartDirectory(), ProgramDirectory());
     window.show();

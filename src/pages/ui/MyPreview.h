@@ -7,6 +7,7 @@
 #include <memory>
 
 class AppContext;
+class TPrinterDriver;
 class QAction;
 class QLineEdit;
 class QScrollArea;
@@ -47,6 +48,8 @@ public:
 
     /** Prints copies copies of the page: one job when the driver makes that many, else one job per copy. */
     bool PrintCopies(int copies);
+    /** Prints the page in copies on the driver as it is set up. */
+    bool PrintJobs(TPrinterDriver& driver, int copies);
 
 public slots:
     void MenuPrintPageClick();
