@@ -24,7 +24,10 @@
 
 namespace {
 
-/** Reads the word file into the editor's 200 rows; more than 200 lines is an error. */
+/**
+ * Reads the word file into the editor's 200 rows; more than 200 lines is an error. Lines left out
+ * or changed, and words and clues that the construction will cut, are reported on stderr.
+ */
 int readWordRows(const CliArguments& args, TCreateInput& input)
 {
     const QString path = args.value(QStringLiteral("words"));
@@ -39,12 +42,21 @@ int readWordRows(const CliArguments& args, TCreateInput& input)
             return CliOutput::fail(QStringLiteral("--sep takes one character other than a space"));
         separator = sep.at(0);
     }
-    const QList<QByteArray> items = WordListText::ReadItems(bytes);
+    const WordListText::WordFile words = WordListText::ReadWordFile(bytes, WordListText::Unmappable::Replace);
+    for (const WordListText::LineProblem& problem : words.problems)
+        CliOutput::warning(QStringLiteral("warning: word file ") + WordListText::ProblemText(problem));
+    const QList<QByteArray>& items = words.items;
     if (items.size() > Limits::WordSlots)
         return CliOutput::fail(QStringLiteral("%1 holds %2 words; a puzzle takes at most %3")
                                    .arg(path).arg(items.size()).arg(Limits::WordSlots));
     for (qsizetype i = 0; i < items.size(); ++i) {
         const auto pair = WordListText::SplitPair(items[i], separator);
+        const int line = words.itemLines[i];
+        if (pair.word.size() > Limits::WordLength)
+            CliOutput::warning(QStringLiteral("warning: word file line %1: the word \"%2\" is cut to %3 characters")
+                                .arg(line).arg(CliOutput::ansi(pair.word)).arg(Limits::WordLength));
+        if (pair.clue.size() > Limits::ClueLength)
+            CliOutput::warning(QStringLiteral("warning: word file line %1: the clue is cut to %2 characters").arg(line).arg(Limits::ClueLength));
         input.Rows[std::size_t(i)] = {pair.word, pair.clue};
     }
     return 0;

@@ -18,7 +18,9 @@ const char Usage[] =
     "  quorvex-cli list COLLECTION.QV3\n"
     "  quorvex-cli show COLLECTION.QV3 --record N\n"
     "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|solver\n"
-    "                    [--answers] [--width PX] [--quality Q] --out FILE";
+    "                    [--answers] [--width PX] [--quality Q] --out FILE\n"
+    "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
+    "                    dutch|swedish]";
 
 } // namespace
 
@@ -49,7 +51,8 @@ int main(int argc, char** argv)
                                 QStringLiteral("shape-lib"), QStringLiteral("shape"), QStringLiteral("attempts"),
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
                                 QStringLiteral("layout-file"), QStringLiteral("out"), QStringLiteral("record"),
-                                QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality")};
+                                QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality"),
+                                QStringLiteral("language")};
     QString error;
     const auto args = CliArguments::parse(words, switches, options, error);
     if (!args)
@@ -62,5 +65,7 @@ int main(int argc, char** argv)
         return RunShow(*args);
     if (args->command == QLatin1String("export"))
         return RunExport(*args);
+    if (args->command == QLatin1String("spell"))
+        return RunSpell(*args);
     return CliOutput::fail(QLatin1String(Usage));
 }
