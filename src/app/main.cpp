@@ -1,5 +1,6 @@
 // quorvex: the crossword construction program. It takes no arguments.
 #include "app/MainWin.h"
+#include "pages/ui/DoPages.h"
 #include "store/Directories.h"
 #include "ui/MenuShortcuts.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
     GiveMenuShortcutsPriority(app);
+    TListPages::setDesigner(&TDoPages::Run);
     TMainWin window(StartDirectory(), ProgramDirectory());
     window.show();
     return app.exec();
