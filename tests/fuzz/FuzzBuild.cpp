@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     input->Title = "Fuzz";
     input->Category = "Fuzz";
     input->AttemptsText = QByteArray::number(1 + (flags >> 4) % 3);
-    const QList<QByteArray> items = WordListText::ReadItems(words);
+    const QList<QByteArray> items = WordListText::ReadWordFile(words, WordListText::Unmappable::Replace).items;
     for (qsizetype i = 0; i < items.size() && i < Limits::WordSlots; ++i) {
         const auto pair = WordListText::SplitPair(items[i], ':');
         input->Rows[std::size_t(i)] = {pair.word, pair.clue};
