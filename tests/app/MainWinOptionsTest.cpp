@@ -99,7 +99,7 @@ TEST_F(MainWinOptionsTest, CommandsCarryTheirCaptionsShortcutsAndToolbarHints)
 TEST_F(MainWinOptionsTest, CommandsOfLaterWindowsArePresentButDisabled)
 {
     start();
-    for (const char* name : {"MenuImport", "MenuExport", "MenuPrinterSetup", "MenuJpegFactor", "MenuIntChars",
+    for (const char* name : {"MenuPrinterSetup", "MenuJpegFactor", "MenuIntChars",
                              "MenuWordSeparators", "MenuAddToDictionary", "MenuExcludeFromDictionary", "MenuTips", "MenuAbout",
                              "MenuOtherProducts", "MenuOrder"}) {
         ASSERT_NE(action(name), nullptr) << name;
