@@ -89,7 +89,7 @@ TEST_F(MainWinTransferTest, ImportingThreeSelectedPuzzlesAppendsThemInTitleOrder
 
     EXPECT_EQ(caption, QStringLiteral("Import Crossword Puzzles"));
     EXPECT_EQ(fileLabel, QStringLiteral("File Name: ") + other);
-    EXPECT_EQ(listed, QStringList({"apple", "Kiwi", "Mango", "Zebra"}));
+    EXPECT_EQ(listed, QStringList({QStringLiteral("apple"), QStringLiteral("Kiwi"), QStringLiteral("Mango"), QStringLiteral("Zebra")}));
     EXPECT_FALSE(okAtFirst);
     EXPECT_TRUE(okAfterSelectAll);
     EXPECT_FALSE(okAfterClearAll);
@@ -102,7 +102,7 @@ TEST_F(MainWinTransferTest, ImportingThreeSelectedPuzzlesAppendsThemInTitleOrder
     EXPECT_TRUE(messages.fileRequests[0].filter.contains(QStringLiteral("*.QVZ")));
     EXPECT_EQ(window->Context().settings.LastImportPuzzleFile, other);
     // The window re-listed and kept the category and puzzle that were selected.
-    EXPECT_EQ(categories(), QStringList({"Birds", "Farm", "Zoo"}));
+    EXPECT_EQ(categories(), QStringList({QStringLiteral("Birds"), QStringLiteral("Farm"), QStringLiteral("Zoo")}));
     EXPECT_EQ(shownCategory(), QStringLiteral("Birds"));
     EXPECT_EQ(selectedTitle(), QStringLiteral("Robin"));
 }
@@ -170,7 +170,7 @@ TEST_F(MainWinTransferTest, ASixteenBitPuzzleIsConvertedAndSelectedAndACorruptOn
     ASSERT_TRUE(OldBytes::writeFile(corrupt, OldBytes::qvz(OldBytes::record("Broken", 12, 3, 3)).left(5000)));
     messages.files.push_back(corrupt);
     window->ImportPuzzle();
-    EXPECT_EQ(messages.texts(), QStringList({"Puzzle file is corrupt or incompatible.  Import aborted."}));
+    EXPECT_EQ(messages.texts(), QStringList({QStringLiteral("Puzzle file is corrupt or incompatible.  Import aborted.")}));
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
     EXPECT_EQ(OldBytes::readFile(defaultCollection()), before);
 }
@@ -218,7 +218,7 @@ TEST_F(MainWinTransferTest, ExportWritesTheSelectedPuzzlesAndRefusesTheOpenColle
     });
     window->ExportPuzzle();
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(messages.texts(), QStringList({"Export File cannot be the same as the currently open file."}));
+    EXPECT_EQ(messages.texts(), QStringList({QStringLiteral("Export File cannot be the same as the currently open file.")}));
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
     EXPECT_EQ(OldBytes::readFile(defaultCollection()), before);
 }
@@ -253,8 +253,8 @@ TEST_F(MainWinTransferTest, StartUpConvertsOldPuzzlesAndShapesOnlyWhenAskedAndAs
     messages.clear();
     messages.answers = {Button::Yes, Button::Yes};
     start();
-    EXPECT_EQ(messages.texts(), QStringList({puzzleQuestion, "A new puzzle group named \"OLDPUZZ.QV3\" has been created.",
-                                             shapeQuestion, "Puzzle shapes have been added."}));
+    EXPECT_EQ(messages.texts(), QStringList({puzzleQuestion, QStringLiteral("A new puzzle group named \"OLDPUZZ.QV3\" has been created."),
+                                             shapeQuestion, QStringLiteral("Puzzle shapes have been added.")}));
     EXPECT_EQ(messages.shown[1].caption, QStringLiteral("Ok"));
     EXPECT_EQ(messages.shown[3].caption, QStringLiteral("Ok"));
     EXPECT_FALSE(QFileInfo::exists(oldPuzzles));

@@ -29,6 +29,16 @@ CliRun cli(const QStringList& args, const QString& workDir)
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
+QString word(const char* text) { return QString::fromUtf8(text); }
+QString word(const QString& text) { return text; }
+
+/** Command-line words from literals and paths alike. */
+template <typename... Words>
+QStringList argv(const Words&... words)
+{
+    return {word(words)...};
+}
+
 QByteArray recordBytes(const char* title)
 {
     TPuzzleRecord r;
@@ -53,21 +63,21 @@ TEST_F(TransferCli, PuzzlesMakeTheRoundTripThroughExportAndImport)
     ASSERT_TRUE(OldBytes::writeFile(source, recordBytes("R0") + recordBytes("R1") + recordBytes("R2") + recordBytes("R3")));
 
     // Several numbers after one --record, in the order named, a repeat taken once.
-    const CliRun exported = run({"export-puzzles", source, "--record", "3", "1", "3", "--out", path("PART.QV3")});
+    const CliRun exported = run(argv("export-puzzles", source, "--record", "3", "1", "3", "--out", path("PART.QV3")));
     ASSERT_EQ(exported.status, 0) << exported.err.toStdString();
     EXPECT_EQ(OldBytes::readFile(path("PART.QV3")), recordBytes("R3") + recordBytes("R1"));
 
     const QString into = path("INTO.qv3");
     ASSERT_TRUE(OldBytes::writeFile(into, recordBytes("Mine")));
-    const CliRun imported = run({"import", "--from", path("PART.QV3"), "--record", "1", "--record", "0", "--into", into});
+    const CliRun imported = run(argv("import", "--from", path("PART.QV3"), "--record", "1", "--record", "0", "--into", into));
     ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
     EXPECT_EQ(OldBytes::readFile(into), recordBytes("Mine") + recordBytes("R1") + recordBytes("R3"));
 
     // Without --record every puzzle comes along; the listing shows them.
-    const CliRun all = run({"import", "--from", source, "--into", path("ALL.QV3")});
+    const CliRun all = run(argv("import", "--from", source, "--into", path("ALL.QV3")));
     ASSERT_EQ(all.status, 0) << all.err.toStdString();
     EXPECT_EQ(OldBytes::readFile(path("ALL.QV3")), OldBytes::readFile(source));
-    const CliRun listed = run({"list", path("ALL.QV3")});
+    const CliRun listed = run(argv("list", path("ALL.QV3")));
     EXPECT_TRUE(listed.out.contains(QStringLiteral("3  R3"))) << listed.out.toStdString();
 }
 
@@ -75,7 +85,7 @@ TEST_F(TransferCli, ASixteenBitPuzzleIsConvertedIntoTheCollection)
 {
     const QString qvz = path("OLD.QVZ");
     ASSERT_TRUE(OldBytes::writeFile(qvz, OldBytes::qvz(OldBytes::record("Grandad's", 11, 40, 60))));
-    const CliRun result = run({"import", "--from", qvz, "--into", path("C.QV3")});
+    const CliRun result = run(argv("import", "--from", qvz, "--into", path("C.QV3")));
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     TPuzzleRecord converted;
     ASSERT_TRUE(ReadPuzzle(path("C.QV3"), 0, converted).isOk());
@@ -97,18 +107,18 @@ TEST_F(TransferCli, RefusalsExitNonZeroAndLeaveTheFilesAsTheyWere)
         QStringList args;
         const char* error;
     } cases[] = {
-        {{"export-puzzles", collection, "--record", "0", "--out", collection},
+        {argv("export-puzzles", collection, "--record", "0", "--out", collection),
          "Export File cannot be the same as the currently open file."},
-        {{"export-puzzles", collection, "--record", "0", "--out", path("c.qv3")},
+        {argv("export-puzzles", collection, "--record", "0", "--out", path("c.qv3")),
          "Export File cannot be the same as the currently open file."},
-        {{"import", "--from", "./C.QV3", "--into", collection}, "Import File cannot be the same as the currently open file."},
-        {{"import", "--from", path("notes.txt"), "--into", collection}, "The file selected is not a valid Quorvex file."},
-        {{"import", "--from", path("BAD.QVZ"), "--into", collection}, "Puzzle file is corrupt or incompatible.  Import aborted."},
-        {{"import", "--from", path("MISSING.QVZ"), "--into", collection}, "Puzzle could not be imported."},
-        {{"export-puzzles", collection, "--record", "2", "--out", path("OUT.QV3")}, "has no record 2"},
-        {{"export-puzzles", collection, "--out", path("OUT.QV3")}, "--record N is required"},
-        {{"export-puzzles", collection, "--record", "0", "--out", path("OUT.txt")}, "must name a collection file"},
-        {{"import", "--from", path("BAD.QVZ"), "--record", "0", "--into", collection}, "--record applies"},
+        {argv("import", "--from", "./C.QV3", "--into", collection), "Import File cannot be the same as the currently open file."},
+        {argv("import", "--from", path("notes.txt"), "--into", collection), "The file selected is not a valid Quorvex file."},
+        {argv("import", "--from", path("BAD.QVZ"), "--into", collection), "Puzzle file is corrupt or incompatible.  Import aborted."},
+        {argv("import", "--from", path("MISSING.QVZ"), "--into", collection), "Puzzle could not be imported."},
+        {argv("export-puzzles", collection, "--record", "2", "--out", path("OUT.QV3")), "has no record 2"},
+        {argv("export-puzzles", collection, "--out", path("OUT.QV3")), "--record N is required"},
+        {argv("export-puzzles", collection, "--record", "0", "--out", path("OUT.txt")), "must name a collection file"},
+        {argv("import", "--from", path("BAD.QVZ"), "--record", "0", "--into", collection), "--record applies"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());

@@ -114,10 +114,11 @@ TEST_F(OldVersionTest, ABrokenSixteenBitFileAddsNothing)
         const QString file = path("BROKEN.QVZ");
         QFile::remove(file);
         QDir(dir.path()).rmdir(QStringLiteral("BROKEN.QVZ"));
-        if (QByteArray(c.name) == "a folder")
+        if (QByteArray(c.name) == "a folder") {
             ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("BROKEN.QVZ")));
-        else if (QByteArray(c.name) != "missing")
+        } else if (QByteArray(c.name) != "missing") {
             ASSERT_TRUE(OldBytes::writeFile(file, c.bytes));
+        }
         TPuzzleRecord working;
         const TTransferReport report = Import16Bit(file, collection, layoutBytes(), working);
         EXPECT_FALSE(report.isOk());

@@ -1,11 +1,7 @@
 #pragma once
 // The dialog that writes chosen puzzles of the open collection to a new collection file.
 
-#include <QDialog>
-
-class AppContext;
-class QPushButton;
-class TPuzzleChoice;
+#include "store/ui/PuzzleChoiceDialog.h"
 
 /**
  * "Export Crossword Puzzles": lists the titles of the open collection, sorted; "Save &File" asks
@@ -13,19 +9,11 @@ class TPuzzleChoice;
  * closes the dialog (also when the file dialog was cancelled). A target that is the open
  * collection itself is refused and the dialog stays open. "&Exit" closes it.
  */
-class TExportPuzzles : public QDialog {
+class TExportPuzzles : public TPuzzleChoiceDialog {
     Q_OBJECT
 public:
     explicit TExportPuzzles(AppContext& context, QWidget* parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void SaveFileClick();
-
-    AppContext& m_context;
-    bool m_shown = false;
-    TPuzzleChoice* m_choice = nullptr;
-    QPushButton* m_saveFile = nullptr;
+    void CommandClick() override;
 };
