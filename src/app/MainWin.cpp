@@ -166,7 +166,7 @@ void TMainWin::BuildMenus()
     AddCommand(file, "MenuPrint", QStringLiteral("&Print Puzzle"), QKeySequence(QStringLiteral("Ctrl+P")),
                QStringLiteral("Print Puzzle"), &TMainWin::PrintPuzzle);
     AddCommand(file, "MenuPrinterSetup", QStringLiteral("Printer &Setup"), QKeySequence(QStringLiteral("Ctrl+S")), {},
-               LaterWork);
+               &TMainWin::PrinterSetup);
     file->addSeparator();
     AddCommand(file, "MenuExit", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")),
                QStringLiteral("Exit Program"), [this] { close(); });
@@ -261,7 +261,7 @@ void TMainWin::BuildMenus()
     }
     options->addSeparator();
 
-    AddCommand(options, "MenuJpegFactor", QStringLiteral("&JPEG Compression Factor"), {}, {}, LaterWork);
+    AddCommand(options, "MenuJpegFactor", QStringLiteral("&JPEG Compression Factor"), {}, {}, &TMainWin::JpegFactor);
     QMenu* colours = options->addMenu(QStringLiteral("C&olors For Saving Bitmaps && JPEGs"));
     colours->setObjectName(QStringLiteral("ColorsMenu"));
     const std::pair<int, const char*> colourItems[] = {{1, "&16 Million Colors"}, {2, "&256 Colors"}};

@@ -111,6 +111,8 @@ public:
     void AddWords();
     void DeletePuzzle();
     void PrintPuzzle();
+    /** The platform's printer dialog on the program's printer, as the report window's set-up. */
+    void PrinterSetup();
     void ClueHeaders();
     void SelectShapes();
     void PageLayouts();
@@ -132,6 +134,8 @@ public:
     void ChooseDictionary(int code);
     void ChooseThesaurus(int code);
     void ChoosePixelFormat(int format);
+    /** The JPEG quality factor dialog of the picture exports. */
+    void JpegFactor();
     /** Font dialog on one of the user fonts ("Label Font", "Edit Font" or "Button Font" section). */
     void ChooseUserFont(int which);
     void HelpContents();

@@ -4,6 +4,7 @@
 #include "ui/MessageService.h"
 #include "app/RecentFiles.h"
 #include "store/Ansi.h"
+#include "store/ListOrder.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -17,12 +18,11 @@ struct ListedItem {
     int Number = 0;
 };
 
-/** Fills a list in case-insensitive order; equal texts keep their file order. */
+/** Fills a list in the program's list order; equal texts keep their file order. */
 void fillSorted(QListWidget* list, std::vector<ListedItem> items, int numberRole, int storedTextRole)
 {
-    std::stable_sort(items.begin(), items.end(), [](const ListedItem& a, const ListedItem& b) {
-        return QString::compare(a.Text, b.Text, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(items.begin(), items.end(),
+                     [](const ListedItem& a, const ListedItem& b) { return ListOrder::Less(a.Text, b.Text); });
     for (const ListedItem& listed : items) {
         auto* item = new QListWidgetItem(listed.Text);
         item->setData(numberRole, listed.Number);

@@ -2,9 +2,12 @@
 #include "cli/CliOutput.h"
 
 #include "pages/HtmlExport.h"
+#include "pages/IpuzExport.h"
 #include "pages/MetafileExport.h"
+#include "pages/PuzExport.h"
 #include "pages/RasterExport.h"
 #include "pages/RenderSettings.h"
+#include "pages/SolverPageExport.h"
 #include "pages/TextExport.h"
 #include "pages/VectorExport.h"
 #include "store/Collection.h"
@@ -17,6 +20,8 @@ namespace {
 
 int failed(const IoResult& result, const QString& path)
 {
+    if (result.status == IoResult::Refused)
+        return CliOutput::fail(result.systemError);
     const QString reason = result.systemError.isEmpty() ? QStringLiteral("Unable to create export file.")
                                                         : result.systemError;
     return CliOutput::fail(QStringLiteral("cannot write %1: %2").arg(path, reason));
@@ -29,7 +34,8 @@ int RunExport(const CliArguments& args)
     static const QSet<QString> formats{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp"),
                                        QStringLiteral("pdf"), QStringLiteral("svg"), QStringLiteral("wmf"),
                                        QStringLiteral("emf"), QStringLiteral("html"), QStringLiteral("clues"),
-                                       QStringLiteral("words")};
+                                       QStringLiteral("words"), QStringLiteral("ipuz"), QStringLiteral("puz"),
+                                       QStringLiteral("solver")};
     if (args.positional.size() != 1 || !args.has(QStringLiteral("record")) || !args.has(QStringLiteral("format"))
         || !args.has(QStringLiteral("out")))
         return CliOutput::fail(QStringLiteral("usage: quorvex-cli export COLLECTION.QV3 --record N --format F --out FILE"));
@@ -73,6 +79,12 @@ int RunExport(const CliArguments& args)
     options.PartialAnswers = false;
     options.PartialLetters = false;
 
+    if (format == QLatin1String("ipuz") || format == QLatin1String("puz") || format == QLatin1String("solver")) {
+        const IoResult result = format == QLatin1String("ipuz") ? IpuzExport::write(puzzle, options, out)
+            : format == QLatin1String("puz")                    ? PuzExport::write(puzzle, options, out)
+                                                                : SolverPageExport::write(puzzle, options, out);
+        return result ? 0 : failed(result, out);
+    }
     if (format == QLatin1String("pdf") || format == QLatin1String("svg")) {
         const IoResult result = format == QLatin1String("pdf") ? VectorExport::writePdf(puzzle, layout, options, out)
                                                                : VectorExport::writeSvg(puzzle, layout, options, out);

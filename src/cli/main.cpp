@@ -17,7 +17,7 @@ const char Usage[] =
     "                    [--layout-file FILE.PAG] [--candidates] --out COLLECTION.QV3\n"
     "  quorvex-cli list COLLECTION.QV3\n"
     "  quorvex-cli show COLLECTION.QV3 --record N\n"
-    "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words\n"
+    "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|solver\n"
     "                    [--answers] [--width PX] [--quality Q] --out FILE\n"
     "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
     "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3";

@@ -7,6 +7,7 @@
 #include "store/ExportFile.h"
 #include "store/PuzzleRecord.h"
 #include "store/RecordFile.h"
+#include "store/ListOrder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -86,9 +87,8 @@ IoResult LoadLayoutList(const QString& pagePath, qint64 defaultPage, std::vector
             text += QLatin1String(DefaultMark);
         entries.push_back({number, std::move(text)});
     }
-    std::stable_sort(entries.begin(), entries.end(), [](const TLayoutEntry& a, const TLayoutEntry& b) {
-        return a.Text.compare(b.Text, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const TLayoutEntry& a, const TLayoutEntry& b) { return ListOrder::Less(a.Text, b.Text); });
     return result;
 }
 

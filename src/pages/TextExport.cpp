@@ -1,16 +1,15 @@
 #include "pages/TextExport.h"
 
-#include "pages/PageRenderer.h"
+#include "pages/PrintedSlots.h"
 #include "store/RecordFile.h"
-
-#include <algorithm>
 
 namespace TextExport {
 
 QByteArray clueText(const TPuzzleRecord& puzzle, Content content)
 {
-    const int printCount = ComputePrintCount(puzzle);
-    const int across = std::min(std::clamp<int>(puzzle.AcrossCount, 0, Limits::WordSlots), printCount);
+    const TPrintedSlots printed = PrintedSlots(puzzle);
+    const int across = printed.Across;
+    const int printCount = printed.Print;
     const QByteArray lineEnd = QByteArrayLiteral("\r\n");
     const auto line = [&](int slot) {
         const auto i = std::size_t(slot - 1);

@@ -201,9 +201,16 @@ int SlotsInUse(const TPuzzleRecord& puzzle)
     return used;
 }
 
+int LeftOversDropped(const TPuzzleRecord& puzzle, int newWords)
+{
+    const int room = Limits::WordSlots - WordCountOf(puzzle) - std::max(newWords, 0);
+    const int keptAfter = SlotsInUse(puzzle) - WordCountOf(puzzle);
+    return std::clamp(keptAfter - room, 0, keptAfter);
+}
+
 bool AddWord(TPuzzleRecord& puzzle, const WordStart& start, QByteArrayView word, int letterCount, QByteArrayView clue)
 {
-    if (SlotsInUse(puzzle) >= Limits::WordSlots)
+    if (WordCountOf(puzzle) >= Limits::WordSlots)
         return false;
     const std::size_t n = std::size_t(WordCountOf(puzzle));
     for (std::size_t i = std::size_t(Limits::WordSlots) - 1; i > n; --i)

@@ -64,16 +64,23 @@ QByteArray ApplyCase(QByteArrayView word, int letterCase);
 char LetterFromText(QChar first);
 
 /**
- * Word slots a new word cannot take: WordCount, or more when words that did not fit the grid are
- * kept in the slots after it.
+ * Word slots in use: WordCount, or more when words that did not fit the grid are kept in the
+ * slots after it.
  */
 int SlotsInUse(const TPuzzleRecord& puzzle);
 
 /**
+ * How many of the words kept after WordCount (words in no grid) must go so that newWords more
+ * placed words fit into the 200 slots: they are the last ones, dropped as the new words push the
+ * kept words down.
+ */
+int LeftOversDropped(const TPuzzleRecord& puzzle, int newWords);
+
+/**
  * Adds a placed word as slot WordCount + 1 and counts it: the word cut to 30 characters, its
  * letter count, the clue (trimmed, cut to 150), start cell and direction, WordUsed 1. Words kept
- * after WordCount move down one slot so that none is overwritten. Refused (false, nothing changed)
- * when SlotsInUse already fills all 200 slots.
+ * after WordCount move down one slot behind it; a kept word pushed past slot 200 is dropped.
+ * Refused (false, nothing changed) when WordCount already fills all 200 slots.
  */
 bool AddWord(TPuzzleRecord& puzzle, const WordStart& start, QByteArrayView word, int letterCount, QByteArrayView clue);
 

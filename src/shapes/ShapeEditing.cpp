@@ -49,15 +49,14 @@ void Toggle(TShapeRecord& shape, int row, int column)
 {
     if (!Inside(shape, row, column))
         return;
-    std::uint8_t& cell = At(shape, row, column);
-    cell = cell != 0 ? 0 : 1;
+    At(shape, row, column) ^= 1;
 }
 
 int Fill(TShapeRecord& shape, int row, int column)
 {
     if (!Inside(shape, row, column))
         return 0;
-    const bool value = IsShapeCell(shape, row, column);
+    const std::uint8_t value = At(shape, row, column);
     std::vector<bool> marked(std::size_t(Limits::GridCells) + 1, false);
     std::vector<int> pending{GridModel::LinearCell(row, column)};
     marked[std::size_t(pending.front())] = true;
@@ -70,7 +69,7 @@ int Fill(TShapeRecord& shape, int row, int column)
         const int c = GridModel::ColumnOf(p);
         const int next[4][2] = {{r, c - 1}, {r, c + 1}, {r - 1, c}, {r + 1, c}};
         for (const auto& [nr, nc] : next) {
-            if (!Inside(shape, nr, nc) || IsShapeCell(shape, nr, nc) != value)
+            if (!Inside(shape, nr, nc) || At(shape, nr, nc) != value)
                 continue;
             const int q = GridModel::LinearCell(nr, nc);
             if (!marked[std::size_t(q)]) {
@@ -80,7 +79,7 @@ int Fill(TShapeRecord& shape, int row, int column)
         }
     }
     for (int p : region)
-        GridModel::Cell(shape.ShapeCells, p) = value ? 0 : 1;
+        GridModel::Cell(shape.ShapeCells, p) ^= 1;
     return int(region.size());
 }
 
@@ -125,7 +124,7 @@ void Shift(TShapeRecord& shape, Direction direction)
 void Reverse(TShapeRecord& shape)
 {
     for (std::uint8_t& cell : shape.ShapeCells)
-        cell = cell != 0 ? 0 : 1;
+        cell ^= 1;
 }
 
 } // namespace ShapeEditing

@@ -20,12 +20,12 @@ TShapeRecord NewShape();
  */
 int CellSize(const TShapeRecord& shape, int side = DrawingSide);
 
-/** Flips cell (row, column) between 0 and 1; a cell outside the shape's width and height is left alone. */
+/** Flips cell (row, column) by XOR 1 (0 and 1 swap, other bytes keep their high bits); a cell outside the shape's width and height is left alone. */
 void Toggle(TShapeRecord& shape, int row, int column);
 
 /**
- * Flips the region of (row, column): every cell reachable from it through left, right, up and
- * down steps over cells of the same kind (shape cell or not) inside the width and height. Filling
+ * Flips the region of (row, column) by XOR 1: every cell reachable from it through left, right, up
+ * and down steps over cells holding the same byte inside the width and height. Filling
  * an empty cell inside a closed outline fills the whole enclosure. Returns the number of cells
  * flipped (0 for a cell outside the width and height).
  */
@@ -37,7 +37,7 @@ enum class Direction { Left, Up, Down, Right };
 /** Moves the cells inside the width and height one place; the row or column left behind becomes 0. */
 void Shift(TShapeRecord& shape, Direction direction);
 
-/** Inverts all 2500 cells, those outside the width and height included: a shape cell becomes 0, any other 1. */
+/** Flips all 2500 cells by XOR 1, those outside the width and height included. */
 void Reverse(TShapeRecord& shape);
 
 } // namespace ShapeEditing

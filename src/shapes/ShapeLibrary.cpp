@@ -3,6 +3,7 @@
 #include "store/Ansi.h"
 #include "store/CopyTitle.h"
 #include "store/RecordFile.h"
+#include "store/ListOrder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -82,9 +83,8 @@ std::vector<ShapeListEntry> LibraryEntries(const std::vector<TShapeRecord>& shap
 
 void SortEntries(std::vector<ShapeListEntry>& entries)
 {
-    std::stable_sort(entries.begin(), entries.end(), [](const ShapeListEntry& a, const ShapeListEntry& b) {
-        return QString::compare(a.Text, b.Text, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const ShapeListEntry& a, const ShapeListEntry& b) { return ListOrder::Less(a.Text, b.Text); });
 }
 
 TShapeRecord ShapeFromPuzzle(const TPuzzleRecord& puzzle)

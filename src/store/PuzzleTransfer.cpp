@@ -2,6 +2,7 @@
 
 #include "store/Ansi.h"
 #include "store/Collection.h"
+#include "store/ListOrder.h"
 #include "store/RecordFile.h"
 
 #include <QFileInfo>
@@ -84,9 +85,7 @@ std::vector<TTitleItem> SortedTitles(const QString& path)
     keyed.reserve(index.Entries.size());
     for (const CollectionEntry& entry : index.Entries)
         keyed.push_back({Ansi::toUnicode(entry.Title), {entry.Title, entry.recordNumber()}});
-    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
-        return QString::compare(a.Key, b.Key, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return ListOrder::Less(a.Key, b.Key); });
     std::vector<TTitleItem> titles;
     titles.reserve(keyed.size());
     for (Keyed& k : keyed)

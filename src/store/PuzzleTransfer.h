@@ -83,8 +83,8 @@ struct TTitleItem {
 };
 
 /**
- * The titles of a collection, read-only, sorted case-insensitively (equal titles keep their file
- * order), each with its record number. A file that cannot be opened gives no titles.
+ * The titles of a collection, read-only, in the program's list order (ListOrder; equal titles keep
+ * their file order), each with its record number. A file that cannot be opened gives no titles.
  */
 std::vector<TTitleItem> SortedTitles(const QString& path);
 

@@ -141,6 +141,10 @@ void visitSettings(S& s, Visitor& v)
     v.integer(misc, "Thesaurus", s.Thesaurus);
     v.integer(misc, "User Thesaurus", s.UserThesaurus);
     v.yesNo(misc, "Show Tips", s.ShowTips);
+    // Files of the exports added since; written after the original keys so those keep their order.
+    v.text(misc, "Last Export IPUZ File", s.LastExportIPUZFile, PathRead, PathHeld);
+    v.text(misc, "Last Export PUZ File", s.LastExportPUZFile, PathRead, PathHeld);
+    v.text(misc, "Last Export Web Puzzle File", s.LastExportWebPuzzleFile, PathRead, PathHeld);
 
     visitHtmlBlock(v, "First Header", s.FirstHeader);
     visitHtmlBlock(v, "Second Header", s.SecondHeader);
@@ -245,7 +249,8 @@ Settings DefaultSettings(const QString& startDir)
                           &s.LastExportShapeFile, &s.LastImportLayoutFile, &s.LastExportLayoutFile,
                           &s.LastImportWordFile, &s.LastExportWordFile, &s.LastExportBitmapFile,
                           &s.LastExportJPEGFile, &s.LastExportEMFFile, &s.LastExportWMFFile,
-                          &s.LastExportHTMLFile, &s.LastExportTextFile})
+                          &s.LastExportHTMLFile, &s.LastExportTextFile, &s.LastExportIPUZFile,
+                          &s.LastExportPUZFile, &s.LastExportWebPuzzleFile})
         *last = dir;
     s.LastGroup = DefaultLastGroup(dir);
     return s;

@@ -81,6 +81,10 @@ struct Settings {
     QString LastExportWMFFile;
     QString LastExportHTMLFile;
     QString LastExportTextFile;
+    /** The solving-format exports of the preview (iPUZ, Across Lite, web puzzle). */
+    QString LastExportIPUZFile;
+    QString LastExportPUZFile;
+    QString LastExportWebPuzzleFile;
     /** The open collection (CurrentCollection). */
     QString LastGroup;
     /** Recent-file list entries 1..5; empty entries are unused. */

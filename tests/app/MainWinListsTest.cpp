@@ -13,21 +13,27 @@ TEST_F(MainWinListsTest, ListsSortIgnoringCaseAndItemsCarryCategoryIndexAndRecor
                                           {"birds", "Owls"},
                                           {"Animals", "Bears"},
                                           {"Animals", "cats"},
-                                          {"animals", "Dogs"}});
+                                          {"animals", "Dogs"},
+                                          {"\xC9" "conomie", "Budget"},
+                                          {"Animals", "\xC9l\xE9phants"}});
     start();
+    // Accented letters stand among their base letters, not after Z.
     EXPECT_EQ(categories(), QStringList({QStringLiteral("Animals"), QStringLiteral("animals"), QStringLiteral("birds"),
-                                         QStringLiteral("zoo")}));
+                                         QStringLiteral("\u00C9conomie"), QStringLiteral("zoo")}));
     // Category indexes follow first appearance in the file.
     EXPECT_EQ(categoryBox()->item(0)->data(Qt::UserRole).toInt(), 1);
     EXPECT_EQ(categoryBox()->item(1)->data(Qt::UserRole).toInt(), 3);
-    EXPECT_EQ(categoryBox()->item(3)->data(Qt::UserRole).toInt(), 0);
+    EXPECT_EQ(categoryBox()->item(3)->data(Qt::UserRole).toInt(), 4);
+    EXPECT_EQ(categoryBox()->item(4)->data(Qt::UserRole).toInt(), 0);
 
     // At start the first category is shown with its first title selected.
     EXPECT_EQ(shownCategory(), QStringLiteral("Animals"));
-    EXPECT_EQ(titles(), QStringList({QStringLiteral("Bears"), QStringLiteral("cats"), QStringLiteral("tigers")}));
+    EXPECT_EQ(titles(), QStringList({QStringLiteral("Bears"), QStringLiteral("cats"), QStringLiteral("\u00C9l\u00E9phants"),
+                                     QStringLiteral("tigers")}));
     EXPECT_EQ(puzzleBox()->item(0)->data(Qt::UserRole).toInt(), 3);
     EXPECT_EQ(puzzleBox()->item(1)->data(Qt::UserRole).toInt(), 4);
-    EXPECT_EQ(puzzleBox()->item(2)->data(Qt::UserRole).toInt(), 1);
+    EXPECT_EQ(puzzleBox()->item(2)->data(Qt::UserRole).toInt(), 7);
+    EXPECT_EQ(puzzleBox()->item(3)->data(Qt::UserRole).toInt(), 1);
     EXPECT_EQ(selectedTitle(), QStringLiteral("Bears"));
 }
 

@@ -4,6 +4,7 @@
 #include "app/Background.h"
 #include "ui/ScreenSize.h"
 #include "pages/ui/ClueHeaders.h"
+#include "pages/ui/PreviewTestSupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -99,12 +100,30 @@ TEST_F(MainWinOptionsTest, CommandsCarryTheirCaptionsShortcutsAndToolbarHints)
 TEST_F(MainWinOptionsTest, CommandsOfLaterWindowsArePresentButDisabled)
 {
     start();
-    for (const char* name : {"MenuPrinterSetup", "MenuJpegFactor", "MenuIntChars",
+    for (const char* name : {"MenuIntChars",
                              "MenuWordSeparators", "MenuAddToDictionary", "MenuExcludeFromDictionary", "MenuTips", "MenuAbout",
                              "MenuOtherProducts", "MenuOrder"}) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_FALSE(action(name)->isEnabled()) << name;
     }
+}
+
+TEST_F(MainWinOptionsTest, PrinterSetupAndJpegFactorOpenTheirDialogs)
+{
+    PreviewTest::CountingDriver driver;
+    PreviewTest::DriverScope scope(&driver);
+    start();
+    action("MenuPrinterSetup")->trigger();
+    EXPECT_EQ(driver.SetupCalls, 1);
+
+    PreviewTest::whenShown(QStringLiteral("JpegFactor"), [](QWidget* dialog) {
+        auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("FactorBox"));
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("42"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+    });
+    action("MenuJpegFactor")->trigger();
+    EXPECT_EQ(window->Context().settings.JPegCompressionQuality, 42);
 }
 
 TEST_F(MainWinOptionsTest, TheStartingScreenSizeDependsOnTheSettingAndTheScreen)

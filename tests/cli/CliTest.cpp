@@ -135,7 +135,8 @@ TEST(Cli, ExportWritesEveryFormatFromABuiltPuzzle)
     } cases[] = {
         {"png", QByteArray("\x89PNG")}, {"jpg", QByteArray("\xFF\xD8\xFF")}, {"bmp", QByteArray("BM")},
         {"pdf", QByteArray("%PDF")},    {"svg", QByteArray("<?xml")},        {"clues", QByteArray("ACROSS\r\n")},
-        {"words", QByteArray("ACROSS\r\n")},
+        {"words", QByteArray("ACROSS\r\n")}, {"ipuz", QByteArray("{")},           {"solver", QByteArray("<!DOCTYPE html>")},
+        {"puz", QByteArray()},
     };
     for (const auto& c : cases) {
         const QString out = dir.filePath(QStringLiteral("page.") + QLatin1String(c.format));
@@ -146,6 +147,7 @@ TEST(Cli, ExportWritesEveryFormatFromABuiltPuzzle)
         EXPECT_EQ(run.status, 0) << c.format << run.err.toStdString();
         EXPECT_TRUE(bytesOf(out).startsWith(c.magic)) << c.format;
     }
+    EXPECT_EQ(bytesOf(dir.filePath(QStringLiteral("page.puz"))).mid(2, 12), QByteArray("ACROSS&DOWN\0", 12));
     // 320 pixels wide on Letter paper: 320 x 414, 24 bits per pixel without a settings file.
     const QByteArray bmp = bytesOf(dir.filePath(QStringLiteral("page.bmp")));
     ASSERT_GE(bmp.size(), 54);
@@ -185,4 +187,20 @@ TEST(Cli, ExportRefusesBadOptionsAndUnbuiltPuzzlesWithoutWritingAFile)
     EXPECT_NE(refused.status, 0);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("A puzzle has never been generated for this word/clue list.")));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("n.png"))));
+
+    // A letter Across Lite cannot hold: the exporter's refusal on stderr and no file.
+    record[40573] = 1;
+    const qsizetype letter = record.indexOf('A', 67);
+    ASSERT_TRUE(letter > 0 && letter < 67 + 2500);
+    record[letter] = '.';
+    QFile dotted(dir.filePath(QStringLiteral("dot.QV3")));
+    ASSERT_TRUE(dotted.open(QIODevice::WriteOnly));
+    dotted.write(record);
+    dotted.close();
+    const QString puz = dir.filePath(QStringLiteral("n.puz"));
+    const CliRun cannot = cli({QStringLiteral("export"), dotted.fileName(), QStringLiteral("--record"), QStringLiteral("0"),
+                               QStringLiteral("--format"), QStringLiteral("puz"), QStringLiteral("--out"), puz});
+    EXPECT_NE(cannot.status, 0);
+    EXPECT_TRUE(cannot.err.contains(QStringLiteral("The puzzle cannot be saved as an Across Lite file: "))) << cannot.err.toStdString();
+    EXPECT_FALSE(QFile::exists(puz));
 }

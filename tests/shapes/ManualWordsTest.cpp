@@ -121,10 +121,23 @@ TEST(ManualWordsTest, AddedWordsKeepTheWordsThatDidNotFitAndStopAtTwoHundredSlot
     EXPECT_EQ(p.Words[2].text(), QByteArray("DOG"));
     EXPECT_EQ(p.WordUsed[2], 0);
 
-    for (int slot = 4; slot <= 200; ++slot)
+    // Words in no grid never block a placed word: the last of them falls off the end instead.
+    for (int slot = 4; slot <= 199; ++slot)
         Place(p, slot, "SPARE", 0, true);
-    const TPuzzleRecord full = p;
+    Place(p, 200, "LAST", 0, true);
     EXPECT_EQ(ManualWords::SlotsInUse(p), 200);
+    EXPECT_EQ(ManualWords::LeftOversDropped(p, 0), 0);
+    EXPECT_EQ(ManualWords::LeftOversDropped(p, 1), 1);
+    EXPECT_EQ(ManualWords::LeftOversDropped(p, 3), 3);
+    ASSERT_TRUE(ManualWords::AddWord(p, {3, false}, "TX", 2, "room made"));
+    EXPECT_EQ(p.WordCount, 3);
+    EXPECT_EQ(p.Words[2].text(), QByteArray("TX"));
+    EXPECT_EQ(p.Words[3].text(), QByteArray("DOG"));
+    EXPECT_EQ(p.Words[199].text(), QByteArray("SPARE"));
+
+    // Only a grid that already holds 200 placed words refuses.
+    p.WordCount = 200;
+    const TPuzzleRecord full = p;
     EXPECT_FALSE(ManualWords::AddWord(p, {3, false}, "TX", 2, "no room"));
     EXPECT_EQ(p, full);
 }

@@ -25,7 +25,7 @@ TEST(ShapeEditingTest, CellSizeFollowsTheLargerSide)
             << c.width << "x" << c.height;
 }
 
-TEST(ShapeEditingTest, ReverseInvertsEveryStoredCellWhateverItsByte)
+TEST(ShapeEditingTest, ToggleFillAndReverseFlipTheLowBitSoOtherBytesSurvive)
 {
     TShapeRecord shape = ShapeTest::Shape("s", 5, 5);
     shape.ShapeCells[0] = 1;
@@ -33,10 +33,25 @@ TEST(ShapeEditingTest, ReverseInvertsEveryStoredCellWhateverItsByte)
     shape.ShapeCells[2499] = 255; // outside the 5 x 5 area
     ShapeEditing::Reverse(shape);
     EXPECT_EQ(shape.ShapeCells[0], 0);
-    EXPECT_EQ(shape.ShapeCells[1], 0);
+    EXPECT_EQ(shape.ShapeCells[1], 3);
     EXPECT_EQ(shape.ShapeCells[2], 1);
-    EXPECT_EQ(shape.ShapeCells[2499], 0);
+    EXPECT_EQ(shape.ShapeCells[2499], 254);
     EXPECT_EQ(shape.ShapeCells[2498], 1);
+
+    // A region is the cells holding the very byte clicked; flipping it twice gives the file's bytes back.
+    TShapeRecord odd = ShapeTest::Shape("s", 3, 1);
+    odd.ShapeCells[0] = 2;
+    odd.ShapeCells[1] = 2;
+    odd.ShapeCells[2] = 1;
+    const TShapeRecord original = odd;
+    EXPECT_EQ(ShapeEditing::Fill(odd, 1, 1), 2);
+    EXPECT_EQ(odd.ShapeCells[0], 3);
+    EXPECT_EQ(odd.ShapeCells[2], 1);
+    ShapeEditing::Toggle(odd, 1, 3);
+    EXPECT_EQ(odd.ShapeCells[2], 0);
+    ShapeEditing::Toggle(odd, 1, 3);
+    EXPECT_EQ(ShapeEditing::Fill(odd, 1, 2), 2);
+    EXPECT_EQ(odd, original);
 }
 
 TEST(ShapeEditingTest, FillStaysInsideItsRegionAndTheVisibleArea)

@@ -59,7 +59,7 @@ std::vector<std::string> documentedOrder()
                  "Last Export HTML File", "Last Export Text File", "Last Group", "Last File 1",
                  "Last File 2", "Last File 3", "Last File 4", "Last File 5", "Window Size",
                  "Background Bitmap", "Dictionary", "User Dictionary", "Thesaurus", "User Thesaurus",
-                 "Show Tips"});
+                 "Show Tips", "Last Export IPUZ File", "Last Export PUZ File", "Last Export Web Puzzle File"});
     for (const char* block : {"First Header", "Second Header", "First Footer", "Second Footer"}) {
         const std::string b = block;
         keys.push_back("HTML/" + b);
@@ -166,6 +166,7 @@ TEST(Settings, DefaultsWithoutAFileAndTheDefaultCollection)
     EXPECT_EQ(s.LastGroup, defaultQv3);
     EXPECT_EQ(s.LastImportPuzzleFile, start);
     EXPECT_EQ(s.LastExportTextFile, start);
+    EXPECT_EQ(s.LastExportWebPuzzleFile, start);
     EXPECT_EQ(s.FirstHeader.Text, QStringLiteral("My Puzzle"));
     EXPECT_TRUE(s.FirstHeader.Bold && s.FirstHeader.Center && !s.FirstHeader.Italic);
     EXPECT_EQ(s.FirstHeader.Font, 4);

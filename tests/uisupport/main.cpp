@@ -1,6 +1,7 @@
 // Window test entry point: a headless QApplication and the scripted message service.
 #include "uisupport/ScriptedMessageService.h"
 #include "uisupport/UiTestEnvironment.h"
+#include "ui/MenuShortcuts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    GiveMenuShortcutsPriority(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

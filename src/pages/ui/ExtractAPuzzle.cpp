@@ -6,12 +6,14 @@
 #include "pages/PageFile.h"
 #include "store/Ansi.h"
 #include "store/Collection.h"
+#include "store/ListOrder.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -54,7 +56,11 @@ TExtractAPuzzle::TExtractAPuzzle(AppContext& context, QWidget* parent)
 
     // The collection is read read-only; one that cannot be opened lists nothing.
     const CollectionIndex index = ListCollection(m_context.Working.CurrentCollection);
-    for (const CollectionEntry& entry : index.Entries) {
+    std::vector<CollectionEntry> entries(index.Entries.begin(), index.Entries.end());
+    std::stable_sort(entries.begin(), entries.end(), [](const CollectionEntry& a, const CollectionEntry& b) {
+        return ListOrder::Less(Ansi::toUnicode(a.Title), Ansi::toUnicode(b.Title));
+    });
+    for (const CollectionEntry& entry : entries) {
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(0, Ansi::toUnicode(entry.Title));
         const int category = entry.categoryIndex();
@@ -62,7 +68,6 @@ TExtractAPuzzle::TExtractAPuzzle(AppContext& context, QWidget* parent)
             item->setText(1, Ansi::toUnicode(index.Categories[std::size_t(category)]));
         item->setData(0, RecordRole, entry.recordNumber());
     }
-    m_list->sortItems(0, Qt::AscendingOrder);
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0));
     m_extract->setEnabled(m_list->topLevelItemCount() > 0);

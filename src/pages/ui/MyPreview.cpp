@@ -135,6 +135,12 @@ void TMyPreview::BuildMenus(QVBoxLayout* layout)
     graphic->addSeparator();
     item(graphic, QStringLiteral("Export as &PDF"), QStringLiteral("MenuPdf"), &TMyPreview::MenuPdfClick);
     item(graphic, QStringLiteral("Export as &SVG"), QStringLiteral("MenuSvg"), &TMyPreview::MenuSvgClick);
+    graphic->addSeparator();
+    item(graphic, QStringLiteral("Export as &iPUZ"), QStringLiteral("MenuIpuz"), &TMyPreview::MenuIpuzClick);
+    item(graphic, QStringLiteral("Export as &Across Lite"), QStringLiteral("MenuAcrossLite"),
+         &TMyPreview::MenuAcrossLiteClick);
+    item(graphic, QStringLiteral("Export as Web Pu&zzle"), QStringLiteral("MenuWebPuzzle"),
+         &TMyPreview::MenuWebPuzzleClick);
 
     QAction* html = bar->addAction(QStringLiteral("&HTML Export"));
     html->setObjectName(QStringLiteral("MenuHtml"));

@@ -7,6 +7,7 @@
 #include <memory>
 
 class AppContext;
+class TPrinterDriver;
 class QAction;
 class QLineEdit;
 class QScrollArea;
@@ -16,8 +17,8 @@ struct TReportPage;
 
 /**
  * The print preview "Puzzle Preview": shows the report's page at a zoom, prints it (once or in
- * copies) and exports it as a picture (BMP, JPEG, WMF, EMF, PDF, SVG), a web page or a clue or
- * word text. Position and size come from the "Report Viewing Window" settings and go back there
+ * copies) and exports it as a picture (BMP, JPEG, WMF, EMF, PDF, SVG), a web page, a clue or
+ * word text, or a puzzle to solve elsewhere (iPUZ, Across Lite, a web puzzle). Position and size come from the "Report Viewing Window" settings and go back there
  * when the window closes. Menu commands are public slots so that tests can drive them.
  */
 class TMyPreview : public QDialog {
@@ -47,6 +48,8 @@ public:
 
     /** Prints copies copies of the page: one job when the driver makes that many, else one job per copy. */
     bool PrintCopies(int copies);
+    /** Prints the page in copies on the driver as it is set up. */
+    bool PrintJobs(TPrinterDriver& driver, int copies);
 
 public slots:
     void MenuPrintPageClick();
@@ -63,6 +66,9 @@ public slots:
     void MenuJpegFactorClick();
     void MenuPdfClick();
     void MenuSvgClick();
+    void MenuIpuzClick();
+    void MenuAcrossLiteClick();
+    void MenuWebPuzzleClick();
     void MenuHtmlClick();
     void MenuCluesClick();
     void MenuWordsClick();
@@ -78,6 +84,9 @@ private:
     void ExportRaster(bool jpeg);
     void ExportMetafile(MetafileKind kind);
     void ExportText(TextExport::Content content);
+    /** The files that solving programs and browsers open: iPUZ, Across Lite and the web puzzle. */
+    enum class SolvingFormat { Ipuz, AcrossLite, WebPuzzle };
+    void ExportSolving(SolvingFormat format);
     void StoreGeometry();
 
     AppContext& m_context;

@@ -1,10 +1,13 @@
-// The exports of the preview: pictures, vector files, the web page and the clue texts.
+// The exports of the preview: pictures, vector files, the web page, the clue texts and the solving formats.
 #include "pages/ui/MyPreview.h"
 
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
+#include "pages/IpuzExport.h"
 #include "pages/MetafileExport.h"
+#include "pages/PuzExport.h"
 #include "pages/RasterExport.h"
+#include "pages/SolverPageExport.h"
 #include "pages/VectorExport.h"
 #include "pages/ui/HtmlCreation.h"
 #include "pages/ui/MetafileCreation.h"
@@ -115,6 +118,37 @@ void TMyPreview::ExportText(TextExport::Content content)
         ReportWriteError(this, result, path);
 }
 
+void TMyPreview::ExportSolving(SolvingFormat format)
+{
+    struct Choice {
+        QString title;
+        QString filter;
+        QString suffix;
+        QString Settings::*lastFile;
+        IoResult (*write)(const TPuzzleRecord&, const TRenderOptions&, const QString&);
+    };
+    const Choice choice = format == SolvingFormat::Ipuz
+        ? Choice{QStringLiteral("Save Puzzle As iPUZ"), QStringLiteral("iPUZ (*.ipuz)"), QStringLiteral("ipuz"),
+                 &Settings::LastExportIPUZFile, &IpuzExport::write}
+        : format == SolvingFormat::AcrossLite
+        ? Choice{QStringLiteral("Save Puzzle As Across Lite"), QStringLiteral("Across Lite (*.puz)"),
+                 QStringLiteral("puz"), &Settings::LastExportPUZFile, &PuzExport::write}
+        : Choice{QStringLiteral("Save Puzzle As Web Puzzle"), QStringLiteral("Web Puzzle (*.html *.htm)"),
+                 QStringLiteral("html"), &Settings::LastExportWebPuzzleFile, &SolverPageExport::write};
+
+    Settings& settings = m_context.settings;
+    const QString path = askSaveFile(this, choice.title, choice.filter, choice.suffix, settings.*choice.lastFile);
+    if (path.isEmpty())
+        return;
+    settings.*choice.lastFile = path;
+    // The puzzle as this run shows it: its separators and its headings.
+    const IoResult result = choice.write(*m_report->Puzzle, m_report->Options, path);
+    if (result.status == IoResult::Refused)
+        MessageService::error(this, result.systemError);
+    else if (!result)
+        ReportWriteError(this, result, path);
+}
+
 void TMyPreview::MenuWmfClick()
 {
     ExportMetafile(MetafileKind::Wmf);
@@ -167,6 +201,21 @@ void TMyPreview::MenuSvgClick()
     const IoResult result = VectorExport::writeSvg(*m_report->Puzzle, m_report->Layout, m_report->Options, path);
     if (!result)
         ReportWriteError(this, result, path);
+}
+
+void TMyPreview::MenuIpuzClick()
+{
+    ExportSolving(SolvingFormat::Ipuz);
+}
+
+void TMyPreview::MenuAcrossLiteClick()
+{
+    ExportSolving(SolvingFormat::AcrossLite);
+}
+
+void TMyPreview::MenuWebPuzzleClick()
+{
+    ExportSolving(SolvingFormat::WebPuzzle);
 }
 
 void TMyPreview::MenuHtmlClick()

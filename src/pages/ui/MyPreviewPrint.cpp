@@ -13,6 +13,26 @@ bool TMyPreview::PrintCopies(int copies)
         MessageService::error(this, QStringLiteral("Previous print job has not yet finished.  Try again later."));
         return false;
     }
+    // Without a printer (or with printing to a file chosen but unnamed) the page goes to a PDF file.
+    const bool toFile = driver.NeedsOutputFile();
+    if (toFile) {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Print to PDF File");
+        request.filter = QStringLiteral("PDF Document (*.pdf)");
+        request.defaultSuffix = QStringLiteral("pdf");
+        const QString path = MessageService::instance().saveFileName(this, request);
+        if (path.isEmpty())
+            return false;
+        driver.SetOutputFile(path);
+    }
+    const bool printed = PrintJobs(driver, copies);
+    if (toFile)
+        driver.SetOutputFile({});
+    return printed;
+}
+
+bool TMyPreview::PrintJobs(TPrinterDriver& driver, int copies)
+{
     const TPaperRequest paper = PaperRequestFor(m_report->Layout);
     // The driver makes the copies when it can; otherwise each copy is a job of its own.
     const bool driverCopies = copies < driver.MaxCopies();

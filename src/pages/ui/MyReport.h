@@ -16,7 +16,6 @@ class QCheckBox;
 class QFrame;
 class QLineEdit;
 class QMenu;
-class QPrinter;
 class QPushButton;
 class TLayoutThumbnail;
 
@@ -58,8 +57,6 @@ public:
         std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> ChooseColor;
         /** A font dialog (face, size, colour, styles) preset to a font; nothing when cancelled. */
         std::function<std::optional<TCanvasFont>(QWidget* parent, const TCanvasFont& initial, const QString& title)> ChooseFont;
-        /** The printer set-up dialog on the printer of the print runs. */
-        std::function<void(QWidget* parent, QPrinter& printer)> PrinterSetup;
     };
 
     /** Installs the view/print run for every report window opened afterwards; empty disables "&View/Print". */

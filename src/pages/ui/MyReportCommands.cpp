@@ -9,7 +9,7 @@
 #include "pages/ui/FontChooser.h"
 #include "pages/ui/ListPages.h"
 #include "pages/ui/PartialAnswer.h"
-#include "pages/ui/ReportPrinter.h"
+#include "pages/ui/PrinterDriver.h"
 #include "store/Ansi.h"
 #include "store/WindowsColor.h"
 
@@ -18,7 +18,6 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPageSetupDialog>
 #include <QPushButton>
 #include <QUrl>
 #include <algorithm>
@@ -92,13 +91,7 @@ void TMyReport::ViewPrintClick()
 
 void TMyReport::PrinterSetupClick()
 {
-    QPrinter& printer = ReportPrinter();
-    if (installedDialogs().PrinterSetup) {
-        installedDialogs().PrinterSetup(this, printer);
-        return;
-    }
-    QPageSetupDialog dialog(&printer, this);
-    dialog.exec();
+    ShowPrinterSetup(this);
 }
 
 void TMyReport::ChangeLayoutClick()

@@ -3,12 +3,14 @@
 #include "pages/PageLayout.h"
 #include "pages/PaperSizes.h"
 #include "pages/ui/ReportPage.h"
+#include "ui/MessageService.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -29,6 +31,9 @@ constexpr double TenthsPerInch = 254.0;
 constexpr int DriverCopyLimit = 9999;
 
 TPrinterDriver* g_installed = nullptr;
+
+const QString NoPrinterNotice =
+    QStringLiteral("No printer is installed on this computer.  Printing from the preview writes a PDF file instead.");
 
 int toTenths(double value, double unit)
 {
@@ -107,8 +112,40 @@ bool TQtPrinterDriver::PrintPage(const TReportPage& page, const TPaperRequest& p
 
 bool TQtPrinterDriver::Setup(QWidget* parent)
 {
+    // The set-up role: the printer and its properties, no page range or copies to ask for.
     QPrintDialog dialog(&m_printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool TQtPrinterDriver::HasPrinters()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+bool TQtPrinterDriver::NeedsOutputFile()
+{
+    return m_printer.outputFormat() == QPrinter::PdfFormat && m_printer.outputFileName().isEmpty();
+}
+
+void TQtPrinterDriver::SetOutputFile(const QString& path)
+{
+    m_printer.setOutputFileName(path);
+    // Setting a name can switch a printer to PDF; clearing it leaves the format as it was.
+    if (!path.isEmpty())
+        m_printer.setOutputFormat(QPrinter::PdfFormat);
+}
+
+void ShowPrinterSetup(QWidget* parent)
+{
+    TPrinterDriver& driver = CurrentPrinterDriver();
+    if (!driver.HasPrinters()) {
+        MessageService::notice(parent, NoPrinterNotice);
+        return;
+    }
+    driver.Setup(parent);
 }
 
 TPrinterDriver& CurrentPrinterDriver()

@@ -49,6 +49,12 @@ public:
     virtual bool PrintPage(const TReportPage& page, const TPaperRequest& paper, int copies, QString& error) = 0;
     /** The platform's printer set-up dialog; true when the user confirmed it. */
     virtual bool Setup(QWidget* parent) = 0;
+    /** Whether the machine has a printer to choose; without one, pages can only go to a PDF file. */
+    virtual bool HasPrinters() { return true; }
+    /** Whether the next job writes a PDF file that has no name yet. */
+    virtual bool NeedsOutputFile() { return false; }
+    /** Names the PDF file of the next jobs; an empty name asks again next time. */
+    virtual void SetOutputFile(const QString& path) { (void)path; }
 };
 
 /**
@@ -66,10 +72,21 @@ public:
     bool JobRunning() override { return false; }   // QPrinter jobs end when the painter ends
     bool PrintPage(const TReportPage& page, const TPaperRequest& paper, int copies, QString& error) override;
     bool Setup(QWidget* parent) override;
+    bool HasPrinters() override;
+    bool NeedsOutputFile() override;
+    void SetOutputFile(const QString& path) override;
 
 private:
     QPrinter& m_printer;
 };
+
+/**
+ * "Printer &Setup" of the main and report windows: the platform's printer dialog in its set-up
+ * role on the installed driver, so the printer chosen serves every later run (paper and
+ * orientation still come from each run's layout). Without printers a notice says that the
+ * preview prints to a PDF file instead.
+ */
+void ShowPrinterSetup(QWidget* parent);
 
 /** The installed driver: a TQtPrinterDriver made on first use unless another was installed. */
 TPrinterDriver& CurrentPrinterDriver();

@@ -33,6 +33,14 @@ const QString NoChangesMessage = QStringLiteral("No changes to the puzzle were d
 const QString TooManyWordsMessage =
     QStringLiteral("The puzzle cannot hold more than 200 words.  Remove some of the new letters and try again.");
 
+/** The question before words that are in no grid are dropped from the word list to make room. */
+QString LeftOversDroppedQuestion(int dropped)
+{
+    const QString words = dropped == 1 ? QStringLiteral("1 word that did not fit into the puzzle")
+                                       : QString::number(dropped) + QStringLiteral(" words that did not fit into the puzzle");
+    return words + QStringLiteral(" will be removed from its word list to make room for the new words.  Continue?");
+}
+
 } // namespace
 
 /** The 411 x 411 grid picture of manual word addition; the letter entry floats over it. */
@@ -265,10 +273,15 @@ void TAddWords::OkButtonClick()
         reject();
         return;
     }
-    if (ManualWords::SlotsInUse(m_puzzle) + int(starts.size()) > Limits::WordSlots) {
+    const int newWords = int(starts.size());
+    if (std::clamp<int>(m_puzzle.WordCount, 0, Limits::WordSlots) + newWords > Limits::WordSlots) {
         MessageService::error(this, TooManyWordsMessage);
         return;
     }
+    // Words that never fitted the grid are kept behind the placed ones; those pushed past the last slot go.
+    const int dropped = ManualWords::LeftOversDropped(m_puzzle, newWords);
+    if (dropped > 0 && !MessageService::askYesNo(this, LeftOversDroppedQuestion(dropped), QStringLiteral("Warning")))
+        return;
 
     for (const ManualWords::WordStart& start : starts) {
         const QByteArray word = ManualWords::ReadWord(m_puzzle, start);

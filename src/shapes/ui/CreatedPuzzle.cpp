@@ -8,6 +8,7 @@
 #include "shapes/GridPicture.h"
 #include "store/Ansi.h"
 #include "store/Collection.h"
+#include "store/ListOrder.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -43,7 +44,7 @@ QString countHeading(int count, const char* singular)
 void fillSorted(QListWidget* list, QStringList words)
 {
     std::stable_sort(words.begin(), words.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
+        const int c = ListOrder::Compare(a, b);
         return c != 0 ? c < 0 : a < b;
     });
     list->clear();
@@ -96,6 +97,7 @@ TCreatedPuzzle::TCreatedPuzzle(AppContext& context, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
     , m_result(context.Candidates())
+    , m_enteredWordCount(std::clamp<int>(context.Working.CurrentPuzzle.WordCount, 0, Limits::WordSlots))
 {
     setObjectName(QStringLiteral("TCreatedPuzzle"));
     setWindowTitle(QStringLiteral("Created Puzzles"));
@@ -218,10 +220,9 @@ void TCreatedPuzzle::selectCandidate(int n)
     // The words as entered: slots 1..WordCount of the puzzle that was built, in the candidate's order.
     const TPuzzleRecord& candidate = m_result.Candidates[std::size_t(n - 1)];
     const auto& placed = m_result.CandidatePlacedFlags[std::size_t(n - 1)];
-    const int wordCount = std::clamp<int>(m_context.Working.CurrentPuzzle.WordCount, 0, Limits::WordSlots);
     QStringList included;
     QStringList excluded;
-    for (int t = 0; t < wordCount; ++t) {
+    for (int t = 0; t < m_enteredWordCount; ++t) {
         const QString word = Ansi::toUnicode(candidate.Words[std::size_t(t)].text());
         (placed[std::size_t(t)] == 1 ? included : excluded).append(word);
     }

@@ -76,6 +76,8 @@ private:
 
     AppContext& m_context;
     TBuildResult& m_result;
+    /** Words in the list as entered, taken when the view opens: Save turns a candidate into the working puzzle. */
+    int m_enteredWordCount = 0;
     int m_selected = 0;
     bool m_shown = false;
     std::array<TCandidatePicture*, 4> m_pictures{};

@@ -11,7 +11,7 @@ class QPushButton;
 class QVBoxLayout;
 
 /**
- * A modal dialog listing the titles of a collection (read-only, sorted case-insensitively), each
+ * A modal dialog listing the titles of a collection (read-only, in the program's list order), each
  * carrying its record number; a file that cannot be opened lists nothing. "&Select All" selects
  * every title and "C&lear All" none; the command button starts disabled and is enabled exactly
  * while a title is selected; the close button rejects the dialog. Prepared (fonts, scale, centre)

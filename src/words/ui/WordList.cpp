@@ -8,6 +8,7 @@
 #include "shapes/ui/ShapeListPanel.h"
 #include "store/Ansi.h"
 #include "store/Collection.h"
+#include "store/ListOrder.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -96,7 +97,7 @@ void TWordList::buildControls()
     m_category->lineEdit()->setMaxLength(Limits::CategoryLength);
     m_bonus = new QLineEdit(this);
     m_bonus->setObjectName(QStringLiteral("BonusQuest"));
-    auto* titleLabel = new QLabel(QStringLiteral("&Title"), this);
+    auto* titleLabel = new QLabel(QStringLiteral("P&uzzle Title"), this);
     titleLabel->setBuddy(m_title);
     auto* categoryLabel = new QLabel(QStringLiteral("Cate&gory"), this);
     categoryLabel->setBuddy(m_category);
@@ -222,8 +223,7 @@ void TWordList::loadCategories()
     QStringList names;
     for (const QByteArray& category : index.Categories)
         names.append(Ansi::toUnicode(category));
-    std::stable_sort(names.begin(), names.end(),
-                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::stable_sort(names.begin(), names.end(), ListOrder::Less);
     m_category->clear();
     m_category->addItems(names);
 }

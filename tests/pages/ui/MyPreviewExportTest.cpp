@@ -1,5 +1,8 @@
 #include "ui/AppContext.h"
 #include "pages/HtmlExport.h"
+#include "pages/IpuzExport.h"
+#include "pages/PuzExport.h"
+#include "pages/SolverPageExport.h"
 #include "pages/MetafileExport.h"
 #include "pages/TextExport.h"
 #include "pages/ui/HtmlCreation.h"
@@ -347,6 +350,71 @@ TEST_F(MyPreviewExportTest, PdfAndSvgExportsWriteTheirFiles)
     EXPECT_TRUE(readAll(startPath(QStringLiteral("page.pdf"))).startsWith("%PDF"));
     EXPECT_TRUE(readAll(startPath(QStringLiteral("page.svg"))).contains("<svg"));
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(MyPreviewExportTest, SolvingFormatsWriteWhatTheCoreMakesAndKeepTheirLastFile)
+{
+    auto preview = open();
+    const TRenderOptions& options = preview->Report().Options;
+    QByteArray puz;
+    ASSERT_TRUE(PuzExport::fileBytes(puzzle, options, puz).isEmpty());
+    const struct {
+        const char* action;
+        const char* file;
+        const char* title;
+        const char* filter;
+        QString Settings::*lastFile;
+        QByteArray bytes;
+    } cases[] = {
+        {"MenuIpuz", "p.ipuz", "Save Puzzle As iPUZ", "iPUZ (*.ipuz)", &Settings::LastExportIPUZFile,
+         IpuzExport::documentBytes(puzzle, options)},
+        {"MenuAcrossLite", "p.puz", "Save Puzzle As Across Lite", "Across Lite (*.puz)", &Settings::LastExportPUZFile, puz},
+        {"MenuWebPuzzle", "p.html", "Save Puzzle As Web Puzzle", "Web Puzzle (*.html *.htm)",
+         &Settings::LastExportWebPuzzleFile, SolverPageExport::pageBytes(puzzle, options)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.action);
+        // Like every last-used file, the first one is the start directory.
+        EXPECT_EQ(context->settings.*c.lastFile, context->settings.LastExportHTMLFile);
+        const QString path = startPath(QLatin1String(c.file));
+        messages.clear();
+        messages.files.push_back(path);
+        trigger(*preview, c.action);
+        EXPECT_EQ(readAll(path), c.bytes);
+        EXPECT_EQ(context->settings.*c.lastFile, path);
+        ASSERT_EQ(messages.fileRequests.size(), 1);
+        EXPECT_EQ(messages.fileRequests[0].title, QLatin1String(c.title));
+        EXPECT_EQ(messages.fileRequests[0].filter, QLatin1String(c.filter));
+        EXPECT_TRUE(messages.fileRequests[0].confirmOverwrite);
+        EXPECT_TRUE(messages.texts().isEmpty());
+
+        messages.clear();   // the next dialog starts from that file; Cancel writes nothing
+        trigger(*preview, c.action);
+        ASSERT_EQ(messages.fileRequests.size(), 1);
+        EXPECT_EQ(messages.fileRequests[0].initialPath, path);
+        EXPECT_EQ(context->settings.*c.lastFile, path);
+    }
+
+    messages.clear();
+    messages.files.push_back(startPath(QStringLiteral("missing/dir/p.ipuz")));
+    trigger(*preview, "MenuIpuz");
+    ASSERT_EQ(messages.shown.size(), 2);   // the file dialog, then the write error
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
+}
+
+TEST_F(MyPreviewExportTest, AcrossLiteRefusesALetterItCannotHold)
+{
+    const auto letter = std::find_if(puzzle.Grid.begin(), puzzle.Grid.end(), [](std::uint8_t c) { return c > ' '; });
+    ASSERT_NE(letter, puzzle.Grid.end());
+    *letter = '.';
+    auto preview = open();
+    const QString path = startPath(QStringLiteral("dot.puz"));
+    messages.files.push_back(path);
+    trigger(*preview, "MenuAcrossLite");
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith(QStringLiteral("The puzzle cannot be saved as an Across Lite file: ")));
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPageLayout>
+#include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
@@ -262,3 +264,39 @@ TEST_F(MyPreviewTest, BusyPrinterRefusesANewJob)
 }
 
 } // namespace
+
+TEST_F(MyPreviewTest, MenuShortcutsWinOverTheEditingKeysOfItsFields)
+{
+    for (const char* field : {"ZoomBox", "PixelBox"}) {
+        SCOPED_TRACE(field);
+        auto preview = open();
+        preview->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(preview.get()));
+        auto* box = preview->findChild<QLineEdit*>(QLatin1String(field));
+        box->setFocus();
+        box->selectAll();
+        const QString before = box->text();
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        EXPECT_FALSE(preview->isVisible());
+        EXPECT_EQ(box->text(), before);
+    }
+}
+
+TEST_F(MyPreviewTest, WithoutAPrinterThePagePrintsToAChosenPdfFile)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has printers";
+    QPrinter printer(QPrinter::HighResolution);
+    TQtPrinterDriver driver(printer);
+    PreviewTest::DriverScope scope(&driver);
+    auto preview = open();
+
+    messages.files.push_back(startPath(QStringLiteral("page.pdf")));
+    ASSERT_TRUE(preview->PrintCopies(1));
+    QFile pdf(startPath(QStringLiteral("page.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF-"));
+    // Each print asks for its file; cancelling prints nothing.
+    EXPECT_FALSE(preview->PrintCopies(1));
+    EXPECT_EQ(messages.fileRequests.size(), 2);
+}

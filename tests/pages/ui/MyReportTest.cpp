@@ -6,6 +6,7 @@
 #include "pages/ui/ClueHeaders.h"
 #include "pages/ui/ListPages.h"
 #include "pages/ui/MyReport.h"
+#include "pages/ui/PreviewTestSupport.h"
 #include "pages/ui/PartialAnswer.h"
 #include "store/Collection.h"
 #include "uisupport/ModalWatchdog.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -228,7 +230,7 @@ TEST_F(MyReportTest, OptionChangesReachTheSettingsAtOnce)
     EXPECT_FALSE(s.UseBoxes);
 
     TMyReport::setDialogs({[](QWidget*, const QColor&) { return std::optional<QColor>(QColor(0x10, 0x20, 0x30)); },
-                           {}, {}});
+                           {}});
     QTest::mouseClick(button("BoxColorButton"), Qt::LeftButton);
     EXPECT_EQ(s.BoxColor, 0x302010);
 
@@ -243,7 +245,7 @@ TEST_F(MyReportTest, CancelledColourChoiceChangesNothing)
 {
     context->settings.BoxColor = 0x123456;
     open(layoutOf({object(ObjectKind::Title, "Title")}));
-    TMyReport::setDialogs({[](QWidget*, const QColor&) { return std::optional<QColor>(); }, {}, {}});
+    TMyReport::setDialogs({[](QWidget*, const QColor&) { return std::optional<QColor>(); }, {}});
     QTest::mouseClick(button("BoxColorButton"), Qt::LeftButton);
     EXPECT_EQ(context->settings.BoxColor, 0x123456);
     EXPECT_EQ(window->options().BoxColor, 0x123456u);
@@ -343,8 +345,7 @@ TEST_F(MyReportTest, AFontChoiceIsStoredInTheWorkingLayoutOnly)
                                EXPECT_EQ(title, QStringLiteral("Puzzle Clue Numbers Font"));
                                return std::optional<TCanvasFont>(
                                    TCanvasFont{QStringLiteral("Courier New"), 9, 0x0000FF, true, false, true, false});
-                           },
-                           {}});
+                           }});
     child<QMenu>("FontMenu")->actions()[numbers]->trigger();
     const TPageLayout before = BuiltInDefaultLayout();
     const TPageObject& grid = before.Objects[std::size_t(window->fontMenu()[numbers].Slot)];
@@ -479,19 +480,24 @@ TEST_F(MyReportTest, WithoutAViewPrintRunTheCommandIsDisabled)
               QKeySequence(QStringLiteral("Ctrl+V")));
 }
 
-TEST_F(MyReportTest, PrinterSetupOpensOnThePrinterOfTheRuns)
+TEST_F(MyReportTest, PrinterSetupOpensThePrinterDialogOfTheRunsOrSaysThereIsNoPrinter)
 {
-    int opened = 0;
-    TMyReport::setDialogs({{}, {}, [&](QWidget* parent, QPrinter&) {
-                               EXPECT_EQ(parent, window.get());
-                               ++opened;
-                           }});
+    PreviewTest::CountingDriver driver;
+    PreviewTest::DriverScope scope(&driver);
     open();
     QTest::mouseClick(button("PrinterSetupButton"), Qt::LeftButton);
     window->findChild<QAction*>(QStringLiteral("MenuPrinterSetup"))->trigger();
-    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(driver.SetupCalls, 2);
+    EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("MenuPrinterSetup"))->shortcut(),
               QKeySequence(QStringLiteral("Ctrl+S")));
+
+    driver.Printers = false;
+    QTest::mouseClick(button("PrinterSetupButton"), Qt::LeftButton);
+    EXPECT_EQ(driver.SetupCalls, 2);
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral(
+        "No printer is installed on this computer.  Printing from the preview writes a PDF file instead.")});
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Notice"));
 }
 
 TEST_F(MyReportTest, MainWindowOpensTheReportOnTheChosenPuzzle)
@@ -523,3 +529,22 @@ TEST_F(MyReportTest, MainWindowOpensTheReportOnTheChosenPuzzle)
 }
 
 } // namespace
+
+TEST_F(MyReportTest, CtrlVRunsViewPrintFromTheLettersBox)
+{
+    context->settings.PartialLetters = true;
+    context->settings.Letters = QStringLiteral("AEI");
+    QApplication::clipboard()->setText(QStringLiteral("XYZ"));
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* letters = child<QLineEdit>("Letters");
+    letters->setFocus();
+    QTest::keyClick(letters, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(runs.size(), 1u);
+    EXPECT_EQ(letters->text(), QStringLiteral("AEI"));
+    // Keys that no command uses keep their editing meaning.
+    QTest::keyClick(letters, Qt::Key_End);
+    QTest::keyClick(letters, Qt::Key_Backspace);
+    EXPECT_EQ(letters->text(), QStringLiteral("AE"));
+}

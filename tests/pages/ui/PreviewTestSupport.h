@@ -95,7 +95,15 @@ public:
         Jobs.push_back({paper, copies});
         return true;
     }
-    bool Setup(QWidget*) override { return false; }
+    bool Setup(QWidget*) override
+    {
+        ++SetupCalls;
+        return false;
+    }
+    bool HasPrinters() override { return Printers; }
+
+    int SetupCalls = 0;
+    bool Printers = true;
 };
 
 /** Installs a driver for the scope of a test. */

@@ -297,32 +297,52 @@ TEST_F(AddWordsTest, OkWithoutNewWordsGivesTheNoticeAndWritesNothing)
     EXPECT_TRUE(requested.isEmpty());
 }
 
-TEST_F(AddWordsTest, NewWordsBeyondTwoHundredSlotsAreRefused)
+TEST_F(AddWordsTest, WordsThatNeverFittedMakeRoomForNewWordsAfterAQuestion)
 {
+    // One placed word and 199 left over from a long list: every slot is in use.
     for (int i = 1; i < 200; ++i)
         AddSlot(context->Working.CurrentPuzzle, i, "SPARE", "Left over", 0, 0, 0, WordDirection::Down, 0);
     const QByteArray before = StoredPuzzle().toBytes();
+    const QString question = QStringLiteral(
+        "1 word that did not fit into the puzzle will be removed from its word list to make room for the new words.  Continue?");
+
+    for (const MessageService::Button answer : {MessageService::Button::No, MessageService::Button::Yes}) {
+        messages.clear();
+        messages.answers.push_back(answer);
+        TAddWords window(*context, TAddWords::FromMainWindow);
+        window.show();
+        TypeLetter(window, 2, 1, QStringLiteral("O"));
+        Accept(window);
+        QPointer<QTimer> watcher = ShapeUi::OnModal<TAddAClue>([](TAddAClue* dialog) { dialog->accept(); });
+        window.findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
+        delete watcher.data();
+
+        EXPECT_EQ(messages.texts(), QStringList{question});
+        if (answer == MessageService::Button::No) {
+            EXPECT_TRUE(window.isVisible());
+            EXPECT_EQ(StoredPuzzle().toBytes(), before);
+            continue;
+        }
+        const TPuzzleRecord stored = StoredPuzzle();
+        EXPECT_EQ(stored.WordCount, 2);
+        EXPECT_EQ(stored.Words[1].text().toUpper(), QByteArray("CO"));
+        EXPECT_EQ(stored.Words[2].text(), QByteArray("SPARE"));
+        EXPECT_EQ(stored.Words[199].text(), QByteArray("SPARE"));
+    }
+
+    // A grid that holds 200 placed words takes no more.
+    TPuzzleRecord full = StoredPuzzle();
+    full.WordCount = 200;
+    context->Working.CurrentPuzzle = full;
+    messages.clear();
     TAddWords window(*context, TAddWords::FromMainWindow);
     window.show();
-    TypeLetter(window, 2, 1, QStringLiteral("O"));
+    TypeLetter(window, 2, 3, QStringLiteral("O"));
     Accept(window);
-
-    bool asked = false;
-    QPointer<QTimer> watcher = ShapeUi::OnModal<TAddAClue>([&asked](TAddAClue* dialog) {
-        asked = true;
-        dialog->accept();
-    });
     window.findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
-    delete watcher.data();
-
-    EXPECT_FALSE(asked);
     EXPECT_EQ(messages.texts(),
               QStringList{QStringLiteral("The puzzle cannot hold more than 200 words.  Remove some of the new letters and try again.")});
-    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.savedPuzzle().WordCount, 1);
-    EXPECT_EQ(window.savedPuzzle().Words[199].text(), QByteArray("SPARE"));
-    EXPECT_EQ(StoredPuzzle().toBytes(), before);
 }
 
 TEST_F(AddWordsTest, ACollectionThatCannotBeWrittenIsReportedAndTheWindowCloses)

@@ -222,6 +222,17 @@ TEST_F(CreatedPuzzleTest, ExcludedWordsAskFirstAndNoKeepsTheViewOpen)
     EXPECT_EQ(RecordCount(collectionPath()), 0);
     EXPECT_TRUE(selections.isEmpty());
 
+    // The No made the candidate the working puzzle; the view still counts the list as entered.
+    const QString excludedBefore = Control<QLabel>(&view, "ExcludedHeading")->text();
+    Click(view, 1);
+    Click(view, 2);
+    EXPECT_EQ(Control<QLabel>(&view, "ExcludedHeading")->text(), excludedBefore);
+    messages.clear();
+    messages.answers.push_back(MessageService::Button::No);
+    QTest::mouseClick(Control<QPushButton>(&view, "SaveButton"), Qt::LeftButton);
+    EXPECT_EQ(messages.texts(),
+              QStringList{QStringLiteral("One or more words did not fit into the puzzle.  Save Puzzle anyway?")});
+
     messages.answers.push_back(MessageService::Button::Yes);
     QTest::mouseClick(Control<QPushButton>(&view, "SaveButton"), Qt::LeftButton);
     EXPECT_FALSE(view.isVisible());
