@@ -49,6 +49,13 @@ void pickTitles(QListWidget* list, const QStringList& titles)
     }
 }
 
+/** Saves a picture of a dialog when a screenshot folder is given. */
+void saveScreenshot(QWidget* dialog, const QString& name)
+{
+    if (const QString dir = qEnvironmentVariable("QUORVEX_SCREENSHOT_DIR"); !dir.isEmpty())
+        dialog->grab().save(dir + QLatin1Char('/') + name);
+}
+
 QByteArrayList storedTitles(const QString& path)
 {
     QByteArrayList titles;
@@ -83,6 +90,7 @@ TEST_F(MainWinTransferTest, ImportingThreeSelectedPuzzlesAppendsThemInTitleOrder
         okAfterClearAll = button(dialog, "OkButton")->isEnabled();
         pickTitles(choiceList(dialog), {QStringLiteral("Zebra"), QStringLiteral("apple"), QStringLiteral("Mango")});
         okAfterPicking = button(dialog, "OkButton")->isEnabled();
+        saveScreenshot(dialog, QStringLiteral("ImportPuzzles.png"));
         QTest::mouseClick(button(dialog, "OkButton"), Qt::LeftButton);
     });
     QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
@@ -191,6 +199,7 @@ TEST_F(MainWinTransferTest, ExportWritesTheSelectedPuzzlesAndRefusesTheOpenColle
         saveAtFirst = button(dialog, "SaveFileButton")->isEnabled();
         pickTitles(choiceList(dialog), {QStringLiteral("Zebra"), QStringLiteral("Mango")});
         saveAfterPicking = button(dialog, "SaveFileButton")->isEnabled();
+        saveScreenshot(dialog, QStringLiteral("ExportPuzzles.png"));
         messages.files.push_back(target);
         QTest::mouseClick(button(dialog, "SaveFileButton"), Qt::LeftButton);
     });
