@@ -80,17 +80,8 @@ int readShape(const CliArguments& args, TShapeRecord& shape)
 /** The page layout of a new puzzle: the given export file, else the default of the page file. */
 int readLayout(const CliArguments& args, TPageLayout& layout)
 {
-    if (args.has(QStringLiteral("layout-file"))) {
-        const QString path = args.value(QStringLiteral("layout-file"));
-        QByteArray bytes;
-        const IoResult result = ExportFile::read(path, "PAG", qint64(Limits::PageLayoutSize), bytes);
-        if (result.status == IoResult::OpenFailed)
-            return CliOutput::fail(PageMessages::ImportFailed.text() + QStringLiteral(" (%1)").arg(path));
-        if (!result)
-            return CliOutput::fail(PageMessages::ImportCorrupt.text() + QStringLiteral(" (%1)").arg(path));
-        layout = TPageLayout::fromBytes(bytes);
-        return 0;
-    }
+    if (args.has(QStringLiteral("layout-file")))
+        return ReadLayoutFileArgument(args, layout);
     const Settings settings = LoadSettings(StartDirectory());
     const QString pageFile = QDir(ProgramDirectory()).filePath(QStringLiteral("QVFPAGE.DAT"));
     LoadDefaultLayout(pageFile, settings.DefaultPage, layout);
@@ -98,6 +89,19 @@ int readLayout(const CliArguments& args, TPageLayout& layout)
 }
 
 } // namespace
+
+int ReadLayoutFileArgument(const CliArguments& args, TPageLayout& layout)
+{
+    const QString path = args.value(QStringLiteral("layout-file"));
+    QByteArray bytes;
+    const IoResult result = ExportFile::read(path, "PAG", qint64(Limits::PageLayoutSize), bytes);
+    if (result.status == IoResult::OpenFailed)
+        return CliOutput::fail(PageMessages::ImportFailed.text() + QStringLiteral(" (%1)").arg(path));
+    if (!result)
+        return CliOutput::fail(PageMessages::ImportCorrupt.text() + QStringLiteral(" (%1)").arg(path));
+    layout = TPageLayout::fromBytes(bytes);
+    return 0;
+}
 
 int RunBuild(const CliArguments& args)
 {

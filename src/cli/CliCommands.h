@@ -19,3 +19,7 @@ int RunExportPuzzles(const CliArguments& args);
 
 /** Reads the record named by the collection argument and --record; prints the error and returns non-zero on failure. */
 int ReadRecordArgument(const CliArguments& args, TPuzzleRecord& puzzle);
+
+struct TPageLayout;
+/** Reads the .PAG file named by --layout-file; prints the import message and returns non-zero on failure. */
+int ReadLayoutFileArgument(const CliArguments& args, TPageLayout& layout);

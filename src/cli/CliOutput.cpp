@@ -18,6 +18,13 @@ QString ansi(const QByteArray& bytes)
     return Ansi::toUnicode(bytes);
 }
 
+void warning(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), stderr);
+    std::fputc('\n', stderr);
+}
+
 int fail(const QString& text, int status)
 {
     const QByteArray utf8 = (QStringLiteral("quorvex-cli: ") + text).toUtf8();

@@ -1,8 +1,10 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
+#include "pages/FittedTexts.h"
 #include "pages/HtmlExport.h"
 #include "pages/IpuzExport.h"
+#include "pages/PageFile.h"
 #include "pages/MetafileExport.h"
 #include "pages/PuzExport.h"
 #include "pages/RasterExport.h"
@@ -12,6 +14,7 @@
 #include "pages/VectorExport.h"
 #include "store/Collection.h"
 #include "store/Directories.h"
+#include "store/RecordFile.h"
 #include "store/Settings.h"
 
 #include <QSet>
@@ -35,10 +38,10 @@ int RunExport(const CliArguments& args)
                                        QStringLiteral("pdf"), QStringLiteral("svg"), QStringLiteral("wmf"),
                                        QStringLiteral("emf"), QStringLiteral("html"), QStringLiteral("clues"),
                                        QStringLiteral("words"), QStringLiteral("ipuz"), QStringLiteral("puz"),
-                                       QStringLiteral("solver")};
+                                       QStringLiteral("solver"), QStringLiteral("fitted")};
     if (args.positional.size() != 1 || !args.has(QStringLiteral("record")) || !args.has(QStringLiteral("format"))
         || !args.has(QStringLiteral("out")))
-        return CliOutput::fail(QStringLiteral("usage: quorvex-cli export COLLECTION.QV3 --record N --format F --out FILE"));
+        return CliOutput::fail(QStringLiteral("usage: quorvex-cli export COLLECTION.QV3 --record N --format F [--layout-file FILE.PAG] --out FILE"));
     const QString format = args.value(QStringLiteral("format")).toLower();
     if (!formats.contains(format))
         return CliOutput::fail(QStringLiteral("unknown format %1").arg(format));
@@ -73,7 +76,12 @@ int RunExport(const CliArguments& args)
         return result ? 0 : failed(result, out);
     }
 
-    const TPageLayout layout = PuzzleLayout(puzzle);
+    TPageLayout layout = PuzzleLayout(puzzle);
+    if (args.has(QStringLiteral("layout-file"))) {
+        if (const int status = ReadLayoutFileArgument(args, layout))
+            return status;
+        SetLayoutOfPuzzle(puzzle, layout);
+    }
     TRenderOptions options = RenderOptionsFromSettings(settings, layout);
     options.AnswerKey = args.has(QStringLiteral("answers"));
     options.PartialAnswers = false;
@@ -85,35 +93,40 @@ int RunExport(const CliArguments& args)
                                                                 : SolverPageExport::write(puzzle, options, out);
         return result ? 0 : failed(result, out);
     }
-    if (format == QLatin1String("pdf") || format == QLatin1String("svg")) {
-        const IoResult result = format == QLatin1String("pdf") ? VectorExport::writePdf(puzzle, layout, options, out)
-                                                               : VectorExport::writeSvg(puzzle, layout, options, out);
-        return result ? 0 : failed(result, out);
-    }
-    if (format == QLatin1String("png") || format == QLatin1String("jpg") || format == QLatin1String("bmp")) {
+
+    // The page is fitted once; whatever the format, the file shows that one result, and the
+    // run's warnings are reported as the report window reports them.
+    const TFittedPage page = FitPage(puzzle, layout, options);
+    IoResult result;
+    if (format == QLatin1String("fitted")) {
+        result = RecordFile::replaceWhole(out, FittedTextsReport(page));
+    } else if (format == QLatin1String("pdf")) {
+        result = VectorExport::writePdf(page, out);
+    } else if (format == QLatin1String("svg")) {
+        result = VectorExport::writeSvg(page, out);
+    } else if (format == QLatin1String("png") || format == QLatin1String("jpg") || format == QLatin1String("bmp")) {
         const auto pixelFormat = format == QLatin1String("png") ? RasterExport::PixelFormat::Rgb24
                                                                : RasterExport::pixelFormatFromSetting(settings.PixelFormat);
-        const RasterExport::TPageImage page = RasterExport::renderPageImage(puzzle, layout, options, width, pixelFormat);
-        if (page.Image.isNull())
+        const QImage image = RasterExport::drawPageImage(page, width, pixelFormat);
+        if (image.isNull())
             return CliOutput::fail(QStringLiteral("cannot draw a page %1 pixels wide").arg(width));
-        IoResult result;
         if (format == QLatin1String("png"))
-            result = RasterExport::writePng(page.Image, out);
+            result = RasterExport::writePng(image, out);
         else if (format == QLatin1String("jpg"))
-            result = RasterExport::writeJpeg(page.Image, quality, out);
+            result = RasterExport::writeJpeg(image, quality, out);
         else
-            result = RasterExport::writeBmp(page.Image, out);
-        return result ? 0 : failed(result, out);
+            result = RasterExport::writeBmp(image, out);
+    } else if (format == QLatin1String("wmf") || format == QLatin1String("emf")) {
+        if (MetafileExport::hasBitmaps(layout))
+            CliOutput::warning(MetafileExport::BitmapWarning);
+        result = MetafileExport::writeMetafile(page, format == QLatin1String("wmf") ? MetafileKind::Wmf : MetafileKind::Emf,
+                                               out);
+    } else {
+        result = HtmlExport::writeHtml(page, settings, width, quality, out);
     }
-    if (format == QLatin1String("wmf") || format == QLatin1String("emf")) {
-        bool hadBitmaps = false;
-        const IoResult result = exportMetafile(puzzle, options, format == QLatin1String("wmf") ? MetafileKind::Wmf
-                                                                                            : MetafileKind::Emf,
-                                               out, &hadBitmaps);
-        if (result && hadBitmaps)
-            CliOutput::line(QStringLiteral("note: pictures of the layout are not written to metafiles"));
-        return result ? 0 : failed(result, out);
-    }
-    const IoResult result = exportHtml(puzzle, options, settings, width, quality, out);
-    return result ? 0 : failed(result, out);
+    if (!result)
+        return failed(result, out);
+    for (const QString& warning : page.runWarnings())
+        CliOutput::warning(warning);
+    return 0;
 }

@@ -97,6 +97,12 @@ QByteArray documentBytes(const Settings& settings, const QString& pictureFileNam
 IoResult writeHtml(const TPuzzleRecord& puzzle, const TRenderOptions& options, const Settings& settings,
                    int pixelWidth, int quality, const QString& htmlPath)
 {
+    return writeHtml(FitPage(puzzle, options), settings, pixelWidth, quality, htmlPath);
+}
+
+IoResult writeHtml(const TFittedPage& page, const Settings& settings, int pixelWidth, int quality,
+                   const QString& htmlPath)
+{
     if (pixelWidth < RasterExport::MinWidth || pixelWidth > RasterExport::MaxWidth)
         return IoResult::failed(IoResult::Refused, QStringLiteral("Invalid width specified.  Please correct."));
     const QString picture = pictureName(htmlPath);
@@ -104,11 +110,11 @@ IoResult writeHtml(const TPuzzleRecord& puzzle, const TRenderOptions& options, c
         return r;
     // The picture goes beside the document whatever the working directory is.
     const QString picturePath = QFileInfo(htmlPath).absoluteDir().filePath(picture);
-    const RasterExport::TPageImage image = RasterExport::renderPageImage(
-        puzzle, PuzzleLayout(puzzle), options, pixelWidth, RasterExport::pixelFormatFromSetting(settings.PixelFormat));
-    if (image.Image.isNull())
+    const QImage image =
+        RasterExport::drawPageImage(page, pixelWidth, RasterExport::pixelFormatFromSetting(settings.PixelFormat));
+    if (image.isNull())
         return IoResult::failed(IoResult::IoError, QStringLiteral("The page image could not be drawn"));
-    return RasterExport::writeJpeg(image.Image, quality, picturePath);
+    return RasterExport::writeJpeg(image, quality, picturePath);
 }
 
 } // namespace HtmlExport

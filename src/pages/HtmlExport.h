@@ -40,6 +40,9 @@ QByteArray documentBytes(const Settings& settings, const QString& pictureFileNam
  */
 IoResult writeHtml(const TPuzzleRecord& puzzle, const TRenderOptions& options, const Settings& settings,
                    int pixelWidth, int quality, const QString& htmlPath);
+/** As above with the picture drawn from an already fitted page. */
+IoResult writeHtml(const TFittedPage& page, const Settings& settings, int pixelWidth, int quality,
+                   const QString& htmlPath);
 
 } // namespace HtmlExport
 

@@ -208,25 +208,14 @@ QByteArray TMetafileCanvas::finish()
 
 // --- state -------------------------------------------------------------------------------------
 
-void TMetafileCanvas::setFont(const TCanvasFont& font)
+void TMetafileCanvas::fontSet(const TCanvasFont& font)
 {
     if (font == m_font && !m_fontDirty)
         return;
     m_font = font;
     // Windows sizes a font of p points at 96 units per inch as -MulDiv(p, 96, 72) units.
-    const int pixels = int(std::lround(std::max(1, font.Size) * double(MetafileLimits::UnitsPerInch) / PointsPerInch));
-    QFont f = font.toQFont();
-    f.setPixelSize(std::max(1, pixels));
-    m_qfont = f;
-    m_metrics.reset();
+    m_fontHeight = std::max(1, int(std::lround(std::max(1, font.Size) * double(MetafileLimits::UnitsPerInch) / PointsPerInch)));
     m_fontDirty = true;
-}
-
-const QFontMetricsF& TMetafileCanvas::metrics()
-{
-    if (!m_metrics)
-        m_metrics.emplace(m_qfont);
-    return *m_metrics;
 }
 
 void TMetafileCanvas::useFont()
@@ -237,7 +226,7 @@ void TMetafileCanvas::useFont()
     Recorder& r = *m_rec;
     if (r.Failed)
         return;
-    const int height = -std::max(1, m_qfont.pixelSize());
+    const int height = -m_fontHeight;
     const int weight = m_font.Bold ? U_FW_BOLD : U_FW_NORMAL;
     const QString face = (m_font.Name.isEmpty() ? QStringLiteral("Arial") : m_font.Name).left(FaceNameChars);
     std::uint32_t handle = 0;
@@ -355,44 +344,18 @@ void TMetafileCanvas::useBrush(std::optional<std::uint32_t> color)
 
 // --- measuring ---------------------------------------------------------------------------------
 
-double TMetafileCanvas::textWidth(const QString& text)
-{
-    if (text.isEmpty())
-        return 1.0 / MetafileLimits::UnitsPerInch;
-    return metrics().horizontalAdvance(text) / MetafileLimits::UnitsPerInch;
-}
-
-double TMetafileCanvas::textHeight(const QString&)
-{
-    return unitTextHeight(QString()) / double(MetafileLimits::UnitsPerInch);
-}
-
-double TMetafileCanvas::ascent()
-{
-    return std::round(metrics().ascent()) / MetafileLimits::UnitsPerInch;
-}
-
-double TMetafileCanvas::descent()
-{
-    return std::round(metrics().descent()) / MetafileLimits::UnitsPerInch;
-}
-
-double TMetafileCanvas::lineHeight()
-{
-    return unitTextHeight(QString()) / double(MetafileLimits::UnitsPerInch);
-}
-
 int TMetafileCanvas::unitTextWidth(const QString& text)
 {
     if (text.isEmpty())
         return 1;
-    return int(std::floor(metrics().horizontalAdvance(text) + 1.0e-6));
+    return toUnits(m_measure.textWidth(text));
 }
 
 int TMetafileCanvas::unitTextHeight(const QString&)
 {
     // The cell height as GDI reports it: whole-unit ascent plus whole-unit descent.
-    return int(std::lround(metrics().ascent()) + std::lround(metrics().descent()));
+    constexpr double Units = MetafileLimits::UnitsPerInch;
+    return int(std::lround(m_measure.ascent() * Units) + std::lround(m_measure.descent() * Units));
 }
 
 // --- drawing -----------------------------------------------------------------------------------
@@ -402,10 +365,10 @@ void TMetafileCanvas::textOut(double x, double y, const QString& text)
     if (text.isEmpty())
         return;
     useTextAlign(false);
-    recordText(toUnits(x), toUnits(y), text);
+    recordText(toUnits(x), toUnits(y), text, m_measure.textWidth(text));
 }
 
-void TMetafileCanvas::recordText(int ux, int uy, const QString& text)
+void TMetafileCanvas::recordText(int ux, int uy, const QString& text, double width)
 {
     if (m_rec->Failed)
         return;
@@ -416,18 +379,24 @@ void TMetafileCanvas::recordText(int ux, int uy, const QString& text)
         const std::uint16_t mode = m_transparent ? U_TRANSPARENT : U_OPAQUE;
         record(m_kind == MetafileKind::Emf ? U_EMRSETBKMODE_set(mode) : U_WMRSETBKMODE_set(mode));
     }
+    // Advances as whole units: each character ends at the whole unit nearest its outline edge
+    // and the last at the whole unit below it, scaled down when the text must fit a narrower
+    // width, so the text never ends past its fitted width.
+    const std::vector<double> edges = m_measure.edges(text);
+    const double natural = edges.empty() ? 0.0 : edges.back();
+    const double scale = natural > width && natural > 0 ? width / natural : 1.0;
+    const int end = edges.empty() ? 0 : int(std::floor(natural * scale * MetafileLimits::UnitsPerInch + 1.0e-6));
+    std::vector<std::int32_t> advances(edges.size());
+    int previous = 0;
+    for (std::size_t i = 0; i < edges.size(); ++i) {
+        const int nearest = int(std::lround(edges[i] * scale * MetafileLimits::UnitsPerInch));
+        const int edge = i + 1 == edges.size() ? end : std::min(nearest, end);
+        advances[i] = std::max(0, edge - previous);
+        previous = std::max(previous, edge);
+    }
     if (m_kind == MetafileKind::Emf) {
         std::vector<std::uint16_t> chars(text.utf16(), text.utf16() + text.size());
-        // Advances as whole units whose sum is the whole-unit width of the text.
-        std::vector<std::uint32_t> dx(chars.size());
-        double sum = 0;
-        int previous = 0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            sum += metrics().horizontalAdvance(text.at(i));
-            const int edge = int(std::floor(sum + 1.0e-6));
-            dx[std::size_t(i)] = std::uint32_t(std::max(0, edge - previous));
-            previous = edge;
-        }
+        std::vector<std::uint32_t> dx(advances.begin(), advances.end());
         char* emrtext = emrtext_set(pointl_set(ux, uy), U_NUM_STR(chars.size()), 2, chars.data(), U_ETO_NONE,
                                     rectl(0, 0, -1, -1), dx.data());
         if (!emrtext) {
@@ -440,7 +409,11 @@ void TMetafileCanvas::recordText(int ux, int uy, const QString& text)
     } else {
         QByteArray bytes = Ansi::fromUnicode(text);
         bytes.replace('\0', ' ');
-        record(U_WMRTEXTOUT_set(point16(ux, uy), bytes.data()));
+        std::vector<std::int16_t> dx(std::size_t(bytes.size()), 0);
+        for (std::size_t i = 0; i < dx.size() && i < advances.size(); ++i)
+            dx[i] = std::int16_t(std::min(advances[i], MetafileLimits::MaxCoordinate));
+        record(U_WMREXTTEXTOUT_set(point16(ux, uy), std::int16_t(bytes.size()), 0, bytes.constData(), dx.data(),
+                                   rect16(0, 0, 0, 0)));
     }
 }
 
@@ -449,7 +422,15 @@ void TMetafileCanvas::textAtTop(int x, int y, const QString& text)
     if (text.isEmpty())
         return;
     useTextAlign(true);
-    recordText(x, y, text);
+    recordText(x, y, text, m_measure.textWidth(text));
+}
+
+void TMetafileCanvas::fittedTextAtTop(int x, int y, const QString& text, double width)
+{
+    if (text.isEmpty())
+        return;
+    useTextAlign(true);
+    recordText(x, y, text, width);
 }
 
 void TMetafileCanvas::unitLine(int x1, int y1, int x2, int y2)

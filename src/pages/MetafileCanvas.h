@@ -2,6 +2,7 @@
 // A page canvas that records into a Windows metafile (WMF) or enhanced metafile (EMF).
 
 #include "pages/PageCanvas.h"
+#include "pages/PageMetrics.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -28,11 +29,12 @@ inline const QString Description = QStringLiteral("Quorvex 98");
 /**
  * A page canvas recording GDI records through libUEMF: 96 units per inch, the page as
  * Trunc(width x 96) by Trunc(height x 96) units, and a declared physical size of
- * Trunc(inches x 2540 x 1.2) hundredths of a millimetre. Text is measured with the same font at
- * 96 pixels per inch. Besides the inch-based canvas operations it offers whole-unit ones, which
+ * Trunc(inches x 2540 x 1.2) hundredths of a millimetre. Text is measured in outline metrics,
+ * and every character's advance is recorded with it, so a reader lays the text out as wide as
+ * it was fitted, whatever its own fonts measure. Besides the inch-based canvas operations it offers whole-unit ones, which
  * the metafile replay of a fitted page uses to place text by its top-left corner.
  */
-class TMetafileCanvas : public TPageCanvas {
+class TMetafileCanvas : public TOutlineCanvas {
 public:
     TMetafileCanvas(MetafileKind kind, QSizeF paperInches);
     ~TMetafileCanvas() override;
@@ -52,12 +54,6 @@ public:
     // The page canvas, in inches.
     double paperWidth() const override { return m_paper.width(); }
     double paperHeight() const override { return m_paper.height(); }
-    void setFont(const TCanvasFont& font) override;
-    double textWidth(const QString& text) override;
-    double textHeight(const QString& text) override;
-    double ascent() override;
-    double descent() override;
-    double lineHeight() override;
     void setTextTransparent(bool transparent) override;
     void textOut(double x, double y, const QString& text) override;
     void setPenColor(std::uint32_t color) override;
@@ -82,6 +78,8 @@ public:
     int unitTextHeight(const QString& text);
     /** Draws text with the top-left corner of its text cell at (x, y). */
     void textAtTop(int x, int y, const QString& text);
+    /** As textAtTop, the characters spread over at most width inches (the text's fitted width). */
+    void fittedTextAtTop(int x, int y, const QString& text, double width);
     /** A 1-unit line in the pen colour. */
     void unitLine(int x1, int y1, int x2, int y2);
     /** The outline of the rectangle from (left, top) to (right, bottom) in the pen colour. */
@@ -93,16 +91,18 @@ public:
     /** Fills the ellipse inside that rectangle. */
     void unitFillEllipse(int left, int top, int right, int bottom, std::uint32_t color);
 
+protected:
+    void fontSet(const TCanvasFont& font) override;
+
 private:
     struct Recorder;
 
-    const QFontMetricsF& metrics();
     void useTextAlign(bool top);
     void useTextColor();
     void usePen(std::uint32_t color);
     void useBrush(std::optional<std::uint32_t> color);
     void useFont();
-    void recordText(int x, int y, const QString& text);
+    void recordText(int x, int y, const QString& text, double width);
     void record(char* rec);
 
     MetafileKind m_kind;
@@ -112,8 +112,7 @@ private:
     std::unique_ptr<Recorder> m_rec;
 
     TCanvasFont m_font;
-    QFont m_qfont;
-    std::optional<QFontMetricsF> m_metrics;
+    int m_fontHeight = 16;   ///< units
     bool m_fontDirty = true;
     bool m_transparent = true;
     std::uint32_t m_penColor = 0;

@@ -1,8 +1,8 @@
 #include "pages/MetafileExport.h"
 
-#include "store/Ansi.h"
 #include "store/RecordFile.h"
 
+#include <cmath>
 #include <type_traits>
 
 namespace MetafileExport {
@@ -12,6 +12,13 @@ namespace {
 int u(double inches)
 {
     return TMetafileCanvas::toUnits(inches);
+}
+
+/** The text height of a fitted font in whole units: whole-unit ascent plus whole-unit descent. */
+int unitHeight(const TFittedFontMetrics& m)
+{
+    constexpr double Units = MetafileLimits::UnitsPerInch;
+    return int(std::lround(m.Ascent * Units) + std::lround(m.Descent * Units));
 }
 
 void beginText(TMetafileCanvas& canvas, const TFittedObject& f)
@@ -47,32 +54,25 @@ int alignedX(const TFittedObject& f, int textWidth)
     }
 }
 
-/** The text a single-line object shows in a metafile: headers show their own layout text. */
-QString singleLineText(const TFittedObject& f, const TFittedSingleLine& line)
-{
-    if (f.Kind == ObjectKind::DownHeader || f.Kind == ObjectKind::AcrossHeader)
-        return Ansi::toUnicode(f.Object.text());
-    return line.Text;
-}
-
+// Headings show the text the page was fitted with, as every other output does: the header's
+// own text, or the "Across Label" / "Down Label" setting when it has none.
 void drawSingleLine(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedSingleLine& line)
 {
     beginText(canvas, f);
-    const QString text = singleLineText(f, line);
-    const int x = alignedX(f, canvas.unitTextWidth(text));
-    const int y = u(f.Rect.top() + f.Rect.height() / 2) - canvas.unitTextHeight(text) / 2;
-    canvas.textAtTop(x, y, text);
+    const int x = alignedX(f, u(line.Width));
+    const int y = u(f.Rect.top() + f.Rect.height() / 2) - unitHeight(f.Metrics) / 2;
+    canvas.fittedTextAtTop(x, y, line.Text, line.Width);
     drawBorder(canvas, f);
 }
 
 void drawTextBlock(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedTextBlock& block)
 {
     beginText(canvas, f);
-    const int l = canvas.unitTextHeight(RenderLimits::SampleText);
+    const int l = unitHeight(f.Metrics);
     const int top = u(f.Rect.top());
     for (qsizetype i = 0; i < block.Lines.size(); ++i) {
-        const QString& line = block.Lines.at(i);
-        canvas.textAtTop(alignedX(f, canvas.unitTextWidth(line)), top + int(i) * l, line);
+        const double width = i < qsizetype(block.Widths.size()) ? block.Widths[std::size_t(i)] : 0.0;
+        canvas.fittedTextAtTop(alignedX(f, u(width)), top + int(i) * l, block.Lines.at(i), width);
     }
     drawBorder(canvas, f);
 }
@@ -82,19 +82,9 @@ void drawWordList(TMetafileCanvas& canvas, const TFittedObject& f, const TFitted
     beginText(canvas, f);
     for (const TFittedWord& word : list.Words) {
         const int x = u(f.Rect.left() + (word.Column - 1) * list.ColumnWidth + list.Gap);
-        canvas.textAtTop(x, u(f.Rect.top() + (word.Row - 1) * list.RowHeight), word.Text);
+        canvas.fittedTextAtTop(x, u(f.Rect.top() + (word.Row - 1) * list.RowHeight), word.Text, word.Width);
     }
     drawBorder(canvas, f);
-}
-
-/** Combined Clues headings: Across from the layout text before ":", Down from the text after it. */
-QString combinedHeading(const TFittedObject& f, std::size_t index)
-{
-    const QByteArray text = f.Object.text();
-    const qsizetype colon = text.indexOf(':');
-    if (index == 0)
-        return Ansi::toUnicode(colon >= 0 ? text.left(colon) : text);
-    return colon >= 0 ? Ansi::toUnicode(text.mid(colon + 1)) : QString();
 }
 
 void drawClues(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedClues& clues)
@@ -106,19 +96,20 @@ void drawClues(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedClu
     };
     const auto rowTop = [&](int row) { return u(f.Rect.top() + (row - 1) * t); };
     canvas.setPenColor(f.Font.Color);
-    for (std::size_t h = 0; h < clues.Headings.size(); ++h) {
-        const TFittedHeading& heading = clues.Headings[h];
-        const QString text = combinedHeading(f, h);
+    for (const TFittedHeading& heading : clues.Headings) {
         const double left = columnLeft(heading.Column);
         const int top = rowTop(heading.Row);
-        canvas.textAtTop(u(left) + (u(heading.Width) - canvas.unitTextWidth(text)) / 2, top, text);
+        canvas.fittedTextAtTop(u(left) + (u(heading.Width) - u(heading.TextWidth)) / 2, top, heading.Text,
+                               heading.TextWidth);
         canvas.unitFrame(u(left), top, u(left + heading.Width), u(f.Rect.top() + heading.Row * t));
     }
     for (const TFittedClue& clue : clues.Clues) {
         const double x = columnLeft(clue.Column) + clues.Gap;
-        canvas.textAtTop(u(x), rowTop(clue.Row), clue.Number);
-        for (qsizetype j = 0; j < clue.Lines.size(); ++j)
-            canvas.textAtTop(u(x + clues.NumberWidth), rowTop(clue.Row + int(j)), clue.Lines.at(j));
+        canvas.fittedTextAtTop(u(x), rowTop(clue.Row), clue.Number, clue.NumberTextWidth);
+        for (qsizetype j = 0; j < clue.Lines.size(); ++j) {
+            const double width = j < qsizetype(clue.LineWidths.size()) ? clue.LineWidths[std::size_t(j)] : 0.0;
+            canvas.fittedTextAtTop(u(x + clues.NumberWidth), rowTop(clue.Row + int(j)), clue.Lines.at(j), width);
+        }
     }
     drawBorder(canvas, f);
 }
@@ -177,18 +168,18 @@ void drawGrid(TMetafileCanvas& canvas, const TFittedGrid& g)
 
     canvas.setFont(g.NumberFont);
     canvas.setTextTransparent(true);
-    const int nine = canvas.unitTextWidth(QStringLiteral("9"));
+    const int nine = u(g.DigitWidths[9]);
     for (const TGridText& number : g.Numbers) {
         const Cell cell = cellUnits(number.Row, number.Column);
         const int x = cell.Left + nine / 2;
         if (g.NumbersHorizontal) {
-            canvas.textAtTop(x, cell.Top, number.Text);
+            canvas.fittedTextAtTop(x, cell.Top, number.Text, g.numberWidth(number.Text));
         } else {
             int y = cell.Top;
             for (qsizetype k = 0; k < number.Text.size(); ++k) {
                 const QString digit = number.Text.mid(k, 1);
-                canvas.textAtTop(x, y, digit);
-                y += canvas.unitTextHeight(digit);
+                canvas.fittedTextAtTop(x, y, digit, g.numberWidth(digit));
+                y += unitHeight(g.NumberMetrics);
             }
         }
     }
@@ -199,8 +190,8 @@ void drawGrid(TMetafileCanvas& canvas, const TFittedGrid& g)
     for (const std::vector<TGridText>& pass : g.LetterPasses) {
         for (const TGridText& letter : pass) {
             const Cell cell = cellUnits(letter.Row, letter.Column);
-            canvas.textAtTop(cell.Left + (e - canvas.unitTextWidth(letter.Text)) / 2,
-                             cell.Top + (e - canvas.unitTextHeight(letter.Text)) / 2, letter.Text);
+            canvas.fittedTextAtTop(cell.Left + (e - u(letter.Width)) / 2, cell.Top + (e - unitHeight(g.LetterMetrics)) / 2,
+                                   letter.Text, letter.Width);
         }
     }
 }
@@ -268,15 +259,11 @@ QByteArray encodeMetafile(const TFittedPage& page, MetafileKind kind)
 QByteArray encodeMetafile(const TPuzzleRecord& puzzle, const TRenderOptions& options, MetafileKind kind,
                           TFittedPage* fitted)
 {
-    const TPageLayout layout = PuzzleLayout(puzzle);
-    TMetafileCanvas canvas(kind, RenderPaperSize(layout));
-    if (!canvas.isValid())
-        return {};
-    TFittedPage page = MeasurePage(puzzle, layout, options, canvas);
-    drawMetafilePage(page, canvas);
+    TFittedPage page = FitPage(puzzle, options);
+    QByteArray bytes = encodeMetafile(page, kind);
     if (fitted)
         *fitted = std::move(page);
-    return canvas.finish();
+    return bytes;
 }
 
 namespace {

@@ -18,19 +18,16 @@ bool hasBitmaps(const TPageLayout& layout);
 
 /**
  * Replays a fitted page onto a metafile canvas: the page filled white, then every object but
- * pictures from the fitted result, nothing measured for fitting again. Placement differs from the
- * printed page: text is placed by the top-left corner of its text cell in whole units, the
- * headings show the layout's own texts, and borders grow outwards one unit per pass.
+ * pictures from the fitted result, nothing measured again: the same texts in the same rows at the
+ * same sizes as every other output. Placement differs from the printed page: text is placed by
+ * the top-left corner of its text cell in whole units, and borders grow outwards one unit per pass.
  */
 void drawMetafilePage(const TFittedPage& page, TMetafileCanvas& canvas);
 
 /** The metafile bytes of an already fitted page (the preview's last drawing run); empty on failure. */
 QByteArray encodeMetafile(const TFittedPage& page, MetafileKind kind);
 
-/**
- * Measures the puzzle's page with the metafile's own font metrics and returns the metafile
- * bytes; fitted receives the fitted page when given.
- */
+/** Fits the puzzle's page (FitPage) and returns the metafile bytes; fitted receives the fitted page when given. */
 QByteArray encodeMetafile(const TPuzzleRecord& puzzle, const TRenderOptions& options, MetafileKind kind,
                           TFittedPage* fitted = nullptr);
 

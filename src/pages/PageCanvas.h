@@ -27,20 +27,14 @@ struct TCanvasFont {
 };
 
 /**
- * A page canvas: every coordinate is in inches from the paper's top-left corner, y grows
- * downwards, and text is placed by its left end and its baseline. The page renderer measures
- * and draws only through these operations, so the printer, the preview, raster images, PDF,
- * SVG and metafiles all come from the same drawing code.
+ * Text measuring in inches for the current font: what fitting a page asks of a font. The page
+ * canvases answer it with outline metrics (TOutlineMetrics), so a page fits the same on every device.
  */
-class TPageCanvas {
+class TTextMeasure {
 public:
-    virtual ~TPageCanvas() = default;
+    virtual ~TTextMeasure() = default;
 
-    /** Size of the selected paper in inches. */
-    virtual double paperWidth() const = 0;
-    virtual double paperHeight() const = 0;
-
-    /** Selects the font for the following measuring and text calls. */
+    /** Selects the font for the following measuring calls. */
     virtual void setFont(const TCanvasFont& font) = 0;
     /** Advance width of the text in the current font; an empty text measures as one device pixel. */
     virtual double textWidth(const QString& text) = 0;
@@ -50,11 +44,34 @@ public:
     virtual double ascent() = 0;
     virtual double descent() = 0;
     virtual double lineHeight() = 0;
+};
+
+/**
+ * A page canvas: every coordinate is in inches from the paper's top-left corner, y grows
+ * downwards, and text is placed by its left end and its baseline. The page renderer measures
+ * and draws only through these operations, so the printer, the preview, raster images, PDF,
+ * SVG and metafiles all come from the same drawing code.
+ */
+class TPageCanvas : public TTextMeasure {
+public:
+
+    /** Size of the selected paper in inches. */
+    virtual double paperWidth() const = 0;
+    virtual double paperHeight() const = 0;
 
     /** Transparent text leaves what is under it; opaque text first paints its box in the page colour. */
     virtual void setTextTransparent(bool transparent) = 0;
     /** Draws the text with its left end at x and its baseline at y, in the current font and colour. */
     virtual void textOut(double x, double y, const QString& text) = 0;
+    /**
+     * Draws a text whose fitted width is width inches. A canvas whose device would draw it wider
+     * narrows it to that width, so no text leaves the room it was fitted into.
+     */
+    virtual void fittedTextOut(double x, double y, const QString& text, double width)
+    {
+        Q_UNUSED(width);
+        textOut(x, y, text);
+    }
 
     /** Colour of the 1-pixel lines and outlines drawn next. */
     virtual void setPenColor(std::uint32_t color) = 0;

@@ -2,7 +2,6 @@
 
 #include "store/WindowsColor.h"
 
-#include <QPaintDevice>
 #include <algorithm>
 #include <cmath>
 
@@ -29,66 +28,40 @@ TPainterCanvas::TPainterCanvas(QPainter& painter, QSizeF paperInches, double dot
     setPenColor(0);
 }
 
-void TPainterCanvas::setFont(const TCanvasFont& font)
+void TPainterCanvas::fontSet(const TCanvasFont& font)
 {
-    QFont f = font.toQFont();
-    const QPaintDevice* device = m_painter.device();
-    const double logicalDpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 72.0;
-    // Qt turns points into pixels with the device's logical resolution; scale so that one point
-    // is 1/72 inch at this canvas's resolution.
-    f.setPointSizeF(std::max(1, font.Size) * m_dpi / logicalDpi);
-    m_font = f;
     m_textColor = ColorFromWindows(font.Color);
-    m_metrics.reset();
-}
-
-const QFontMetricsF& TPainterCanvas::metrics()
-{
-    if (!m_metrics)
-        m_metrics.emplace(m_font, m_painter.device());
-    return *m_metrics;
-}
-
-double TPainterCanvas::textWidth(const QString& text)
-{
-    if (text.isEmpty())
-        return 1.0 / m_dpi;
-    return metrics().horizontalAdvance(text) / m_dpi;
-}
-
-double TPainterCanvas::textHeight(const QString&)
-{
-    return metrics().height() / m_dpi;
-}
-
-double TPainterCanvas::ascent()
-{
-    return metrics().ascent() / m_dpi;
-}
-
-double TPainterCanvas::descent()
-{
-    return metrics().descent() / m_dpi;
-}
-
-double TPainterCanvas::lineHeight()
-{
-    return metrics().height() / m_dpi;
 }
 
 void TPainterCanvas::textOut(double x, double y, const QString& text)
 {
+    fittedTextOut(x, y, text, m_measure.textWidth(text));
+}
+
+void TPainterCanvas::fittedTextOut(double x, double y, const QString& text, double width)
+{
     if (text.isEmpty())
         return;
     const QPointF at(x * m_dpi, y * m_dpi);
+    const double room = width * m_dpi;
     if (!m_transparent) {
-        const QFontMetricsF& fm = metrics();
-        m_painter.fillRect(QRectF(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(text), fm.height()),
+        m_painter.fillRect(QRectF(at.x(), at.y() - m_measure.ascent() * m_dpi, room, m_measure.lineHeight() * m_dpi),
                            Qt::white);
     }
-    m_painter.setFont(m_font);
+    // The text is laid out by the font at the design resolution it was measured at and scaled
+    // onto the device, so every device (and every reader of a PDF or SVG) places the glyphs as
+    // they were fitted instead of at its own hinted, whole-pixel advances. Should the layout still
+    // come out wider than fitted, it is narrowed to its fitted width.
+    const double scale = m_dpi / (72.0 * TOutlineMetrics::DesignPixelsPerPoint);
+    const double drawn = m_measure.designAdvance(text) * scale;
+    const double squeeze = room > 0 && drawn > room ? room / drawn : 1.0;
+    m_painter.save();
+    m_painter.translate(at);
+    m_painter.scale(scale * squeeze, scale);
+    m_painter.setFont(m_measure.designFont());
     m_painter.setPen(m_textColor);
-    m_painter.drawText(at, text);
+    m_painter.drawText(QPointF(0, 0), text);
+    m_painter.restore();
 }
 
 void TPainterCanvas::setPenColor(std::uint32_t color)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/PageCanvas.h"
+#include "pages/PageMetrics.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -11,10 +12,11 @@
 /**
  * The page canvas over a QPainter on any paint device (QImage, QPdfWriter, QPrinter,
  * QSvgGenerator, QPicture). The painter works in device coordinates; the canvas maps inches onto
- * them with one resolution and scales fonts so that a point is 1/72 inch whatever the device's
- * own logical resolution says.
+ * them with one resolution. Text is measured in outline metrics, never in the device's own, and
+ * drawn with the font at its design resolution scaled onto the device, so it is laid out on every
+ * device as it was fitted (a point is 1/72 inch whatever the device's logical resolution says).
  */
-class TPainterCanvas : public TPageCanvas {
+class TPainterCanvas : public TOutlineCanvas {
 public:
     /**
      * Draws through painter, whose device coordinates run dotsPerInch to the inch from the
@@ -25,15 +27,10 @@ public:
     double paperWidth() const override { return m_paper.width(); }
     double paperHeight() const override { return m_paper.height(); }
 
-    void setFont(const TCanvasFont& font) override;
-    double textWidth(const QString& text) override;
-    double textHeight(const QString& text) override;
-    double ascent() override;
-    double descent() override;
-    double lineHeight() override;
 
     void setTextTransparent(bool transparent) override { m_transparent = transparent; }
     void textOut(double x, double y, const QString& text) override;
+    void fittedTextOut(double x, double y, const QString& text, double width) override;
 
     void setPenColor(std::uint32_t color) override;
     void moveTo(double x, double y) override;
@@ -50,16 +47,16 @@ public:
 
     void stretchImage(const QRectF& rect, const QImage& image) override;
 
+protected:
+    void fontSet(const TCanvasFont& font) override;
+
 private:
-    const QFontMetricsF& metrics();
     QRectF deviceRect(const QRectF& inches) const;
 
     QPainter& m_painter;
     QSizeF m_paper;
     double m_dpi;
-    QFont m_font;
     QColor m_textColor = Qt::black;
-    std::optional<QFontMetricsF> m_metrics;
     bool m_transparent = true;
     QPoint m_current;
     QColor m_penColor = Qt::black;

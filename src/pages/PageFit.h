@@ -34,6 +34,16 @@ inline const QString SampleText = QStringLiteral("ABCWjkl");
 /** Message shown once when pictures of the layout are missing. */
 inline const QString MissingBitmapsWarning =
     QStringLiteral("One or more bitmaps in the layout design could not be located.");
+/** Warnings after a run (caption "Warning"), in the order they are shown. */
+inline const QString ClueOverflowWarning = QStringLiteral(
+    "Puzzle Clues would not fit in allocated space.  You will need to change the alotted clue space on the page "
+    "layout, change the font size for the clues or select the \"Make It Fit\" attribute for the clue fonts.");
+inline const QString WordOverflowWarning = QStringLiteral(
+    "Puzzle Words would not fit in allocated space.  You will need to change the alotted word space on the page "
+    "layout, change the font size for the words or select the \"Make It Fit\" attribute for the puzzle words.");
+inline const QString TextOverflowWarning = QStringLiteral(
+    "Text would not fit in allocated space.  You will need to change the alotted text space on the page layout, "
+    "change the font size for the text or select the \"Make It Fit\" attribute for the text object.");
 } // namespace RenderLimits
 
 /** Border of an object: BorderWidth outlines growing outwards, one device pixel per pass. */
@@ -44,9 +54,17 @@ struct TFittedBorder {
     bool Ellipse = false;   ///< a Circle's border passes are ellipse outlines
 };
 
+/** Metrics of a fitted font, inches: what drawing needs to place text without measuring again. */
+struct TFittedFontMetrics {
+    double Ascent = 0;
+    double Descent = 0;
+    double Height = 0;   ///< text height (cell height) of any text in the font
+};
+
 /** Title, headings and bonus question: one line of text. */
 struct TFittedSingleLine {
     QString Text;
+    double Width = 0;         ///< fitted width of Text, inches
 };
 
 /** A Text object: its lines as drawn (trimmed, line breaks removed). */
@@ -55,6 +73,7 @@ struct TFittedTextBlock {
     double LineHeight = 0;    ///< text height of the sample string, inches
     int Rows = 0;             ///< lines that fit the height
     QStringList Lines;
+    std::vector<double> Widths;   ///< fitted width of each line
     bool Fits = true;
 };
 
@@ -63,6 +82,7 @@ struct TFittedWord {
     int Column = 1;
     int Row = 1;
     QString Text;
+    double Width = 0;
 };
 
 /** The word list: words sorted, placed R per column. */
@@ -82,6 +102,8 @@ struct TFittedClue {
     int Column = 1;
     int Row = 1;
     QStringList Lines;
+    double NumberTextWidth = 0;       ///< fitted width of Number
+    std::vector<double> LineWidths;   ///< fitted width of each line
 };
 
 /** A boxed heading of Combined Clues: one row, Width inches wide from its column's left edge. */
@@ -90,6 +112,7 @@ struct TFittedHeading {
     int Column = 1;
     int Row = 1;
     double Width = 0;
+    double TextWidth = 0;     ///< fitted width of Text
 };
 
 /** A clue list or Combined Clues. Column m starts at Left + (m-1) x (N + Q + P); numbers at + G. */
@@ -111,6 +134,7 @@ struct TGridText {
     int Row = 1;
     int Column = 1;
     QString Text;
+    double Width = 0;         ///< fitted width of Text in its font
 };
 
 /** The grid: square cells of size E from Origin, colours, numbers and the letter passes. */
@@ -126,9 +150,12 @@ struct TFittedGrid {
     std::uint32_t LineColor = 0;
     int LineWidth = 1;
     TCanvasFont NumberFont;
+    TFittedFontMetrics NumberMetrics;
+    std::array<double, 10> DigitWidths{};   ///< width of each digit in the number font
     bool NumbersHorizontal = true;
     std::vector<TGridText> Numbers;
     TCanvasFont LetterFont;
+    TFittedFontMetrics LetterMetrics;
     /** Answer key, partial answers, partial letters, separators: each drawn in its own pass. */
     std::vector<std::vector<TGridText>> LetterPasses;
 
@@ -136,6 +163,16 @@ struct TFittedGrid {
     QRectF cellRect(int row, int column) const
     {
         return QRectF(Origin.x() + (column - 1) * CellSize, Origin.y() + (row - 1) * CellSize, CellSize, CellSize);
+    }
+    /** Width of a clue number (digits only) in the number font, inches. */
+    double numberWidth(const QString& digits) const
+    {
+        double width = 0;
+        for (const QChar c : digits) {
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                width += DigitWidths[std::size_t(c.unicode() - '0')];
+        }
+        return width;
     }
     /** The stored byte of cell (row, column). */
     std::uint8_t cell(int row, int column) const { return Cells[std::size_t((row - 1) * Limits::GridSide + column - 1)]; }
@@ -163,6 +200,7 @@ struct TFittedObject {
     TPageObject Object;            ///< the layout's slot, FittedSize set to the size used
     QRectF Rect;                   ///< inches on the paper
     TCanvasFont Font;              ///< the text font at its fitted size
+    TFittedFontMetrics Metrics;    ///< metrics of Font
     bool Transparent = true;       ///< text background
     std::int16_t Alignment = 1;
     TFittedBorder Border;
@@ -172,6 +210,7 @@ struct TFittedObject {
 
 /** The result of measuring and fitting one page: drawn by DrawPage, read for the overflow warnings. */
 struct TFittedPage {
+    QString Title;                 ///< the puzzle's title, for files that carry a document title
     double PaperWidth = 0;         ///< inches
     double PaperHeight = 0;
     double Scale = 0;              ///< s: inches per design pixel
@@ -186,4 +225,9 @@ struct TFittedPage {
 
     /** True when any Text object did not fit. */
     bool anyTextOverflow() const;
+    /**
+     * Every message the run leaves for the user, in the order shown: the run's own (missing
+     * pictures), then the clue, word and text overflow warnings that apply.
+     */
+    QStringList runWarnings() const;
 };

@@ -47,6 +47,37 @@ constexpr std::size_t ObjectReservedSize = 28;
 constexpr std::size_t ExportFileSize = 6 + Limits::PageLayoutSize; ///< "PAG1.0" and one layout
 } // namespace PageLimits
 
+/**
+ * A boolean byte of a layout as stored: any nonzero byte reads as true, and the byte itself is
+ * kept, so a layout copied into a puzzle, the page file or an export file keeps a 2 or a 255
+ * as it was. Assigning a bool stores 0 or 1.
+ */
+class LayoutFlag {
+public:
+    constexpr LayoutFlag() = default;
+    constexpr explicit LayoutFlag(bool value) : m_raw(value ? 1 : 0) {}
+    constexpr LayoutFlag& operator=(bool value)
+    {
+        m_raw = value ? 1 : 0;
+        return *this;
+    }
+    /** The flag with exactly this stored byte. */
+    static constexpr LayoutFlag fromByte(std::uint8_t raw)
+    {
+        LayoutFlag f;
+        f.m_raw = raw;
+        return f;
+    }
+    constexpr operator bool() const { return m_raw != 0; }
+    /** The byte as stored. */
+    constexpr std::uint8_t raw() const { return m_raw; }
+    /** Two flags are equal when their stored bytes are. */
+    constexpr bool operator==(const LayoutFlag&) const = default;
+
+private:
+    std::uint8_t m_raw = 0;
+};
+
 /** A rectangle in design pixels, kept normalised (Left <= Right, Top <= Bottom). */
 struct TObjectBounds {
     std::int32_t Left = 0;
@@ -64,31 +95,31 @@ struct TPageObject {
     AnsiString<PageLimits::FontNameLength> TextFontName;
     std::int16_t TextFontSize = 0;
     std::uint32_t TextFontColor = 0;
-    bool TextBold = false;
-    bool TextItalic = false;
-    bool TextUnderline = false;
-    bool TextStrikeOut = false;
+    LayoutFlag TextBold;
+    LayoutFlag TextItalic;
+    LayoutFlag TextUnderline;
+    LayoutFlag TextStrikeOut;
     AnsiString<PageLimits::FontNameLength> NumberFontName;
     std::int16_t NumberFontSize = 0;
     std::uint32_t NumberFontColor = 0;
-    bool NumberBold = false;
-    bool NumberItalic = false;
-    bool NumberUnderline = false;
-    bool NumberStrikeOut = false;
+    LayoutFlag NumberBold;
+    LayoutFlag NumberItalic;
+    LayoutFlag NumberUnderline;
+    LayoutFlag NumberStrikeOut;
     std::uint32_t BlockColor = 0;
     std::uint32_t LineColor = 0;
-    bool NumbersHorizontal = false;
+    LayoutFlag NumbersHorizontal;
     std::int32_t LineWidth = 0;
     std::int16_t Alignment = 0;
     std::array<char, PageLimits::TextSize> Text{};
-    bool Transparent = false;
+    LayoutFlag Transparent;
     std::int16_t Columns = 0;
-    bool SplitColumns = false;
-    bool MakeFit = false;
-    bool Filled = false;
+    LayoutFlag SplitColumns;
+    LayoutFlag MakeFit;
+    LayoutFlag Filled;
     std::uint32_t FillColor = 0;
     std::uint32_t BorderColor = 0;
-    bool UseBorder = false;
+    LayoutFlag UseBorder;
     std::int16_t BorderWidth = 0;
     AnsiString<PageLimits::BitmapFileLength> BitmapFile;
     std::array<std::uint8_t, 4> ImageReference{};   ///< run-time only; carried, never interpreted
@@ -105,7 +136,7 @@ struct TPageObject {
 
 /**
  * A page layout: paper and up to 20 objects in drawing order. Booleans are stored as one byte;
- * any nonzero byte reads as true.
+ * any nonzero byte reads as true and is written back unchanged.
  */
 struct TPageLayout {
     AnsiString<PageLimits::LayoutNameLength> LayoutName;
@@ -114,9 +145,9 @@ struct TPageLayout {
     double PaperHeight = 0;
     std::int16_t PixelWidth = 0;
     std::int16_t PixelHeight = 0;
-    bool UseInches = true;
+    LayoutFlag UseInches{true};
     std::int16_t ObjectCount = 0;
-    bool Portrait = true;
+    LayoutFlag Portrait{true};
     std::int16_t DesignZoom = 0;
     std::array<std::uint8_t, PageLimits::HeaderReservedSize> Reserved{};
     std::array<TPageObject, PageLimits::Objects> Objects{};

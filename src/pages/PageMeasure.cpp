@@ -68,9 +68,15 @@ QRectF objectRect(const TObjectBounds& b, double s)
     return QRectF(QPointF(left * s, top * s), QPointF(right * s, bottom * s));
 }
 
+TFittedFontMetrics fontMetrics(TTextMeasure& measure, const TCanvasFont& font)
+{
+    measure.setFont(font);
+    return {measure.ascent(), measure.descent(), measure.textHeight(RenderLimits::SampleText)};
+}
+
 class Measurer {
 public:
-    Measurer(const TPuzzleRecord& puzzle, const TRenderOptions& options, TPageCanvas& canvas, TFittedPage& page)
+    Measurer(const TPuzzleRecord& puzzle, const TRenderOptions& options, TTextMeasure& canvas, TFittedPage& page)
         : m_puzzle(puzzle), m_options(options), m_canvas(canvas), m_page(page)
     {
     }
@@ -90,7 +96,7 @@ private:
 
     const TPuzzleRecord& m_puzzle;
     const TRenderOptions& m_options;
-    TPageCanvas& m_canvas;
+    TTextMeasure& m_canvas;
     TFittedPage& m_page;
     bool m_missingBitmap = false;
 
@@ -138,6 +144,7 @@ void Measurer::fit(TFittedObject& f)
     default: break;
     }
     f.Object.FittedSize = static_cast<std::int16_t>(f.Font.Size);
+    f.Metrics = fontMetrics(m_canvas, f.Font);
 }
 
 void Measurer::fitSingleLine(TFittedObject& f, const QString& text)
@@ -150,7 +157,7 @@ void Measurer::fitSingleLine(TFittedObject& f, const QString& text)
             m_canvas.setFont(f.Font);
         }
     }
-    f.Body = TFittedSingleLine{text};
+    f.Body = TFittedSingleLine{text, m_canvas.textWidth(text)};
 }
 
 namespace {
@@ -190,7 +197,7 @@ struct Wrap {
     bool Fits = true;
 };
 
-Wrap wrapText(TPageCanvas& canvas, const QString& text, double width, int rows)
+Wrap wrapText(TTextMeasure& canvas, const QString& text, double width, int rows)
 {
     Wrap w;
     const auto toks = tokens(text);
@@ -249,8 +256,10 @@ void Measurer::fitTextBlock(TFittedObject& f)
         wrap = attempt();
     }
     block.Fits = wrap.Fits;
-    for (const TextLine& line : wrap.Lines)
+    for (const TextLine& line : wrap.Lines) {
         block.Lines.append(trimSpaces(text.mid(line.Start + line.Drop, line.Length - line.Drop)));
+        block.Widths.push_back(m_canvas.textWidth(block.Lines.back()));
+    }
     if (!block.Fits && block.Number <= RenderLimits::TextOverflowFlags)
         m_page.TextOverflow[std::size_t(block.Number - 1)] = true;
     f.Body = std::move(block);
@@ -289,11 +298,13 @@ void Measurer::fitWordList(TFittedObject& f)
                 break;
             }
             QString text = Ansi::toUnicode(words[i]);
-            if (m_canvas.textWidth(text) > list.ColumnWidth) {
+            double width = m_canvas.textWidth(text);
+            if (width > list.ColumnWidth) {
                 strained = true;
                 text.clear();   // keeps its place, printed empty
+                width = 0;
             }
-            list.Words.push_back({column, int(i) % list.Rows + 1, text});
+            list.Words.push_back({column, int(i) % list.Rows + 1, text, width});
         }
     };
     TFittedWordList list;
@@ -381,6 +392,9 @@ void Measurer::fitGrid(TFittedObject& f)
     g.LineColor = f.Object.LineColor & 0xFFFFFF;
     g.LineWidth = std::clamp<int>(f.Object.LineWidth, 1, RenderLimits::MaxLineWidth);
     g.NumberFont = numberFont(f.Object);
+    g.NumberMetrics = fontMetrics(m_canvas, g.NumberFont);
+    for (int digit = 0; digit < 10; ++digit)
+        g.DigitWidths[std::size_t(digit)] = m_canvas.textWidth(QString::number(digit));
     g.NumbersHorizontal = f.Object.NumbersHorizontal;
 
     std::set<std::pair<int, QString>> numbered;
@@ -403,6 +417,7 @@ void Measurer::fitGrid(TFittedObject& f)
         m_canvas.setFont(f.Font);
     }
     g.LetterFont = f.Font;
+    g.LetterMetrics = fontMetrics(m_canvas, g.LetterFont);
 
     const auto isLetter = [&](int row, int column) {
         const std::uint8_t c = g.cell(row, column);
@@ -410,7 +425,8 @@ void Measurer::fitGrid(TFittedObject& f)
     };
     const auto letterAt = [&](int row, int column) {
         const char c = char(g.cell(row, column));
-        return TGridText{row, column, Ansi::toUnicode(QByteArrayView(&c, 1))};
+        const QString text = Ansi::toUnicode(QByteArrayView(&c, 1));
+        return TGridText{row, column, text, m_canvas.textWidth(text)};
     };
     // One pass over the placed words, each cell at most once, keeping those the test accepts.
     const auto wordPass = [&](const std::function<bool(int slot, std::uint8_t c)>& accept) {
@@ -489,9 +505,17 @@ void Measurer::fitBitmap(TFittedObject& f)
 TFittedPage MeasurePage(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
                         TPageCanvas& canvas)
 {
+    return MeasurePage(puzzle, layout, options, canvas, QSizeF(canvas.paperWidth(), canvas.paperHeight()));
+}
+
+TFittedPage MeasurePage(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
+                        TTextMeasure& metrics, QSizeF paperInches)
+{
     TFittedPage page;
-    page.PaperWidth = canvas.paperWidth();
-    page.PaperHeight = canvas.paperHeight();
+    TTextMeasure& canvas = metrics;
+    page.Title = Ansi::toUnicode(puzzle.Title.text());
+    page.PaperWidth = paperInches.width();
+    page.PaperHeight = paperInches.height();
     page.Scale = pageScale(layout, page.PaperWidth, page.PaperHeight);
     page.PrintCount = ComputePrintCount(puzzle);
     page.AcrossCount = std::min(std::clamp<int>(puzzle.AcrossCount, 0, Limits::WordSlots), page.PrintCount);

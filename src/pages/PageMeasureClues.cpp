@@ -36,7 +36,7 @@ qsizetype lastWordStart(const QString& line)
     return i;
 }
 
-WrappedClue wrapClue(TPageCanvas& canvas, const QString& text, double width)
+WrappedClue wrapClue(TTextMeasure& canvas, const QString& text, double width)
 {
     WrappedClue out;
     QString rest = text;
@@ -79,7 +79,7 @@ struct Measures {
     double Q = 0;
 };
 
-Measures measure(TPageCanvas& canvas, const ClueFlow& flow, const QRectF& rect, int columns)
+Measures measure(TTextMeasure& canvas, const ClueFlow& flow, const QRectF& rect, int columns)
 {
     Measures m;
     const double sampleHeight = canvas.textHeight(RenderLimits::SampleText);
@@ -110,7 +110,7 @@ public:
         m_row = 1;
     }
 
-    bool heading(const QString& text, double width, int followingLines)
+    bool heading(const QString& text, double width, double textWidth, int followingLines)
     {
         if (!m_fits)
             return false;
@@ -122,12 +122,13 @@ public:
             m_fits = false;
             return false;
         }
-        m_out.Headings.push_back({text, m_column, m_row, width});
+        m_out.Headings.push_back({text, m_column, m_row, width, textWidth});
         ++m_row;
         return true;
     }
 
-    bool clue(int slot, int number, const QStringList& lines)
+    bool clue(int slot, const QString& number, double numberWidth, const QStringList& lines,
+              const std::vector<double>& widths)
     {
         if (!m_fits)
             return false;
@@ -140,7 +141,7 @@ public:
             m_fits = false;
             return false;
         }
-        m_out.Clues.push_back({slot, QString::number(number) + QLatin1Char('.'), m_column, m_row, lines});
+        m_out.Clues.push_back({slot, number, m_column, m_row, lines, numberWidth, widths});
         m_row += count;
         return true;
     }
@@ -163,7 +164,7 @@ struct Attempt {
     bool Strained = false;   // a word too wide or a clue cut after seven lines
 };
 
-Attempt fitOnce(TPageCanvas& canvas, const ClueFlow& flow, const QRectF& rect, int columns)
+Attempt fitOnce(TTextMeasure& canvas, const ClueFlow& flow, const QRectF& rect, int columns)
 {
     Attempt a;
     const Measures m = measure(canvas, flow, rect, columns);
@@ -176,23 +177,36 @@ Attempt fitOnce(TPageCanvas& canvas, const ClueFlow& flow, const QRectF& rect, i
     r.Gap = m.G;
     r.ClueWidth = m.Q;
 
+    struct Wrapped {
+        QString Number;
+        double NumberWidth = 0;
+        QStringList Lines;
+        std::vector<double> Widths;
+    };
     const auto wrapAll = [&](const std::vector<ClueItem>& items) {
-        std::vector<QStringList> lines;
-        lines.reserve(items.size());
+        std::vector<Wrapped> out;
+        out.reserve(items.size());
         for (const ClueItem& item : items) {
             WrappedClue w = wrapClue(canvas, item.Text, m.Q);
             a.Strained = a.Strained || w.WordTooWide || w.TooManyLines;
-            lines.push_back(std::move(w.Lines));
+            Wrapped clue;
+            clue.Number = QString::number(item.Number) + QLatin1Char('.');
+            clue.NumberWidth = canvas.textWidth(clue.Number);
+            for (const QString& line : w.Lines)
+                clue.Widths.push_back(line.isEmpty() ? 0.0 : canvas.textWidth(line));
+            clue.Lines = std::move(w.Lines);
+            out.push_back(std::move(clue));
         }
-        return lines;
+        return out;
     };
-    const std::vector<QStringList> across = wrapAll(flow.Across);
-    const std::vector<QStringList> down = wrapAll(flow.Down);
+    const std::vector<Wrapped> across = wrapAll(flow.Across);
+    const std::vector<Wrapped> down = wrapAll(flow.Down);
 
     Placer place(r, m.Rows, columns);
-    const auto placeAll = [&](const std::vector<ClueItem>& items, const std::vector<QStringList>& lines) {
+    const auto placeAll = [&](const std::vector<ClueItem>& items, const std::vector<Wrapped>& wrapped) {
         for (std::size_t i = 0; i < items.size(); ++i) {
-            if (!place.clue(items[i].Slot, items[i].Number, lines[i]))
+            const Wrapped& w = wrapped[i];
+            if (!place.clue(items[i].Slot, w.Number, w.NumberWidth, w.Lines, w.Widths))
                 return;
         }
     };
@@ -212,17 +226,18 @@ Attempt fitOnce(TPageCanvas& canvas, const ClueFlow& flow, const QRectF& rect, i
                                 : oneColumn;
     if (split) {
         place.beginPart(1, half, 2);
-        place.heading(flow.AcrossHeading, boxWidth, 0);
+        place.heading(flow.AcrossHeading, boxWidth, canvas.textWidth(flow.AcrossHeading), 0);
         placeAll(flow.Across, across);
         place.beginPart(half + 1, columns, 2);
-        place.heading(flow.DownHeading, boxWidth, 0);
+        place.heading(flow.DownHeading, boxWidth, canvas.textWidth(flow.DownHeading), 0);
         placeAll(flow.Down, down);
     } else {
         place.beginPart(1, columns, 1);
-        place.heading(flow.AcrossHeading, boxWidth, 0);
+        place.heading(flow.AcrossHeading, boxWidth, canvas.textWidth(flow.AcrossHeading), 0);
         placeAll(flow.Across, across);
         // The Down heading goes to the next column when it and the first down clue would not fit.
-        place.heading(flow.DownHeading, boxWidth, down.empty() ? 0 : int(down.front().size()));
+        place.heading(flow.DownHeading, boxWidth, canvas.textWidth(flow.DownHeading),
+                      down.empty() ? 0 : int(down.front().Lines.size()));
         placeAll(flow.Down, down);
     }
     r.Fits = place.fits();
@@ -231,7 +246,7 @@ Attempt fitOnce(TPageCanvas& canvas, const ClueFlow& flow, const QRectF& rect, i
 
 } // namespace
 
-TFittedClues FitClues(TPageCanvas& canvas, const ClueFlow& flow, const QRectF& rect, int columns, bool makeFit,
+TFittedClues FitClues(TTextMeasure& canvas, const ClueFlow& flow, const QRectF& rect, int columns, bool makeFit,
                       TCanvasFont& font)
 {
     columns = std::clamp(columns, 1, RenderLimits::MaxColumns);

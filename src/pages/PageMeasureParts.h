@@ -33,7 +33,7 @@ struct ClueFlow {
  * makeFit is set), Columns columns. Returns the placed clues and headings; Fits is false when
  * a clue needed a column beyond the last.
  */
-TFittedClues FitClues(TPageCanvas& canvas, const ClueFlow& flow, const QRectF& rect, int columns, bool makeFit,
+TFittedClues FitClues(TTextMeasure& canvas, const ClueFlow& flow, const QRectF& rect, int columns, bool makeFit,
                       TCanvasFont& font);
 
 } // namespace PageMeasure

@@ -1,5 +1,6 @@
 #include "pages/PageRenderer.h"
 
+#include "pages/PageMetrics.h"
 #include "pages/PaperSizes.h"
 
 #include <algorithm>
@@ -9,6 +10,18 @@
 bool TFittedPage::anyTextOverflow() const
 {
     return std::any_of(TextOverflow.begin(), TextOverflow.end(), [](bool b) { return b; });
+}
+
+QStringList TFittedPage::runWarnings() const
+{
+    QStringList out = Warnings;
+    if (ClueOverflow)
+        out.append(RenderLimits::ClueOverflowWarning);
+    if (WordOverflow)
+        out.append(RenderLimits::WordOverflowWarning);
+    if (anyTextOverflow())
+        out.append(RenderLimits::TextOverflowWarning);
+    return out;
 }
 
 bool TRenderOptions::isSeparator(std::uint8_t c) const
@@ -94,6 +107,17 @@ int ComputePrintCount(const TPuzzleRecord& puzzle)
 TPageLayout PuzzleLayout(const TPuzzleRecord& puzzle)
 {
     return TPageLayout::fromBytes(reinterpret_cast<const char*>(puzzle.PageLayout.data()), puzzle.PageLayout.size());
+}
+
+TFittedPage FitPage(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options)
+{
+    TOutlineMetrics metrics;
+    return MeasurePage(puzzle, layout, options, metrics, RenderPaperSize(layout));
+}
+
+TFittedPage FitPage(const TPuzzleRecord& puzzle, const TRenderOptions& options)
+{
+    return FitPage(puzzle, PuzzleLayout(puzzle), options);
 }
 
 TFittedPage MeasurePage(const TPuzzleRecord& puzzle, const TRenderOptions& options, TPageCanvas& canvas)

@@ -67,15 +67,34 @@ int ComputePrintCount(const TPuzzleRecord& puzzle);
 TPageLayout PuzzleLayout(const TPuzzleRecord& puzzle);
 
 /**
- * Measures and fits every printed object of the layout for this canvas (its paper size and
- * font metrics); nothing is drawn. Bitmap files are loaded here; missing ones give one warning.
+ * Measures and fits every printed object of the layout once, in device-independent outline
+ * metrics (TOutlineMetrics) on the layout's paper; nothing is drawn. The result is what the
+ * preview, the printer and every export draw. Bitmap files are loaded here; missing ones give
+ * one warning.
+ */
+TFittedPage FitPage(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options);
+/** As above with the layout held in the puzzle's PageLayout bytes. */
+TFittedPage FitPage(const TPuzzleRecord& puzzle, const TRenderOptions& options);
+
+/**
+ * Measures and fits the page with the given text metrics on paper of the given size (inches).
+ * FitPage is this with outline metrics and the layout's paper.
+ */
+TFittedPage MeasurePage(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
+                        TTextMeasure& metrics, QSizeF paperInches);
+/**
+ * Measures and fits the page with the canvas's metrics and paper size. The page canvases of the
+ * program measure in outline metrics, so this gives FitPage's result on the canvas's paper.
  */
 TFittedPage MeasurePage(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
                         TPageCanvas& canvas);
 /** As above with the layout held in the puzzle's PageLayout bytes. */
 TFittedPage MeasurePage(const TPuzzleRecord& puzzle, const TRenderOptions& options, TPageCanvas& canvas);
 
-/** Draws a fitted page onto a canvas: a walk over the result that measures nothing for fitting. */
+/**
+ * Draws a fitted page onto a canvas: a walk over the result that measures nothing. Text is
+ * placed with the widths and font metrics of the result and drawn no wider than fitted.
+ */
 void DrawPage(const TFittedPage& page, TPageCanvas& canvas);
 
 /** Measures, fits and draws one page; returns the fitted result for the warnings and for replays. */

@@ -26,13 +26,18 @@ void drawBorder(TPageCanvas& canvas, const TFittedObject& f)
     }
 }
 
-double alignedX(TPageCanvas& canvas, const TFittedObject& f, const QString& text)
+double alignedX(const TFittedObject& f, double textWidth)
 {
     switch (f.Alignment) {
-    case TextAlignment::Center: return f.Rect.left() + (f.Rect.width() - canvas.textWidth(text)) / 2;
-    case TextAlignment::Right: return f.Rect.left() + f.Rect.width() - canvas.textWidth(text);
+    case TextAlignment::Center: return f.Rect.left() + (f.Rect.width() - textWidth) / 2;
+    case TextAlignment::Right: return f.Rect.left() + f.Rect.width() - textWidth;
     default: return f.Rect.left();
     }
+}
+
+double widthAt(const std::vector<double>& widths, qsizetype i)
+{
+    return i < qsizetype(widths.size()) ? widths[std::size_t(i)] : 0.0;
 }
 
 void beginText(TPageCanvas& canvas, const TFittedObject& f)
@@ -44,9 +49,9 @@ void beginText(TPageCanvas& canvas, const TFittedObject& f)
 void drawSingleLine(TPageCanvas& canvas, const TFittedObject& f, const TFittedSingleLine& line)
 {
     beginText(canvas, f);
-    const double x = alignedX(canvas, f, line.Text);
-    const double y = f.Rect.bottom() - f.Rect.height() / 2 + (canvas.ascent() - canvas.descent()) / 2;
-    canvas.textOut(x, y, line.Text);
+    const double x = alignedX(f, line.Width);
+    const double y = f.Rect.bottom() - f.Rect.height() / 2 + (f.Metrics.Ascent - f.Metrics.Descent) / 2;
+    canvas.fittedTextOut(x, y, line.Text, line.Width);
     drawBorder(canvas, f);
 }
 
@@ -55,8 +60,9 @@ void drawTextBlock(TPageCanvas& canvas, const TFittedObject& f, const TFittedTex
     beginText(canvas, f);
     const double l = block.LineHeight;
     for (qsizetype i = 0; i < block.Lines.size(); ++i) {
-        const QString& line = block.Lines.at(i);
-        canvas.textOut(alignedX(canvas, f, line), f.Rect.top() + double(i) * l + BaselineShare * l, line);
+        const double width = widthAt(block.Widths, i);
+        canvas.fittedTextOut(alignedX(f, width), f.Rect.top() + double(i) * l + BaselineShare * l, block.Lines.at(i),
+                             width);
     }
     drawBorder(canvas, f);
 }
@@ -67,7 +73,7 @@ void drawWordList(TPageCanvas& canvas, const TFittedObject& f, const TFittedWord
     const double t = list.RowHeight;
     for (const TFittedWord& word : list.Words) {
         const double x = f.Rect.left() + (word.Column - 1) * list.ColumnWidth + list.Gap;
-        canvas.textOut(x, f.Rect.top() + (word.Row - 1) * t + BaselineShare * t, word.Text);
+        canvas.fittedTextOut(x, f.Rect.top() + (word.Row - 1) * t + BaselineShare * t, word.Text, word.Width);
     }
     drawBorder(canvas, f);
 }
@@ -84,15 +90,16 @@ void drawClues(TPageCanvas& canvas, const TFittedObject& f, const TFittedClues& 
     for (const TFittedHeading& heading : clues.Headings) {
         const double left = columnLeft(heading.Column);
         const double top = rowTop(heading.Row);
-        const double x = left + (heading.Width - canvas.textWidth(heading.Text)) / 2;
-        canvas.textOut(x, top + BaselineShare * t, heading.Text);
+        const double x = left + (heading.Width - heading.TextWidth) / 2;
+        canvas.fittedTextOut(x, top + BaselineShare * t, heading.Text, heading.TextWidth);
         canvas.outlineRectangle(QRectF(left, top, heading.Width, t));
     }
     for (const TFittedClue& clue : clues.Clues) {
         const double x = columnLeft(clue.Column) + clues.Gap;
-        canvas.textOut(x, rowTop(clue.Row) + BaselineShare * t, clue.Number);
+        canvas.fittedTextOut(x, rowTop(clue.Row) + BaselineShare * t, clue.Number, clue.NumberTextWidth);
         for (qsizetype j = 0; j < clue.Lines.size(); ++j)
-            canvas.textOut(x + clues.NumberWidth, rowTop(clue.Row + int(j)) + BaselineShare * t, clue.Lines.at(j));
+            canvas.fittedTextOut(x + clues.NumberWidth, rowTop(clue.Row + int(j)) + BaselineShare * t, clue.Lines.at(j),
+                                 widthAt(clue.LineWidths, j));
     }
     drawBorder(canvas, f);
 }
@@ -150,30 +157,32 @@ void drawGrid(TPageCanvas& canvas, const TFittedGrid& g)
 
     canvas.setFont(g.NumberFont);
     canvas.setTextTransparent(true);
-    const double nine = canvas.textWidth(QStringLiteral("9"));
-    const double step = canvas.lineHeight() - canvas.descent();
+    const double nine = g.DigitWidths[9];
+    const double step = g.NumberMetrics.Height - g.NumberMetrics.Descent;
     for (const TGridText& number : g.Numbers) {
         const QRectF cell = g.cellRect(number.Row, number.Column);
         const double x = cell.left() + nine / 2;
         const double y = cell.top() + step;
         if (g.NumbersHorizontal) {
-            canvas.textOut(x, y, number.Text);
+            canvas.fittedTextOut(x, y, number.Text, g.numberWidth(number.Text));
         } else {
-            for (qsizetype k = 0; k < number.Text.size(); ++k)
-                canvas.textOut(x, y + double(k) * step, number.Text.mid(k, 1));
+            for (qsizetype k = 0; k < number.Text.size(); ++k) {
+                const QString digit = number.Text.mid(k, 1);
+                canvas.fittedTextOut(x, y + double(k) * step, digit, g.numberWidth(digit));
+            }
         }
     }
 
     canvas.setFont(g.LetterFont);
     canvas.setTextTransparent(true);
     const double e = g.CellSize;
-    const double descent = canvas.descent();
+    const double descent = g.LetterMetrics.Descent;
     for (const std::vector<TGridText>& pass : g.LetterPasses) {
         for (const TGridText& letter : pass) {
             const QRectF cell = g.cellRect(letter.Row, letter.Column);
-            const double x = cell.left() + (e - canvas.textWidth(letter.Text)) / 2;
-            const double y = cell.bottom() - descent - (e - canvas.textHeight(letter.Text)) / 2;
-            canvas.textOut(x, y, letter.Text);
+            const double x = cell.left() + (e - letter.Width) / 2;
+            const double y = cell.bottom() - descent - (e - g.LetterMetrics.Height) / 2;
+            canvas.fittedTextOut(x, y, letter.Text, letter.Width);
         }
     }
 }

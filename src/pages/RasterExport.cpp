@@ -45,26 +45,35 @@ TPageImage renderPageImage(const TPuzzleRecord& puzzle, const TPageLayout& layou
     TPageImage out;
     if (width < MinWidth || width > MaxWidth)
         return out;
-    const QSizeF paper = RenderPaperSize(layout);
+    out.Page = FitPage(puzzle, layout, options);
+    out.Image = drawPageImage(out.Page, width, format);
+    return out;
+}
+
+QImage drawPageImage(const TFittedPage& page, int width, PixelFormat format)
+{
+    const QSizeF paper(page.PaperWidth, page.PaperHeight);
+    if (width < MinWidth || width > MaxWidth || paper.width() <= 0)
+        return {};
     const int height = pageImageHeight(paper, width);
     if (height < 1)
-        return out;
+        return {};
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
-        return out;
+        return {};
     const double dpi = width / paper.width();
     image.setDotsPerMeterX(int(std::lround(dpi * InchesPerMetre)));
     image.setDotsPerMeterY(int(std::lround(dpi * InchesPerMetre)));
     image.fill(Qt::white);
     {
         QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
         TPainterCanvas canvas(painter, paper, dpi);
-        out.Page = RenderPage(puzzle, layout, options, canvas);
+        DrawPage(page, canvas);
     }
     if (format == PixelFormat::Indexed8)
         image = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-    out.Image = std::move(image);
-    return out;
+    return image;
 }
 
 QByteArray encodeBmp(const QImage& source)

@@ -39,6 +39,13 @@ TPageImage renderPageImage(const TPuzzleRecord& puzzle, const TPageLayout& layou
                            int width, PixelFormat format);
 
 /**
+ * Draws a fitted page on a white image exactly width pixels wide, its height following the
+ * paper to the nearest pixel, in 24-bit colour or reduced to 256 colours; the image carries the
+ * resolution it was drawn at. Null for a width out of range.
+ */
+QImage drawPageImage(const TFittedPage& page, int width, PixelFormat format);
+
+/**
  * The bytes of a Windows bitmap file: 8 bits per pixel with a 256-entry palette for an indexed
  * image, 24 bits per pixel otherwise; rows bottom-up, each padded to 4 bytes.
  */

@@ -1,7 +1,6 @@
 #include "pages/VectorExport.h"
 
 #include "pages/PageCanvasPainter.h"
-#include "store/Ansi.h"
 #include "store/RecordFile.h"
 
 #include <QBuffer>
@@ -16,15 +15,16 @@ namespace VectorExport {
 
 namespace {
 
-QString documentTitle(const TPuzzleRecord& puzzle)
+/** Fits the page, hands the result to fitted when given and returns what encode makes of it. */
+template <typename Encode>
+QByteArray fitAndEncode(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
+                        TFittedPage* fitted, Encode encode)
 {
-    return Ansi::toUnicode(puzzle.Title.text());
-}
-
-void keep(TFittedPage* fitted, TFittedPage&& page)
-{
+    TFittedPage page = FitPage(puzzle, layout, options);
+    QByteArray bytes = encode(page);
     if (fitted)
         *fitted = std::move(page);
+    return bytes;
 }
 
 } // namespace
@@ -32,7 +32,18 @@ void keep(TFittedPage* fitted, TFittedPage&& page)
 QByteArray encodePdf(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
                      TFittedPage* fitted)
 {
-    const QSizeF paper = RenderPaperSize(layout);
+    return fitAndEncode(puzzle, layout, options, fitted, [](const TFittedPage& page) { return encodePdf(page); });
+}
+
+QByteArray encodeSvg(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
+                     TFittedPage* fitted)
+{
+    return fitAndEncode(puzzle, layout, options, fitted, [](const TFittedPage& page) { return encodeSvg(page); });
+}
+
+QByteArray encodePdf(const TFittedPage& page)
+{
+    const QSizeF paper(page.PaperWidth, page.PaperHeight);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -44,21 +55,20 @@ QByteArray encodePdf(const TPuzzleRecord& puzzle, const TPageLayout& layout, con
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Inch));
         writer.setResolution(PdfDotsPerInch);
         writer.setCreator(QStringLiteral("Quorvex"));
-        writer.setTitle(documentTitle(puzzle));
+        writer.setTitle(page.Title);
         QPainter painter;
         if (!painter.begin(&writer))
             return {};
         TPainterCanvas canvas(painter, paper, PdfDotsPerInch);
-        keep(fitted, RenderPage(puzzle, layout, options, canvas));
+        DrawPage(page, canvas);
         painter.end();
     }
     return bytes;
 }
 
-QByteArray encodeSvg(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
-                     TFittedPage* fitted)
+QByteArray encodeSvg(const TFittedPage& page)
 {
-    const QSizeF paper = RenderPaperSize(layout);
+    const QSizeF paper(page.PaperWidth, page.PaperHeight);
     const QSize units(int(std::ceil(paper.width() * SvgUnitsPerInch)), int(std::ceil(paper.height() * SvgUnitsPerInch)));
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -69,14 +79,14 @@ QByteArray encodeSvg(const TPuzzleRecord& puzzle, const TPageLayout& layout, con
         generator.setResolution(SvgUnitsPerInch);
         generator.setSize(units);
         generator.setViewBox(QRect(QPoint(0, 0), units));
-        generator.setTitle(documentTitle(puzzle));
+        generator.setTitle(page.Title);
         generator.setDescription(QStringLiteral("Quorvex"));
         QPainter painter;
         if (!painter.begin(&generator))
             return {};
         painter.fillRect(QRect(QPoint(0, 0), units), Qt::white);
         TPainterCanvas canvas(painter, paper, SvgUnitsPerInch);
-        keep(fitted, RenderPage(puzzle, layout, options, canvas));
+        DrawPage(page, canvas);
         painter.end();
     }
     return bytes;
@@ -103,6 +113,16 @@ IoResult writeSvg(const TPuzzleRecord& puzzle, const TPageLayout& layout, const 
                   const QString& path, TFittedPage* fitted)
 {
     return writeBytes(encodeSvg(puzzle, layout, options, fitted), path, "SVG");
+}
+
+IoResult writePdf(const TFittedPage& page, const QString& path)
+{
+    return writeBytes(encodePdf(page), path, "PDF");
+}
+
+IoResult writeSvg(const TFittedPage& page, const QString& path)
+{
+    return writeBytes(encodeSvg(page), path, "SVG");
 }
 
 } // namespace VectorExport

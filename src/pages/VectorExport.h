@@ -20,6 +20,12 @@ QByteArray encodePdf(const TPuzzleRecord& puzzle, const TPageLayout& layout, con
 QByteArray encodeSvg(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
                      TFittedPage* fitted = nullptr);
 
+/** The PDF and SVG of an already fitted page: the same texts, rows and sizes as every other output. */
+QByteArray encodePdf(const TFittedPage& page);
+QByteArray encodeSvg(const TFittedPage& page);
+IoResult writePdf(const TFittedPage& page, const QString& path);
+IoResult writeSvg(const TFittedPage& page, const QString& path);
+
 /** Writes the file through a temporary file beside it, so a failure leaves no partial file. */
 IoResult writePdf(const TPuzzleRecord& puzzle, const TPageLayout& layout, const TRenderOptions& options,
                   const QString& path, TFittedPage* fitted = nullptr);

@@ -1,4 +1,7 @@
 // quorvex-cli run as a separate process, as batch users and the build scripts run it.
+#include "pages/DefaultLayout.h"
+#include "pages/MetafileExport.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -203,4 +206,57 @@ TEST(Cli, ExportRefusesBadOptionsAndUnbuiltPuzzlesWithoutWritingAFile)
     EXPECT_NE(cannot.status, 0);
     EXPECT_TRUE(cannot.err.contains(QStringLiteral("The puzzle cannot be saved as an Across Lite file: "))) << cannot.err.toStdString();
     EXPECT_FALSE(QFile::exists(puz));
+}
+
+TEST(Cli, ExportPrintsTheRunsWarningsOnStandardError)
+{
+    QTemporaryDir dir;
+    const QString collection = dir.filePath(QStringLiteral("s.QV3"));
+    ASSERT_EQ(cli(buildArgs(QStringLiteral(QUORVEX_DATA_DIR "/words/space.txt"), collection, QStringLiteral("5")),
+                  dir.path()).status, 0);
+    // The default layout with its across list a few rows high and not shrinking, a text too long
+    // for its box, and a picture.
+    TPageLayout layout = BuiltInDefaultLayout();
+    layout.Objects[4].Bounds.Bottom = layout.Objects[4].Bounds.Top + 40;
+    layout.Objects[4].MakeFit = false;
+    TPageObject& text = layout.Objects[6];
+    text = layout.Objects[0];
+    text.Kind = ObjectKind::Text;
+    text.Name.setText("Text 1");
+    text.Bounds = {48, 490, 120, 500};
+    text.MakeFit = false;
+    text.setText("A note far too long for the small box that holds it");
+    TPageObject& picture = layout.Objects[7];
+    picture = layout.Objects[0];
+    picture.Kind = ObjectKind::Bitmap;
+    picture.Name.setText("Bitmap 1");
+    picture.Bounds = {300, 490, 360, 520};
+    layout.ObjectCount = 8;
+    const QString pag = dir.filePath(QStringLiteral("tight.PAG"));
+    QFile file(pag);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("PAG1.0") + layout.toBytes());
+    file.close();
+
+    const auto exportAs = [&](const char* format, bool tight) {
+        QStringList args{QStringLiteral("export"), collection, QStringLiteral("--record"), QStringLiteral("0"),
+                         QStringLiteral("--format"), QLatin1String(format), QStringLiteral("--out"),
+                         dir.filePath(QStringLiteral("page.") + QLatin1String(format))};
+        if (tight)
+            args << QStringLiteral("--layout-file") << pag;
+        return cli(args, dir.path());
+    };
+    const CliRun plain = exportAs("png", false);
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_EQ(plain.err, QString());
+
+    for (const char* format : {"png", "pdf", "emf"}) {
+        const CliRun run = exportAs(format, true);
+        EXPECT_EQ(run.status, 0) << format;
+        QStringList expected;
+        if (QLatin1String(format) == QLatin1String("emf"))
+            expected << MetafileExport::BitmapWarning;
+        expected << RenderLimits::ClueOverflowWarning << RenderLimits::TextOverflowWarning;
+        EXPECT_EQ(run.err, expected.join(QLatin1Char('\n')) + QLatin1Char('\n')) << format;
+    }
 }

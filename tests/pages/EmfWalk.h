@@ -4,6 +4,7 @@
 // tests and the window tests that export a page.
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 #include <QtEndian>
 #include <cstdint>
@@ -43,6 +44,7 @@ struct EmfText {
     int Y;
     QString Text;
     std::uint32_t Align;
+    int FontHeight = 0;   ///< lfHeight of the font created last before the text
 };
 
 /** The records of a file: their types and texts, and whether the walk ended cleanly. */
@@ -61,11 +63,15 @@ inline EmfWalk walkEmf(const QByteArray& b)
     EmfWalk w;
     qsizetype at = 0;
     std::uint32_t align = 0;
+    int fontHeight = 0;
+    constexpr std::uint32_t EmrExtCreateFontIndirectW = 82;
     while (at + 8 <= b.size()) {
         const std::uint32_t type = u32At(b, at);
         const std::uint32_t size = u32At(b, at + 4);
         if (size < 8 || size % 4 != 0 || at + qsizetype(size) > b.size())
             return w;
+        if (type == EmrExtCreateFontIndirectW && size >= 16)
+            fontHeight = i32At(b, at + 12);   // after the handle index: LOGFONT's lfHeight
         if (type == EmrSetTextAlign && size >= 12)
             align = u32At(b, at + 8);
         if (type == EmrExtTextOutW && size >= 76) {
@@ -78,7 +84,7 @@ inline EmfWalk walkEmf(const QByteArray& b)
             QString s;
             for (std::uint32_t i = 0; i < chars; ++i)
                 s += QChar(u16At(b, at + offString + 2 * i));
-            w.Texts.push_back({i32At(b, text), i32At(b, text + 4), s, align});
+            w.Texts.push_back({i32At(b, text), i32At(b, text + 4), s, align, fontHeight});
         }
         w.Types.push_back(type);
         at += size;
@@ -88,6 +94,20 @@ inline EmfWalk walkEmf(const QByteArray& b)
         }
     }
     return w;
+}
+
+/**
+ * The text an SVG made from a metafile by a reader (libwmf's wmf2svg) shows: the contents of its
+ * text elements in order. A reader that honours the recorded advances places every character in
+ * an element of its own.
+ */
+inline QString svgShownText(const QByteArray& svg)
+{
+    static const QRegularExpression element(QStringLiteral("<text[^>]*>([^<]*)</text>"));
+    QString shown;
+    for (const QRegularExpressionMatch& m : element.globalMatch(QString::fromUtf8(svg)))
+        shown += m.captured(1);
+    return shown;
 }
 
 /** The first text record with exactly that text, or nullptr. */

@@ -15,7 +15,7 @@ using namespace RenderTest;
 
 namespace {
 
-constexpr std::uint16_t WmfTextOut = 0x0521;
+constexpr std::uint16_t WmfExtTextOut = 0x0A32;   // text with the advance of every character
 constexpr std::uint16_t WmfSetWindowExt = 0x020C;
 
 TPuzzleRecord puzzleWithLayout(const TPageLayout& layout)
@@ -63,15 +63,15 @@ TEST(MetafileExport, EmfTextPlacedByTopLeftFromTheFittedRows)
     TPageLayout layout = defaultLayout();
     layout.Objects[2].setText("Across Words");   // Across Header
     TRenderOptions options;
-    options.AcrossHeading = "Changed";   // the run's heading is not used in a metafile
+    options.AcrossHeading = "Changed";   // the run's heading, as every other output shows it
     TFittedPage page;
     const QByteArray b = MetafileExport::encodeMetafile(puzzleWithLayout(layout), options, MetafileKind::Emf, &page);
     const EmfWalk walk = walkEmf(b);
     ASSERT_TRUE(walk.WellFormed);
 
     EXPECT_NE(findText(walk.Texts, QStringLiteral("Sample Puzzle")), nullptr);
-    EXPECT_NE(findText(walk.Texts, QStringLiteral("Across Words")), nullptr);
-    EXPECT_EQ(findText(walk.Texts, QStringLiteral("Changed")), nullptr);
+    EXPECT_NE(findText(walk.Texts, QStringLiteral("Changed")), nullptr);
+    EXPECT_EQ(findText(walk.Texts, QStringLiteral("Across Words")), nullptr);
     for (const EmfText& t : walk.Texts)
         EXPECT_EQ(t.Align, 0u) << t.Text.toStdString();   // TA_TOP | TA_LEFT
 
@@ -157,8 +157,8 @@ TEST(MetafileExport, WmfPlaceableHeaderAndRecords)
             EXPECT_EQ(i16At(b, at + 8), 816);
             windowExt = true;
         }
-        if (function == WmfTextOut)
-            texts += QString::fromLatin1(b.mid(at + 8, u16At(b, at + 6)));
+        if (function == WmfExtTextOut)   // y, x, count, options (no rectangle), string, advances
+            texts += QString::fromLatin1(b.mid(at + 14, i16At(b, at + 10)));
         at += 2 * qsizetype(words);
         if (function == 0) {
             eof = words == 3 && at == b.size();
@@ -187,7 +187,7 @@ TEST(MetafileExport, IndependentReaderConvertsWmf)
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     QFile file(svg);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Sample Puzzle"));
+    EXPECT_TRUE(svgShownText(file.readAll()).contains(QStringLiteral("Sample Puzzle")));
 }
 
 TEST(MetafileExport, UnwritableTargetFailsWithoutPartialFile)

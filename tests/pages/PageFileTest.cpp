@@ -264,3 +264,37 @@ TEST(MakeCopyName, CountsUpOrAppendsTwoWithinTwentyCharacters)
     for (const auto& c : cases)
         EXPECT_EQ(MakeCopyName(c.name), QByteArray(c.copy)) << c.name;
 }
+
+TEST(PageLayoutFlags, BooleanBytesSurviveEveryCopy)
+{
+    // Boolean bytes written by another program as 2 and 255: UseInches (62), Portrait (65), and in
+    // slot 1 (at 88) TextBold (71) and MakeFit (1136).
+    QByteArray bytes = BuiltInDefaultLayout().toBytes();
+    bytes[62] = char(2);
+    bytes[65] = char(255);
+    bytes[88 + 71] = char(2);
+    bytes[88 + 1136] = char(255);
+    const TPageLayout layout = TPageLayout::fromBytes(bytes);
+    EXPECT_TRUE(layout.UseInches && layout.Portrait && layout.Objects[0].TextBold && layout.Objects[0].MakeFit);
+    EXPECT_EQ(layout.toBytes(), bytes);
+
+    TPuzzleRecord puzzle;
+    SetLayoutOfPuzzle(puzzle, layout);
+    EXPECT_EQ(LayoutOfPuzzle(puzzle).toBytes(), bytes);
+
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("QVFPAGE.DAT"));
+    ASSERT_TRUE(AppendLayout(page, layout));
+    ASSERT_TRUE(ExtractLayout(page, puzzle));
+    const QString pag = dir.filePath(QStringLiteral("copy.PAG"));
+    ASSERT_TRUE(ExportPageLayout(layout, pag));
+    ASSERT_TRUE(ImportPageLayout(page, pag));
+    for (qint64 n = 0; n < 3; ++n) {
+        TPageLayout read;
+        ASSERT_TRUE(LoadLayout(page, n, read));
+        EXPECT_EQ(read.toBytes(), bytes) << n;
+    }
+    QFile file(pag);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().mid(6), bytes);
+}

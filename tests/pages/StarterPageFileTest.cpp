@@ -2,9 +2,12 @@
 #include "pages/DefaultLayout.h"
 #include "pages/PageFile.h"
 #include "pages/PaperSizes.h"
+#include "pages/PageRenderSupport.h"
+#include "pages/PageRenderer.h"
 
 #include <QDir>
 #include <QFile>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,12 +35,13 @@ protected:
 
 } // namespace
 
-TEST_F(StarterPageFile, HoldsTheSixLayoutsInOrder)
+TEST_F(StarterPageFile, HoldsTheSevenLayoutsInOrder)
 {
     ASSERT_TRUE(QFile::exists(path));
-    EXPECT_EQ(QFile(path).size(), 6 * 28868);
-    const char* names[] = {"New Page", "New Page A4", "Word List", "Combined Clues", "Landscape Letter", "Large Grid"};
-    for (int n = 0; n < 6; ++n)
+    EXPECT_EQ(QFile(path).size(), 7 * 28868);
+    const char* names[] = {"New Page", "New Page A4", "Word List", "Combined Clues", "Landscape Letter", "Large Grid",
+                           "Classic"};
+    for (int n = 0; n < 7; ++n)
         EXPECT_EQ(layout(n).LayoutName.text(), QByteArray(names[n]));
     // Record 0, what "Default Page" 0 gives a new puzzle, is the built-in default itself.
     EXPECT_EQ(layout(0).toBytes(), BuiltInDefaultLayout().toBytes());
@@ -45,7 +49,7 @@ TEST_F(StarterPageFile, HoldsTheSixLayoutsInOrder)
 
 TEST_F(StarterPageFile, EveryLayoutIsConsistentWithItsPaper)
 {
-    for (qint64 n = 0; n < 6; ++n) {
+    for (qint64 n = 0; n < 7; ++n) {
         const TPageLayout l = layout(n);
         SCOPED_TRACE(l.LayoutName.text().toStdString());
         const QSize pixels = PaperSizes::designPixels({l.PaperWidth, l.PaperHeight}, l.DesignZoom, l.UseInches);
@@ -104,4 +108,42 @@ TEST_F(StarterPageFile, EachLayoutHasItsDesign)
     const TPageObject* bigGrid = find(large, ObjectKind::Puzzle);
     ASSERT_TRUE(bigGrid);
     EXPECT_GT(bigGrid->Bounds.Right - bigGrid->Bounds.Left, 216); // larger than the default grid
+}
+
+TEST_F(StarterPageFile, ClassicLayoutPrintsAShapedPuzzleAsItsShape)
+{
+    const TPageLayout classic = layout(6);
+    const TPageObject* grid = find(classic, ObjectKind::Puzzle);
+    ASSERT_TRUE(grid);
+    EXPECT_FALSE(grid->Transparent);   // not a skeleton: black squares
+    EXPECT_EQ(grid->FillColor, 0u);
+
+    // A diamond: the corners lie outside the shape, the in-shape cells without a letter are squares.
+    TPuzzleRecord puzzle = RenderTest::samplePuzzle();
+    for (int r = 1; r <= puzzle.GridHeight; ++r) {
+        for (int c = 1; c <= puzzle.GridWidth; ++c) {
+            const bool inside = std::abs(r - 3) + std::abs(c - 3) <= 2;
+            std::uint8_t& cell = puzzle.Grid[std::size_t((r - 1) * 50 + c - 1)];
+            if (!inside)
+                cell = 0;
+            else if (cell == 0)
+                cell = ' ';
+        }
+    }
+    int squares = 0;
+    for (std::uint8_t cell : puzzle.Grid)
+        squares += cell == ' ' ? 1 : 0;
+    ASSERT_GT(squares, 0);
+
+    TRenderOptions options;
+    ApplyLayoutSetup(options, classic);
+    EXPECT_TRUE(options.UseBoxes);
+    TRecordingCanvas canvas(8.5, 11);
+    const TFittedPage page = RenderPage(puzzle, classic, options, canvas);
+    const auto& fitted = RenderTest::bodyOf<TFittedGrid>(page, ObjectKind::Puzzle);
+    int black = 0;
+    for (const TRecordingCanvas::Fill& fill : canvas.Fills)
+        black += !fill.Ellipse && fill.Color == 0 ? 1 : 0;
+    EXPECT_EQ(black, squares);   // every square of the shape is filled, nothing outside it
+    EXPECT_TRUE(fitted.UseBoxes);
 }

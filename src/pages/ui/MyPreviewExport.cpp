@@ -184,7 +184,7 @@ void TMyPreview::MenuPdfClick()
     if (path.isEmpty())
         return;
     g_lastPdfFile = path;
-    const IoResult result = VectorExport::writePdf(*m_report->Puzzle, m_report->Layout, m_report->Options, path);
+    const IoResult result = VectorExport::writePdf(m_report->Fitted, path);
     if (!result)
         ReportWriteError(this, result, path);
 }
@@ -198,7 +198,7 @@ void TMyPreview::MenuSvgClick()
     if (path.isEmpty())
         return;
     g_lastSvgFile = path;
-    const IoResult result = VectorExport::writeSvg(*m_report->Puzzle, m_report->Layout, m_report->Options, path);
+    const IoResult result = VectorExport::writeSvg(m_report->Fitted, path);
     if (!result)
         ReportWriteError(this, result, path);
 }

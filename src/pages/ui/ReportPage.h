@@ -10,15 +10,12 @@
 #include <memory>
 
 /**
- * The in-memory report of one print run: the fitted result of the run's drawing, which replays at
- * any zoom and on any printer without measuring again (and which the metafile export replays), and
- * the record, layout and options it was drawn from (text, PDF and SVG exports). A recorded QPicture
- * was tried as the report and dropped: its playback lost large text such as the title.
+ * The in-memory report of one print run: the page fitted once (FitPage), which the preview at
+ * any zoom, the printer and every export draw without measuring again, and the record, layout
+ * and options it was fitted from (text export). A recorded QPicture was tried as the report and
+ * dropped: its playback lost large text such as the title.
  */
 struct TReportPage {
-    /** Resolution of the run's measuring device: fine enough that whole device units never show. */
-    static constexpr int RecordDotsPerInch = 600;
-
     QSizeF PaperInches;
     TFittedPage Fitted;
     std::shared_ptr<const TPuzzleRecord> Puzzle;
@@ -37,8 +34,7 @@ struct TReportPage {
 };
 
 /**
- * Measures the page of the puzzle's layout and draws it once onto a recording device at
- * RecordDotsPerInch, keeping the fitted result in the report. aborted is asked
+ * Fits the page of the puzzle's layout once and keeps the result in the report. aborted is asked
  * between the steps of the run; returns false when it said yes (the report is then incomplete).
  */
 bool RecordReport(const TPuzzleRecord& puzzle, const TRenderOptions& options, TReportPage& report,

@@ -8,20 +8,6 @@
 
 #include <QApplication>
 
-namespace {
-
-const QString ClueOverflowWarning = QStringLiteral(
-    "Puzzle Clues would not fit in allocated space.  You will need to change the alotted clue space on the page "
-    "layout, change the font size for the clues or select the \"Make It Fit\" attribute for the clue fonts.");
-const QString WordOverflowWarning = QStringLiteral(
-    "Puzzle Words would not fit in allocated space.  You will need to change the alotted word space on the page "
-    "layout, change the font size for the words or select the \"Make It Fit\" attribute for the puzzle words.");
-const QString TextOverflowWarning = QStringLiteral(
-    "Text would not fit in allocated space.  You will need to change the alotted text space on the page layout, "
-    "change the font size for the text or select the \"Make It Fit\" attribute for the text object.");
-
-} // namespace
-
 void RunViewPrint(AppContext& context, const TPuzzleRecord& puzzle, const TRenderOptions& options, QWidget* parent)
 {
     auto report = std::make_shared<TReportPage>();
@@ -33,14 +19,8 @@ void RunViewPrint(AppContext& context, const TPuzzleRecord& puzzle, const TRende
         return;
 
     // Messages of the run itself (missing pictures), then the overflow warnings in their order.
-    for (const QString& warning : report->Fitted.Warnings)
+    for (const QString& warning : report->Fitted.runWarnings())
         MessageService::warning(parent, warning);
-    if (report->Fitted.ClueOverflow)
-        MessageService::warning(parent, ClueOverflowWarning);
-    if (report->Fitted.WordOverflow)
-        MessageService::warning(parent, WordOverflowWarning);
-    if (report->Fitted.anyTextOverflow())
-        MessageService::warning(parent, TextOverflowWarning);
 
     TMyPreview preview(context, std::move(report), parent);
     preview.exec();
