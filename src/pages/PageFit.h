@@ -230,4 +230,6 @@ struct TFittedPage {
      * pictures), then the clue, word and text overflow warnings that apply.
      */
     QStringList runWarnings() const;
+    /** The clue, word and text overflow warnings that apply, in that order. */
+    QStringList overflowWarnings() const;
 };

@@ -14,7 +14,12 @@ bool TFittedPage::anyTextOverflow() const
 
 QStringList TFittedPage::runWarnings() const
 {
-    QStringList out = Warnings;
+    return Warnings + overflowWarnings();
+}
+
+QStringList TFittedPage::overflowWarnings() const
+{
+    QStringList out;
     if (ClueOverflow)
         out.append(RenderLimits::ClueOverflowWarning);
     if (WordOverflow)

@@ -12,14 +12,18 @@ void RunViewPrint(AppContext& context, const TPuzzleRecord& puzzle, const TRende
 {
     auto report = std::make_shared<TReportPage>();
     TReportStatus status(context, [&](const std::function<bool()>& aborted) {
-        return RecordReport(puzzle, options, *report, aborted);
+        const bool finished = RecordReport(puzzle, options, *report, aborted);
+        // The run's own messages (missing pictures) come while the page is made, before it is drawn.
+        for (const QString& warning : report->Fitted.Warnings)
+            MessageService::warning(parent, warning);
+        return finished;
     }, parent);
     status.exec();
     if (status.Canceled())
         return;
 
-    // Messages of the run itself (missing pictures), then the overflow warnings in their order.
-    for (const QString& warning : report->Fitted.runWarnings())
+    // Text that did not fit is reported after the page.
+    for (const QString& warning : report->Fitted.overflowWarnings())
         MessageService::warning(parent, warning);
 
     TMyPreview preview(context, std::move(report), parent);

@@ -185,3 +185,35 @@ TEST(PrinterDriver, PrintsOnThePrinterThatPrinterSetupEdits)
     TQtPrinterDriver driver;
     EXPECT_EQ(&driver.Printer(), &ReportPrinter());
 }
+
+TEST_F(ViewPrintTest, AMissingPictureIsReportedWhileThePageIsMadeAndOverflowAfterIt)
+{
+    TPageLayout layout = PuzzleLayout(puzzle);
+    const int slot = layout.usedObjects();
+    for (int i = 0; i < slot; ++i) {
+        TPageObject& o = layout.Objects[std::size_t(i)];
+        if (o.Kind == ObjectKind::AcrossClues) {
+            o.TextFontSize = 200;
+            o.MakeFit = false;
+        }
+    }
+    TPageObject picture = layout.Objects[0];
+    picture.Kind = ObjectKind::Bitmap;
+    picture.BitmapFile.setText(startPath(QStringLiteral("gone.bmp")).toLocal8Bit());
+    layout.Objects[std::size_t(slot)] = picture;
+    layout.ObjectCount = std::int16_t(slot + 1);
+    setLayout(puzzle, layout);
+
+    QStringList whileRunning;
+    whenShown(QStringLiteral("ReportStatusScreen"), [&](QWidget* status) {
+        whileRunning = messages.texts();
+        status->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
+    }, okShown);
+    whenShown(QStringLiteral("MyPreview"), [](QWidget* w) {
+        w->findChild<QAction*>(QStringLiteral("ToolDone"))->trigger();
+    });
+    RunViewPrint(*context, puzzle, TRenderOptions{}, nullptr);
+    EXPECT_EQ(whileRunning, QStringList{RenderLimits::MissingBitmapsWarning});
+    ASSERT_EQ(messages.texts().size(), 2);
+    EXPECT_EQ(messages.texts()[1], RenderLimits::ClueOverflowWarning);
+}
