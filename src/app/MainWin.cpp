@@ -74,6 +74,7 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
     BuildLists();
     BuildMenus();
     BuildToolBar();
+    SetUpSpelling();
     UpdateChecks();
     SetMenuLastFiles();
 
@@ -248,8 +249,9 @@ void TMainWin::BuildMenus()
         connect(it.value(), &QAction::triggered, this, [this, code] { ChooseThesaurus(code); });
         m_actions.insert(it.value()->objectName(), it.value());
     }
-    AddCommand(options, "MenuAddToDictionary", QStringLiteral("&Add to Dictionary"), {}, {}, LaterWork);
-    AddCommand(options, "MenuExcludeFromDictionary", QStringLiteral("&Exclude From Dictionary"), {}, {}, LaterWork);
+    AddCommand(options, "MenuAddToDictionary", QStringLiteral("&Add to Dictionary"), {}, {}, &TMainWin::AddToDictionary);
+    AddCommand(options, "MenuExcludeFromDictionary", QStringLiteral("&Exclude From Dictionary"), {}, {},
+               &TMainWin::ExcludeFromDictionary);
     options->addSeparator();
 
     const std::pair<const char*, const char*> fontItems[] = {
@@ -275,8 +277,9 @@ void TMainWin::BuildMenus()
         m_actions.insert(item->objectName(), item);
     }
     options->addSeparator();
-    AddCommand(options, "MenuIntChars", QStringLiteral("&International Characters"), {}, {}, LaterWork);
-    AddCommand(options, "MenuWordSeparators", QStringLiteral("&Word Separator Chars"), {}, {}, LaterWork);
+    AddCommand(options, "MenuIntChars", QStringLiteral("&International Characters"), {}, {},
+               &TMainWin::InternationalCharacters);
+    AddCommand(options, "MenuWordSeparators", QStringLiteral("&Word Separator Chars"), {}, {}, &TMainWin::WordSeparators);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));

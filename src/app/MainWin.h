@@ -133,6 +133,9 @@ public:
     void ToggleBackground();
     void ChooseDictionary(int code);
     void ChooseThesaurus(int code);
+    /** "&Add to Dictionary" and "&Exclude From Dictionary": the user word lists. */
+    void AddToDictionary();
+    void ExcludeFromDictionary();
     void ChoosePixelFormat(int format);
     /** The JPEG quality factor dialog of the picture exports. */
     void JpegFactor();
@@ -140,6 +143,9 @@ public:
     void ChooseUserFont(int which);
     void HelpContents();
     void UserManual();
+    /** "&International Characters" and "&Word Separator Chars" (MainWinWords.cpp). */
+    void InternationalCharacters();
+    void WordSeparators();
 
     /** The design client size of the window, before scaling. */
     static QSize DesignSize();
@@ -159,6 +165,8 @@ private:
     void RecordDesignGeometry();
     void InstallWindowOpeners();
     void UpdateChecks();
+    /** Finds the dictionaries and thesauri, applies the fallbacks and disables what is missing. */
+    void SetUpSpelling();
     void SetCurrentCollection(const QString& path);
     void ClearLists();
     /** Row of the selected puzzle, or -1; shows the no-selection message when asked to. */

@@ -11,6 +11,8 @@ int RunList(const CliArguments& args);
 int RunShow(const CliArguments& args);
 /** quorvex-cli export: one record's page in a picture, document or text format. */
 int RunExport(const CliArguments& args);
+/** quorvex-cli spell: prints every word or clue token not accepted; 0 when all are, 1 when not, 2 on errors. */
+int RunSpell(const CliArguments& args);
 
 /** quorvex-cli import: appends puzzles of another collection, or a converted 16-bit ".QVZ" puzzle. */
 int RunImport(const CliArguments& args);

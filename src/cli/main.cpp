@@ -6,6 +6,7 @@
 #include <QFile>
 #include <unistd.h>
 #include <QGuiApplication>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -20,12 +21,16 @@ const char Usage[] =
     "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|solver\n"
     "                    [--answers] [--width PX] [--quality Q] --out FILE\n"
     "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
-    "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3";
+    "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
+    "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
+    "                    dutch|swedish]";
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // A file grown past the size limit is a write error to report, not a silent end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Export draws pages with fonts, which needs a GUI application; no window is ever shown.
     // The other commands need no more than the core.
     std::unique_ptr<QCoreApplication> app;
@@ -52,7 +57,7 @@ int main(int argc, char** argv)
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
                                 QStringLiteral("layout-file"), QStringLiteral("out"), QStringLiteral("record"),
                                 QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality"),
-                                QStringLiteral("from"), QStringLiteral("into")};
+                                QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language")};
     // Import and export-puzzles take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
     const bool manyRecords = !words.isEmpty()
         && (words.first() == QLatin1String("import") || words.first() == QLatin1String("export-puzzles"));
@@ -73,5 +78,7 @@ int main(int argc, char** argv)
         return RunImport(*args);
     if (args->command == QLatin1String("export-puzzles"))
         return RunExportPuzzles(*args);
+    if (args->command == QLatin1String("spell"))
+        return RunSpell(*args);
     return CliOutput::fail(QLatin1String(Usage));
 }
