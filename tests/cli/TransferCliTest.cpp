@@ -1,33 +1,14 @@
 // quorvex-cli import and export-puzzles, run as a separate process as batch users run them.
 #include "store/OldPuzzleBytes.h"
+#include "support/CliRun.h"
 
 #include "store/Collection.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args, const QString& workDir)
-{
-    QProcess process;
-    process.setWorkingDirectory(workDir);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QUORVEX_PROGRAM_DIR"), QStringLiteral(QUORVEX_BUILD_DIR));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QUORVEX_CLI_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString word(const char* text) { return QString::fromUtf8(text); }
 QString word(const QString& text) { return text; }
