@@ -92,6 +92,7 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
     UpdateChecks();
 
     RecordDesignGeometry();
+    CheckForOldVersions();
     m_groupName = GroupNameOf(m_context.Working.CurrentCollection);
     DoCaption();
     EnableDisable();
@@ -159,9 +160,9 @@ void TMainWin::BuildMenus()
                QStringLiteral("Delete Puzzle"), &TMainWin::DeletePuzzle);
     file->addSeparator();
     AddCommand(file, "MenuImport", QStringLiteral("&Import Puzzles"), QKeySequence(QStringLiteral("Ctrl+I")),
-               QStringLiteral("Import Puzzles"), LaterWork);
+               QStringLiteral("Import Puzzles"), &TMainWin::ImportPuzzle);
     AddCommand(file, "MenuExport", QStringLiteral("&Export Puzzles"), QKeySequence(QStringLiteral("Ctrl+E")),
-               QStringLiteral("Export Puzzles"), LaterWork);
+               QStringLiteral("Export Puzzles"), &TMainWin::ExportPuzzle);
     file->addSeparator();
     AddCommand(file, "MenuPrint", QStringLiteral("&Print Puzzle"), QKeySequence(QStringLiteral("Ctrl+P")),
                QStringLiteral("Print Puzzle"), &TMainWin::PrintPuzzle);

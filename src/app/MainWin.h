@@ -116,6 +116,12 @@ public:
     void ClueHeaders();
     void SelectShapes();
     void PageLayouts();
+    /** "&Import Puzzles": appends puzzles of another collection, or converts a 16-bit ".QVZ" puzzle. */
+    void ImportPuzzle();
+    /** "&Export Puzzles": writes chosen puzzles of the open collection to another collection file. */
+    void ExportPuzzle();
+    /** At start-up: offers to convert the old user puzzles and shapes found in the start directory. */
+    void CheckForOldVersions();
 
     // Options and help.
     /** Chooses a screen size (640, 800, 1024 or 1280) from the Options menu. */
@@ -168,6 +174,10 @@ private:
     /** Reads the selected puzzle into the working copy for modify, copy or puzzle words. */
     bool ReadSelectedForEditing(int row);
     void CategoryRowChanged(int row);
+    /** Import16Bit on a chosen ".QVZ" file, then selects the converted puzzle. */
+    void Import16BitFile(const QString& path);
+    /** Re-lists the collection keeping the shown category and the selected (else first) puzzle. */
+    void RelistKeepingSelection();
     QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& key,
                         const QString& hint, void (TMainWin::*slot)());
     /** Adds a menu command; an empty action leaves it disabled until its window exists. */

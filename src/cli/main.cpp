@@ -20,6 +20,8 @@ const char Usage[] =
     "  quorvex-cli show COLLECTION.QV3 --record N\n"
     "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|solver\n"
     "                    [--answers] [--width PX] [--quality Q] --out FILE\n"
+    "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
+    "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
     "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
     "                    dutch|swedish]";
 
@@ -55,9 +57,13 @@ int main(int argc, char** argv)
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
                                 QStringLiteral("layout-file"), QStringLiteral("out"), QStringLiteral("record"),
                                 QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality"),
-                                QStringLiteral("language")};
+                                QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language")};
+    // Import and export-puzzles take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
+    const bool manyRecords = !words.isEmpty()
+        && (words.first() == QLatin1String("import") || words.first() == QLatin1String("export-puzzles"));
+    const QSet<QString> lists = manyRecords ? QSet<QString>{QStringLiteral("record")} : QSet<QString>{};
     QString error;
-    const auto args = CliArguments::parse(words, switches, options, error);
+    const auto args = CliArguments::parse(words, switches, options, error, lists);
     if (!args)
         return CliOutput::fail(error + QLatin1Char('\n') + QLatin1String(Usage));
     if (args->command == QLatin1String("build"))
@@ -68,6 +74,10 @@ int main(int argc, char** argv)
         return RunShow(*args);
     if (args->command == QLatin1String("export"))
         return RunExport(*args);
+    if (args->command == QLatin1String("import"))
+        return RunImport(*args);
+    if (args->command == QLatin1String("export-puzzles"))
+        return RunExportPuzzles(*args);
     if (args->command == QLatin1String("spell"))
         return RunSpell(*args);
     return CliOutput::fail(QLatin1String(Usage));

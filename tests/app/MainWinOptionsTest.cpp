@@ -100,7 +100,7 @@ TEST_F(MainWinOptionsTest, CommandsCarryTheirCaptionsShortcutsAndToolbarHints)
 TEST_F(MainWinOptionsTest, CommandsOfLaterWindowsArePresentButDisabled)
 {
     start();
-    for (const char* name : {"MenuImport", "MenuExport", "MenuTips", "MenuAbout",
+    for (const char* name : {"MenuTips", "MenuAbout",
                              "MenuOtherProducts", "MenuOrder"}) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_FALSE(action(name)->isEnabled()) << name;
