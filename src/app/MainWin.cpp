@@ -70,6 +70,7 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
     // The rest of start-up, in its order; showing and the first activation finish it.
     // Spelling and thesaurus availability: the language items are checked as chosen.
     // The background item is checked when its setting is on.
+    SetUpSpelling();
     UpdateChecks();
     SetMenuLastFiles();
     LoadInPuzzles();
@@ -89,6 +90,7 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
     RecordDesignGeometry();
     // Conversion of old-version data runs here, once the design geometry is recorded.
     // The page designer's hand cursor is Qt's own pointing hand: there is nothing to load.
+    CheckForOldVersions();
     m_groupName = GroupNameOf(m_context.Working.CurrentCollection);
     DoCaption();
     EnableDisable();
@@ -156,9 +158,9 @@ void TMainWin::BuildMenus()
                QStringLiteral("Delete Puzzle"), &TMainWin::DeletePuzzle);
     file->addSeparator();
     AddCommand(file, "MenuImport", QStringLiteral("&Import Puzzles"), QKeySequence(QStringLiteral("Ctrl+I")),
-               QStringLiteral("Import Puzzles"), LaterWork);
+               QStringLiteral("Import Puzzles"), &TMainWin::ImportPuzzle);
     AddCommand(file, "MenuExport", QStringLiteral("&Export Puzzles"), QKeySequence(QStringLiteral("Ctrl+E")),
-               QStringLiteral("Export Puzzles"), LaterWork);
+               QStringLiteral("Export Puzzles"), &TMainWin::ExportPuzzle);
     file->addSeparator();
     AddCommand(file, "MenuPrint", QStringLiteral("&Print Puzzle"), QKeySequence(QStringLiteral("Ctrl+P")),
                QStringLiteral("Print Puzzle"), &TMainWin::PrintPuzzle);
@@ -245,8 +247,9 @@ void TMainWin::BuildMenus()
         connect(it.value(), &QAction::triggered, this, [this, code] { ChooseThesaurus(code); });
         m_actions.insert(it.value()->objectName(), it.value());
     }
-    AddCommand(options, "MenuAddToDictionary", QStringLiteral("&Add to Dictionary"), {}, {}, LaterWork);
-    AddCommand(options, "MenuExcludeFromDictionary", QStringLiteral("&Exclude From Dictionary"), {}, {}, LaterWork);
+    AddCommand(options, "MenuAddToDictionary", QStringLiteral("&Add to Dictionary"), {}, {}, &TMainWin::AddToDictionary);
+    AddCommand(options, "MenuExcludeFromDictionary", QStringLiteral("&Exclude From Dictionary"), {}, {},
+               &TMainWin::ExcludeFromDictionary);
     options->addSeparator();
 
     const std::pair<const char*, const char*> fontItems[] = {
@@ -272,8 +275,9 @@ void TMainWin::BuildMenus()
         m_actions.insert(item->objectName(), item);
     }
     options->addSeparator();
-    AddCommand(options, "MenuIntChars", QStringLiteral("&International Characters"), {}, {}, LaterWork);
-    AddCommand(options, "MenuWordSeparators", QStringLiteral("&Word Separator Chars"), {}, {}, LaterWork);
+    AddCommand(options, "MenuIntChars", QStringLiteral("&International Characters"), {}, {},
+               &TMainWin::InternationalCharacters);
+    AddCommand(options, "MenuWordSeparators", QStringLiteral("&Word Separator Chars"), {}, {}, &TMainWin::WordSeparators);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));

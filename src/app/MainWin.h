@@ -124,6 +124,12 @@ public:
     void ClueHeaders();
     void SelectShapes();
     void PageLayouts();
+    /** "&Import Puzzles": appends puzzles of another collection, or converts a 16-bit ".QVZ" puzzle. */
+    void ImportPuzzle();
+    /** "&Export Puzzles": writes chosen puzzles of the open collection to another collection file. */
+    void ExportPuzzle();
+    /** At start-up: offers to convert the old user puzzles and shapes found in the start directory. */
+    void CheckForOldVersions();
 
     // Options and help.
     /** Chooses a screen size (640, 800, 1024 or 1280) from the Options menu. */
@@ -135,6 +141,9 @@ public:
     void ToggleBackground();
     void ChooseDictionary(int code);
     void ChooseThesaurus(int code);
+    /** "&Add to Dictionary" and "&Exclude From Dictionary": the user word lists. */
+    void AddToDictionary();
+    void ExcludeFromDictionary();
     void ChoosePixelFormat(int format);
     /** The JPEG quality factor dialog of the picture exports. */
     void JpegFactor();
@@ -149,6 +158,9 @@ public:
     void About();
     void OtherProducts();
     void Order();
+    /** "&International Characters" and "&Word Separator Chars" (MainWinWords.cpp). */
+    void InternationalCharacters();
+    void WordSeparators();
 
     /** The design client size of the window, before scaling. */
     static QSize DesignSize();
@@ -170,6 +182,8 @@ private:
     void RecordDesignGeometry();
     void InstallWindowOpeners();
     void UpdateChecks();
+    /** Finds the dictionaries and thesauri, applies the fallbacks and disables what is missing. */
+    void SetUpSpelling();
     void SetCurrentCollection(const QString& path);
     void ClearLists();
     /** Row of the selected puzzle, or -1; shows the no-selection message when asked to. */
@@ -177,6 +191,10 @@ private:
     /** Reads the selected puzzle into the working copy for modify, copy or puzzle words. */
     bool ReadSelectedForEditing(int row);
     void CategoryRowChanged(int row);
+    /** Import16Bit on a chosen ".QVZ" file, then selects the converted puzzle. */
+    void Import16BitFile(const QString& path);
+    /** Re-lists the collection keeping the shown category and the selected (else first) puzzle. */
+    void RelistKeepingSelection();
     QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& key,
                         const QString& hint, void (TMainWin::*slot)());
     /** Adds a menu command; an empty action leaves it disabled until its window exists. */

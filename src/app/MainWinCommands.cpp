@@ -29,8 +29,7 @@ void TMainWin::NewGroup()
     // A collection that cannot be made stays unopened: the old one remains the open collection.
     const IoResult created = CreateCollection(path);
     if (!created) {
-        MessageService::error(this, created.systemError.isEmpty() ? QStringLiteral("Unable to create ") + path + QLatin1Char('.')
-                                                                  : created.systemError,
+        MessageService::error(this, created.describe(QStringLiteral("Unable to create ") + path + QLatin1Char('.')),
                               QStringLiteral("Disk Error"));
         return;
     }
@@ -166,8 +165,8 @@ void TMainWin::DeletePuzzle()
         title = m_puzzleBox->item(row > 0 ? row - 1 : row)->data(StoredTextRole).toByteArray();
 
     const IoResult removed = RemoveRecord(m_context.Working.CurrentCollection, item->data(NumberRole).toInt());
-    if (removed.status == IoResult::IoError)
-        MessageService::error(this, removed.systemError);
+    if (!removed)
+        MessageService::error(this, removed.describe(QStringLiteral("Unable to delete puzzle.")));
     RequestSelection(category, title);
     LoadInPuzzles();
 }

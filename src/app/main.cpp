@@ -1,6 +1,7 @@
 // quorvex: the crossword construction program. An optional argument names a puzzle collection
 // (.QV3) to open at start, as a file manager passes it; without one the last collection opens.
 #include "app/MainWin.h"
+#include "pages/ui/DoPages.h"
 #include "store/Directories.h"
 #include "ui/MenuShortcuts.h"
 
@@ -8,13 +9,17 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <csignal>
 
 int main(int argc, char** argv)
 {
+    // A file grown past the size limit is a write error to report, not a silent end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
     QApplication::setDesktopFileName(QStringLiteral("quorvex"));
     GiveMenuShortcutsPriority(app);
+    TListPages::setDesigner(&TDoPages::Run);
     TMainWin window(StartDirectory(), ProgramDirectory());
     const QStringList arguments = QApplication::arguments();
     window.show();

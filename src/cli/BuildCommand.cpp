@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "cli/OutputPath.h"
 
 #include "build/CreateChecks.h"
 #include "build/Engine.h"
@@ -24,7 +25,10 @@
 
 namespace {
 
-/** Reads the word file into the editor's 200 rows; more than 200 lines is an error. */
+/**
+ * Reads the word file into the editor's 200 rows; more than 200 lines is an error. Lines left out
+ * or changed, and words and clues that the construction will cut, are reported on stderr.
+ */
 int readWordRows(const CliArguments& args, TCreateInput& input)
 {
     const QString path = args.value(QStringLiteral("words"));
@@ -39,12 +43,21 @@ int readWordRows(const CliArguments& args, TCreateInput& input)
             return CliOutput::fail(QStringLiteral("--sep takes one character other than a space"));
         separator = sep.at(0);
     }
-    const QList<QByteArray> items = WordListText::ReadItems(bytes);
+    const WordListText::WordFile words = WordListText::ReadWordFile(bytes, WordListText::Unmappable::Replace);
+    for (const WordListText::LineProblem& problem : words.problems)
+        CliOutput::warning(QStringLiteral("warning: word file ") + WordListText::ProblemText(problem));
+    const QList<QByteArray>& items = words.items;
     if (items.size() > Limits::WordSlots)
         return CliOutput::fail(QStringLiteral("%1 holds %2 words; a puzzle takes at most %3")
                                    .arg(path).arg(items.size()).arg(Limits::WordSlots));
     for (qsizetype i = 0; i < items.size(); ++i) {
         const auto pair = WordListText::SplitPair(items[i], separator);
+        const int line = words.itemLines[i];
+        if (pair.word.size() > Limits::WordLength)
+            CliOutput::warning(QStringLiteral("warning: word file line %1: the word \"%2\" is cut to %3 characters")
+                                .arg(line).arg(CliOutput::ansi(pair.word)).arg(Limits::WordLength));
+        if (pair.clue.size() > Limits::ClueLength)
+            CliOutput::warning(QStringLiteral("warning: word file line %1: the clue is cut to %2 characters").arg(line).arg(Limits::ClueLength));
         input.Rows[std::size_t(i)] = {pair.word, pair.clue};
     }
     return 0;
@@ -109,6 +122,14 @@ int RunBuild(const CliArguments& args)
         if (!args.has(QLatin1String(required)))
             return CliOutput::fail(QStringLiteral("build needs --%1").arg(QLatin1String(required)));
     }
+    const QString out = args.value(QStringLiteral("out"));
+    QStringList inputs{args.value(QStringLiteral("words"))};
+    for (const char* option : {"shape-file", "shape-lib", "layout-file"}) {
+        if (args.has(QLatin1String(option)))
+            inputs.append(args.value(QLatin1String(option)));
+    }
+    if (const int status = OutputPath::checkRecordFile(out, qint64(Limits::PuzzleRecordSize), inputs))
+        return status;
     auto input = std::make_unique<TCreateInput>();
     if (const int status = readWordRows(args, *input))
         return status;
@@ -146,7 +167,6 @@ int RunBuild(const CliArguments& args)
     auto result = std::make_unique<TBuildResult>();
     BuildPuzzles(checked->Puzzle, shape, options, seed, nullptr, *result);
 
-    const QString out = args.value(QStringLiteral("out"));
     const int slotCount = args.has(QStringLiteral("candidates")) ? Limits::CandidateSlots : 1;
     int saved = 0;
     for (int k = 0; k < slotCount; ++k) {
@@ -155,7 +175,8 @@ int RunBuild(const CliArguments& args)
         const TPuzzleRecord record = SavedCandidate(*result, k);
         const IoResult written = AppendPuzzle(out, record);
         if (!written)
-            return CliOutput::fail(CollectionMessages::saveFailureText(written) + QStringLiteral(" (%1)").arg(out));
+            return CliOutput::fail(CollectionMessages::saveFailureText(written).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                                   + QStringLiteral(" (%1)").arg(out));
         ++saved;
     }
     if (saved == 0)

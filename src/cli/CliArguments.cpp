@@ -1,7 +1,19 @@
 #include "cli/CliArguments.h"
 
+namespace {
+
+bool isWholeNumber(const QString& word)
+{
+    bool ok = false;
+    word.toLongLong(&ok);
+    return ok;
+}
+
+} // namespace
+
 std::optional<CliArguments> CliArguments::parse(const QStringList& args, const QSet<QString>& switches,
-                                                const QSet<QString>& options, QString& error)
+                                                const QSet<QString>& options, QString& error,
+                                                const QSet<QString>& lists)
 {
     CliArguments out;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -16,6 +28,9 @@ std::optional<CliArguments> CliArguments::parse(const QStringList& args, const Q
                     return std::nullopt;
                 }
                 out.m_values.insert(name, args.at(++i));
+                out.m_lists[name].append(args.at(i));
+                while (lists.contains(name) && i + 1 < args.size() && isWholeNumber(args.at(i + 1)))
+                    out.m_lists[name].append(args.at(++i));
             } else {
                 error = QStringLiteral("unknown option %1").arg(word);
                 return std::nullopt;

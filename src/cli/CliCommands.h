@@ -11,6 +11,13 @@ int RunList(const CliArguments& args);
 int RunShow(const CliArguments& args);
 /** quorvex-cli export: one record's page in a picture, document or text format. */
 int RunExport(const CliArguments& args);
+/** quorvex-cli spell: prints every word or clue token not accepted; 0 when all are, 1 when not, 2 on errors. */
+int RunSpell(const CliArguments& args);
+
+/** quorvex-cli import: appends puzzles of another collection, or a converted 16-bit ".QVZ" puzzle. */
+int RunImport(const CliArguments& args);
+/** quorvex-cli export-puzzles: writes chosen puzzles of a collection as a new collection file. */
+int RunExportPuzzles(const CliArguments& args);
 
 /** Reads the record named by the collection argument and --record; prints the error and returns non-zero on failure. */
 int ReadRecordArgument(const CliArguments& args, TPuzzleRecord& puzzle);

@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "cli/OutputPath.h"
 
 #include "pages/FittedTexts.h"
 #include "pages/HtmlExport.h"
@@ -17,6 +18,8 @@
 #include "store/RecordFile.h"
 #include "store/Settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSet>
 
 namespace {
@@ -25,9 +28,8 @@ int failed(const IoResult& result, const QString& path)
 {
     if (result.status == IoResult::Refused)
         return CliOutput::fail(result.systemError);
-    const QString reason = result.systemError.isEmpty() ? QStringLiteral("Unable to create export file.")
-                                                        : result.systemError;
-    return CliOutput::fail(QStringLiteral("cannot write %1: %2").arg(path, reason));
+    return CliOutput::fail(result.describe(QStringLiteral("Unable to create export file."))
+                               .replace(QLatin1Char('\n'), QStringLiteral(" ")) + QStringLiteral(" (%1)").arg(path));
 }
 
 } // namespace
@@ -70,6 +72,14 @@ int RunExport(const CliArguments& args)
         return CliOutput::fail(CollectionMessages::NeverGenerated);
 
     const QString out = args.value(QStringLiteral("out"));
+    const QString collection = args.positional.first();
+    if (const int status = OutputPath::check(out, {collection}))
+        return status;
+    if (format == QLatin1String("html")) {
+        const QString picture = QFileInfo(out).absoluteDir().filePath(HtmlExport::pictureName(out));
+        if (const int status = OutputPath::check(picture, {collection}))
+            return status;
+    }
     if (format == QLatin1String("clues") || format == QLatin1String("words")) {
         const auto content = format == QLatin1String("clues") ? TextExport::Content::Clues : TextExport::Content::Words;
         const IoResult result = TextExport::writeClueText(puzzle, content, out);

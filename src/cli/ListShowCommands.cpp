@@ -47,6 +47,10 @@ int RunList(const CliArguments& args)
     const CollectionIndex index = ListCollection(path, &result);
     if (!result)
         return CliOutput::fail(QStringLiteral("cannot read %1: %2").arg(path, result.systemError));
+    if (index.TotalRecords == 0) {
+        CliOutput::line(QStringLiteral("%1 holds no puzzles").arg(path));
+        return 0;
+    }
     for (std::size_t c = 0; c < index.Categories.size(); ++c) {
         CliOutput::line(CliOutput::ansi(index.Categories[c]));
         for (const CollectionEntry& entry : index.Entries) {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <unistd.h>
 #include <QGuiApplication>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -18,12 +19,18 @@ const char Usage[] =
     "  quorvex-cli list COLLECTION.QV3\n"
     "  quorvex-cli show COLLECTION.QV3 --record N\n"
     "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|solver\n"
-    "                    [--answers] [--width PX] [--quality Q] --out FILE";
+    "                    [--answers] [--width PX] [--quality Q] --out FILE\n"
+    "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
+    "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
+    "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
+    "                    dutch|swedish]";
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // A file grown past the size limit is a write error to report, not a silent end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Export draws pages with fonts, which needs a GUI application; no window is ever shown.
     // The other commands need no more than the core.
     std::unique_ptr<QCoreApplication> app;
@@ -49,9 +56,14 @@ int main(int argc, char** argv)
                                 QStringLiteral("shape-lib"), QStringLiteral("shape"), QStringLiteral("attempts"),
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
                                 QStringLiteral("layout-file"), QStringLiteral("out"), QStringLiteral("record"),
-                                QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality")};
+                                QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality"),
+                                QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language")};
+    // Import and export-puzzles take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
+    const bool manyRecords = !words.isEmpty()
+        && (words.first() == QLatin1String("import") || words.first() == QLatin1String("export-puzzles"));
+    const QSet<QString> lists = manyRecords ? QSet<QString>{QStringLiteral("record")} : QSet<QString>{};
     QString error;
-    const auto args = CliArguments::parse(words, switches, options, error);
+    const auto args = CliArguments::parse(words, switches, options, error, lists);
     if (!args)
         return CliOutput::fail(error + QLatin1Char('\n') + QLatin1String(Usage));
     if (args->command == QLatin1String("build"))
@@ -62,5 +74,11 @@ int main(int argc, char** argv)
         return RunShow(*args);
     if (args->command == QLatin1String("export"))
         return RunExport(*args);
+    if (args->command == QLatin1String("import"))
+        return RunImport(*args);
+    if (args->command == QLatin1String("export-puzzles"))
+        return RunExportPuzzles(*args);
+    if (args->command == QLatin1String("spell"))
+        return RunSpell(*args);
     return CliOutput::fail(QLatin1String(Usage));
 }

@@ -23,13 +23,13 @@ TPageFileReport report(const IoResult& result, const TFixedMessage& message)
     return {result, message.text(), message.caption()};
 }
 
-// The report of a failed write: the command's own message when the file could not be opened or
-// the record number was refused, the system's text for an error inside the open file.
+// The report of a failed write: the command's own message followed by the system's reason; the
+// caption of an error inside the open file is the input/output error's.
 TPageFileReport failure(const IoResult& result, const TFixedMessage& openMessage)
 {
-    if (result.status == IoResult::IoError)
-        return {result, result.systemError, QString::fromLatin1(PageMessages::IoErrorCaption)};
-    return report(result, openMessage);
+    const QString caption = result.status == IoResult::IoError ? QString::fromLatin1(PageMessages::IoErrorCaption)
+                                                               : openMessage.caption();
+    return {result, result.describe(openMessage.text()), caption};
 }
 
 // A paper size written with no decimals: rounded to the nearest whole number, halves to even.

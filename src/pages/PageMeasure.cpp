@@ -476,7 +476,8 @@ void Measurer::fitBitmap(TFittedObject& f)
         const QString path = Ansi::toUnicode(name);
         QImageReader reader(path);
         reader.setAutoTransform(true);
-        if (QFileInfo::exists(path))
+        // Only a regular file is read: a FIFO would block, a device or folder holds no picture.
+        if (QFileInfo(path).isFile())
             b.Picture = reader.read();
         if (b.Picture.isNull())
             m_missingBitmap = true;

@@ -13,7 +13,11 @@ constexpr char16_t HighTable[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char encodeChar(char32_t u)
+} // namespace
+
+namespace Ansi {
+
+std::optional<char> encode(char32_t u)
 {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return static_cast<char>(u);
@@ -21,12 +25,8 @@ char encodeChar(char32_t u)
         if (HighTable[i] == u)
             return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return std::nullopt;
 }
-
-} // namespace
-
-namespace Ansi {
 
 QString toUnicode(QByteArrayView bytes)
 {
@@ -44,7 +44,7 @@ QByteArray fromUnicode(const QString& text)
     QByteArray out;
     out.reserve(text.size());
     for (char32_t u : text.toUcs4())
-        out.append(encodeChar(u));
+        out.append(encode(u).value_or('?'));
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace Ansi {
 
@@ -13,6 +14,9 @@ QString toUnicode(QByteArrayView bytes);
 
 /** Encodes text as Windows-1252; a character the code page cannot hold becomes "?". */
 QByteArray fromUnicode(const QString& text);
+
+/** The Windows-1252 byte of one character, or nothing when the code page cannot hold it. */
+std::optional<char> encode(char32_t character);
 
 /** Reads a text file's bytes: UTF-8 when they are valid UTF-8, else Windows-1252. Returns Windows-1252. */
 QByteArray fromTextFile(const QByteArray& fileBytes);

@@ -3,7 +3,6 @@
 #include "store/AnsiString.h"
 #include "store/RecordFile.h"
 
-#include <QFile>
 #include <QHash>
 #include <algorithm>
 
@@ -26,16 +25,12 @@ IoResult refused()
 
 QString CollectionMessages::saveFailureText(const IoResult& result)
 {
-    if (result.status == IoResult::OpenFailed || result.status == IoResult::Refused)
-        return QString(UnableToSave);
-    return result.systemError;
+    return result.describe(QString(UnableToSave));
 }
 
 QString CollectionMessages::loadFailureText(const IoResult& result)
 {
-    if (result.status == IoResult::OpenFailed)
-        return QString(UnableToLoad);
-    return result.systemError;
+    return result.describe(QString(UnableToLoad));
 }
 
 IoResult CreateCollection(const QString& path)
@@ -72,10 +67,10 @@ CollectionIndex ListCollection(const QString& path, IoResult* result)
 {
     CollectionIndex index;
     IoResult outcome;
-    // Unbuffered: each record costs one seek and one 57-byte read instead of a buffer fill.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        outcome = IoResult::failed(IoResult::OpenFailed, file.errorString());
+    // Each record costs one positioned 57-byte read.
+    RecordFile::Reader file;
+    if (IoResult opened = file.open(path); !opened) {
+        outcome = opened;
     } else {
         index.TotalRecords = file.size() / RecordSize;
         const qint64 listed = std::min<qint64>(index.TotalRecords, Limits::MaxCollectionRecords);
@@ -83,9 +78,8 @@ CollectionIndex ListCollection(const QString& path, IoResult* result)
         QHash<QByteArray, int> categoryPositions;
         char fields[ListedFieldsSize];
         for (qint64 n = 0; n < listed; ++n) {
-            if (!file.seek(n * RecordSize + CategoryOffset)
-                || file.read(fields, ListedFieldsSize) != ListedFieldsSize) {
-                outcome = IoResult::failed(IoResult::IoError, file.errorString());
+            if (IoResult got = file.readAt(n * RecordSize + CategoryOffset, fields, ListedFieldsSize); !got) {
+                outcome = got;
                 break;
             }
             AnsiString<Limits::CategoryLength> category;

@@ -25,9 +25,9 @@ inline constexpr QLatin1StringView NeverGenerated{
     "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" from the menu "
     "and create the puzzle first"};
 
-/** Text to show for a failed write: UnableToSave when the file could not be opened or the write was refused, else the system's text. */
+/** Text to show for a failed write: UnableToSave, then the system's reason on a line of its own. */
 QString saveFailureText(const IoResult& result);
-/** Text to show for a failed read: UnableToLoad when the file could not be opened, else the system's text. */
+/** Text to show for a failed read: UnableToLoad, then the system's reason on a line of its own. */
 QString loadFailureText(const IoResult& result);
 } // namespace CollectionMessages
 
@@ -96,8 +96,8 @@ IoResult AppendPuzzle(const QString& path, const TPuzzleRecord& record);
 
 /**
  * Removes record n: every later record moves down one place and the file ends one record shorter
- * (a trailing partial record goes too). The new file is written beside the old one and renamed
- * into place. OpenFailed (missing file) is reported to nobody; record numbers held elsewhere are
+ * (a trailing partial record goes too). The new file is streamed beside the old one and renamed
+ * into place (RecordFile::remove, with its fallback for folders that take no new file). OpenFailed (missing file) is reported to nobody; record numbers held elsewhere are
  * stale afterwards, so the caller re-lists at once.
  */
 IoResult RemoveRecord(const QString& path, qint64 n);

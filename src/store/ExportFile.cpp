@@ -2,7 +2,6 @@
 
 #include "store/RecordFile.h"
 
-#include <QFile>
 
 namespace ExportFile {
 
@@ -13,17 +12,19 @@ IoResult write(const QString& path, const QByteArray& signature, const QByteArra
 
 IoResult read(const QString& path, const QByteArray& signature, qint64 recordSize, QByteArray& record)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return IoResult::failed(IoResult::OpenFailed, file.errorString());
-    const QByteArray tag = file.read(signature.size());
-    if (tag != signature)
+    // A FIFO or device would block or never end: only a regular file is read.
+    RecordFile::Reader file;
+    if (IoResult opened = file.open(path); !opened)
+        return opened;
+    const qint64 headerSize = signature.size() + 3;
+    if (file.size() < headerSize + recordSize)
         return IoResult::failed(IoResult::Corrupt);
-    if (file.read(3).size() != 3)
+    QByteArray bytes(headerSize + recordSize, Qt::Uninitialized);
+    if (IoResult got = file.readAt(0, bytes.data(), bytes.size()); !got)
+        return got;
+    if (!bytes.startsWith(signature))
         return IoResult::failed(IoResult::Corrupt);
-    record = file.read(recordSize);
-    if (record.size() != recordSize)
-        return IoResult::failed(IoResult::Corrupt);
+    record = bytes.mid(headerSize);
     return IoResult::ok();
 }
 

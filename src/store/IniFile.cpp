@@ -4,6 +4,7 @@
 #include "store/RecordFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -41,11 +42,25 @@ QByteArray withoutLineBreaks(QByteArrayView text)
     return out;
 }
 
-// The value part of a key line: everything after the first "=", trimmed.
+// A value that is itself enclosed in quotes gets one more pair, which reading drops again.
+QByteArray storedValue(QByteArrayView text)
+{
+    QByteArray out = withoutLineBreaks(text);
+    const QByteArrayView trimmed = trimBlanks(out);
+    if (trimmed.size() >= 2 && (trimmed.front() == '"' || trimmed.front() == '\'') && trimmed.back() == trimmed.front())
+        out = '"' + out + '"';
+    return out;
+}
+
+// The value part of a key line: everything after the first "=", trimmed, without one pair of
+// enclosing double or single quotes (as the platform's profile reading drops them).
 QByteArrayView lineValue(const QByteArray& line)
 {
     const qsizetype equals = line.indexOf('=');
-    return equals < 0 ? QByteArrayView() : trimBlanks(QByteArrayView(line).sliced(equals + 1));
+    QByteArrayView value = equals < 0 ? QByteArrayView() : trimBlanks(QByteArrayView(line).sliced(equals + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return value;
 }
 
 } // namespace
@@ -102,8 +117,9 @@ QByteArray IniFile::toBytes() const
 
 IoResult IniFile::load(const QString& path)
 {
+    // Only a regular file is read: a FIFO or device in its place would block or never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         *this = IniFile();
         return IoResult::failed(IoResult::OpenFailed, file.errorString());
     }
@@ -177,7 +193,7 @@ void IniFile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayVie
 {
     const QByteArray cleanSection = withoutLineBreaks(trimBlanks(section));
     const QByteArray cleanKey = withoutLineBreaks(trimBlanks(key));
-    const QByteArray cleanValue = withoutLineBreaks(value);
+    const QByteArray cleanValue = storedValue(value);
 
     const qsizetype header = findSection(fold(cleanSection));
     if (header < 0) {

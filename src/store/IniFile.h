@@ -13,7 +13,7 @@
  * An INI file held in memory as its lines, so that many keys are read or written with one load
  * and one save. Section and key names match without regard to case (Latin-1 letters included);
  * the first matching section and the first matching key in it count. Reading trims spaces and tabs
- * around names and values. Writing a key replaces its line in place, or adds it after the last
+ * around names and values and drops one pair of double or single quotes enclosing a value. Writing a key replaces its line in place, or adds it after the last
  * line of its section, or adds the section at the end; every other line stays as it was, comments
  * and unknown keys included. The line ending of a loaded file is kept (new files get "\n").
  */
@@ -45,7 +45,8 @@ public:
 
     /**
      * Sets a key, creating its section when needed. Line breaks in the value would split the line,
-     * so each becomes a space.
+     * so each becomes a space. A value enclosed in quotes is written in one more pair of double
+     * quotes, so that it reads back as it was.
      */
     void setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
 

@@ -53,6 +53,11 @@ constexpr int MaxAttempts = 999;
 /** Result slots of a construction run. */
 constexpr int CandidateSlots = 4;
 
+/** Size of one puzzle record of the previous version (".QVZ" files and "QVFUPUZZ.DAT"). */
+constexpr std::size_t OldPuzzleRecordSize = 30347;
+/** Capacity of a clue slot of the previous version (String[100]). */
+constexpr int OldClueLength = 100;
+
 /** Longest path held for a file name (the collection, recent files, last-used files). */
 constexpr int PathLength = 255;
 

@@ -1,19 +1,206 @@
 #include "store/RecordFile.h"
 
-#include <QFile>
+#include "store/FileReplacer.h"
+#include "store/RollbackJournal.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
 
 namespace RecordFile {
 
 namespace {
 
-IoResult ioError(const QFileDevice& file)
+// Deleting copies whole records through a buffer of this many bytes at least.
+constexpr qint64 MinCopyBytes = 64 * 1024;
+// ... and of this many records at least, so memory stays a few records whatever the file's size.
+constexpr qint64 MinCopyRecords = 4;
+
+IoResult refused(const QString& text)
 {
-    return IoResult::failed(IoResult::IoError, file.errorString());
+    return IoResult::failed(IoResult::Refused, text);
+}
+
+IoResult outOfRange()
+{
+    return refused(QStringLiteral("Record number out of range"));
+}
+
+IoResult notRegular()
+{
+    return IoResult::failed(IoResult::OpenFailed, QStringLiteral("Not a regular file"));
+}
+
+/**
+ * Opens the file for writing with its lock held and any journal left by a cut overwrite put back.
+ * With create, a missing file is created and created tells so.
+ */
+IoResult openForWriting(const QString& path, SystemFile& file, bool create, bool* created = nullptr)
+{
+    bool opened = file.open(path, SystemFile::Access::ReadWrite);
+    if (!opened && create && file.error() == ENOENT) {
+        opened = file.open(path, SystemFile::Access::CreateNew);
+        if (created)
+            *created = opened;
+    }
+    if (!opened)
+        return file.failure(IoResult::OpenFailed);
+    if (!file.isRegular())
+        return notRegular();
+    if (!file.lockExclusive())
+        return file.failure(IoResult::OpenFailed);
+    return RollbackJournal::restore(path, file);
+}
+
+/**
+ * Writes a record past the last one; a failure cuts the file back to its old size, or removes it
+ * when this write created it.
+ */
+IoResult appendAt(const QString& path, SystemFile& file, qint64 offset, qint64 oldSize, bool created,
+                  const QByteArray& record)
+{
+    if (file.writeAt(offset, record) && file.sync())
+        return IoResult::ok();
+    const IoResult failure = file.failure();
+    int error = 0;
+    if (created && SystemPath::remove(path, error))
+        return failure;
+    if (file.truncate(oldSize))
+        file.sync();
+    return failure;
+}
+
+/**
+ * Overwrites bytes inside the file, journalled so that a kill leaves the old bytes or the new
+ * ones. Where no journal can be created beside the file (a folder that takes no new files, or a
+ * full disk), the overwrite goes ahead without one. A failure puts the old bytes back.
+ */
+IoResult overwrite(const QString& path, SystemFile& file, qint64 offset, const QByteArray& record)
+{
+    QByteArray old(record.size(), Qt::Uninitialized);
+    if (!file.readAt(offset, old.data(), old.size()))
+        return file.failure();
+    int journalError = 0;
+    const bool journalled = bool(RollbackJournal::write(path, file, offset, old, journalError));
+    if (!journalled && !SystemPath::refusesNewFiles(journalError))
+        return IoResult::failed(IoResult::IoError, SystemFile::errorText(journalError));
+
+    IoResult failure;
+    if (file.writeAt(offset, record) && file.sync()) {
+        if (!journalled)
+            return IoResult::ok();
+        failure = RollbackJournal::remove(path);
+        if (failure)
+            return failure;
+        // The journal stays and would undo the write later: undo it now, so the failure is reported honestly.
+    } else {
+        failure = file.failure();
+    }
+    if (file.writeAt(offset, old) && file.sync() && journalled)
+        RollbackJournal::remove(path);
+    return failure;
+}
+
+/** Deletes record n by writing the file without it beside the old one, a few records at a time. */
+IoResult removeByCopy(const QString& path, SystemFile& file, qint64 recordSize, qint64 n, qint64 records,
+                      int& error)
+{
+    FileReplacer replacer(path);
+    IoResult step = replacer.open();
+    const qint64 chunkRecords = std::max(MinCopyRecords, MinCopyBytes / recordSize);
+    QByteArray buffer(chunkRecords * recordSize, Qt::Uninitialized);
+    const auto copy = [&](qint64 from, qint64 to) {
+        for (qint64 i = from; step && i < to; i += chunkRecords) {
+            const qint64 bytes = std::min(chunkRecords, to - i) * recordSize;
+            if (!file.readAt(i * recordSize, buffer.data(), bytes)) {
+                replacer.abort();
+                step = file.failure();
+                return;
+            }
+            step = replacer.write(QByteArrayView(buffer).first(bytes));
+        }
+    };
+    copy(0, n);
+    copy(n + 1, records);
+    if (step)
+        step = replacer.commit();
+    error = step ? 0 : replacer.error();
+    return step;
+}
+
+/** Copies record from over record to, in place. */
+bool moveRecord(SystemFile& file, qint64 recordSize, qint64 from, qint64 to, QByteArray& buffer)
+{
+    return file.readAt(from * recordSize, buffer.data(), recordSize) && file.writeAt(to * recordSize, buffer);
+}
+
+/**
+ * Deletes record n by moving every later record down one place and cutting the file, for a file
+ * that can be written where no file can be created beside it. It cannot be made crash-atomic, but
+ * a failure moves the records back and restores the old size.
+ */
+IoResult removeInPlace(SystemFile& file, qint64 recordSize, qint64 n, qint64 records)
+{
+    const qint64 oldSize = file.size();
+    QByteArray removed(recordSize, Qt::Uninitialized);
+    QByteArray buffer(recordSize, Qt::Uninitialized);
+    if (!file.readAt(n * recordSize, removed.data(), recordSize))
+        return file.failure();
+    qint64 moved = n;   // positions n .. moved - 1 hold the records from one place above
+    bool cut = false;
+    while (moved < records - 1 && moveRecord(file, recordSize, moved + 1, moved, buffer))
+        ++moved;
+    if (moved == records - 1) {
+        cut = file.truncate((records - 1) * recordSize);
+        if (cut && file.sync())
+            return IoResult::ok();
+    }
+    const IoResult failure = file.failure();
+    // Record j (n < j <= moved) is whole one place down, where it was copied; position moved
+    // may hold a cut write, and after a cut the last position is gone: copy each back up.
+    bool undone = !cut || file.truncate(oldSize);
+    for (qint64 j = moved; undone && j > n; --j)
+        undone = moveRecord(file, recordSize, j - 1, j, buffer);
+    if (undone && file.writeAt(n * recordSize, removed))
+        file.sync();
+    return failure;
 }
 
 } // namespace
+
+IoResult Reader::open(const QString& path)
+{
+    m_pending.reset();
+    if (!m_file.open(path, SystemFile::Access::ReadOnly))
+        return m_file.failure(IoResult::OpenFailed);
+    if (!m_file.isRegular())
+        return notRegular();
+    if (QFileInfo::exists(RollbackJournal::pathFor(path))) {
+        // Put a cut overwrite right when the file can be written and no writer is at work;
+        // otherwise (read-only media, a writer busy) read the old bytes from the journal.
+        SystemFile writable;
+        if (writable.open(path, SystemFile::Access::ReadWrite) && writable.lockExclusive(false))
+            RollbackJournal::restore(path, writable);
+        m_pending = RollbackJournal::read(path);
+        if (m_pending && m_pending->Identity != m_file.identity())
+            m_pending.reset();
+    }
+    return IoResult::ok();
+}
+
+qint64 Reader::size()
+{
+    return m_file.size();
+}
+
+IoResult Reader::readAt(qint64 offset, char* data, qint64 size)
+{
+    if (!m_file.readAt(offset, data, size))
+        return m_file.failure();
+    if (m_pending)
+        m_pending->overlay(offset, data, size);
+    return IoResult::ok();
+}
 
 qint64 count(const QString& path, qint64 recordSize)
 {
@@ -25,31 +212,30 @@ qint64 count(const QString& path, qint64 recordSize)
 
 IoResult read(const QString& path, qint64 recordSize, qint64 n, QByteArray& record)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return IoResult::failed(IoResult::OpenFailed, file.errorString());
+    Reader file;
+    if (IoResult opened = file.open(path); !opened)
+        return opened;
     if (n < 0 || (n + 1) * recordSize > file.size())
         return IoResult::failed(IoResult::IoError, QStringLiteral("Read beyond end of file"));
-    if (!file.seek(n * recordSize))
-        return ioError(file);
-    record = file.read(recordSize);
-    if (record.size() != recordSize)
-        return ioError(file);
+    QByteArray bytes(recordSize, Qt::Uninitialized);
+    if (IoResult got = file.readAt(n * recordSize, bytes.data(), recordSize); !got)
+        return got;
+    record = std::move(bytes);
     return IoResult::ok();
 }
 
 IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>& records)
 {
     records.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return IoResult::failed(IoResult::OpenFailed, file.errorString());
+    Reader file;
+    if (IoResult opened = file.open(path); !opened)
+        return opened;
     const qint64 total = file.size() / recordSize;
     records.reserve(std::size_t(total));
     for (qint64 i = 0; i < total; ++i) {
-        QByteArray record = file.read(recordSize);
-        if (record.size() != recordSize)
-            return ioError(file);
+        QByteArray record(recordSize, Qt::Uninitialized);
+        if (IoResult got = file.readAt(i * recordSize, record.data(), recordSize); !got)
+            return got;
         records.push_back(std::move(record));
     }
     return IoResult::ok();
@@ -57,20 +243,17 @@ IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>
 
 IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArray& record)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return IoResult::failed(IoResult::OpenFailed, file.errorString());
-    const qint64 records = file.size() / recordSize;
+    SystemFile file;
+    bool created = false;
+    if (IoResult opened = openForWriting(path, file, true, &created); !opened)
+        return opened;
+    const qint64 size = file.size();
+    const qint64 records = size / recordSize;
     if (n < 0 || n > records)
-        return IoResult::failed(IoResult::Refused, QStringLiteral("Record number out of range"));
-    if (!file.seek(n * recordSize))
-        return ioError(file);
-    if (file.write(record) != record.size() || !file.flush())
-        return ioError(file);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return ioError(file);
-    return IoResult::ok();
+        return outOfRange();
+    if (n == records)
+        return appendAt(path, file, n * recordSize, size, created, record);
+    return overwrite(path, file, n * recordSize, record);
 }
 
 IoResult append(const QString& path, qint64 recordSize, const QByteArray& record)
@@ -80,34 +263,22 @@ IoResult append(const QString& path, qint64 recordSize, const QByteArray& record
 
 IoResult replaceWhole(const QString& path, const QByteArray& content)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return IoResult::failed(IoResult::OpenFailed, file.errorString());
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return IoResult::failed(IoResult::IoError, file.errorString());
-    }
-    if (!file.commit())
-        return IoResult::failed(IoResult::IoError, file.errorString());
-    return IoResult::ok();
+    return ReplaceFile(path, content);
 }
 
 IoResult remove(const QString& path, qint64 recordSize, qint64 n)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return IoResult::failed(IoResult::OpenFailed, file.errorString());
+    SystemFile file;
+    if (IoResult opened = openForWriting(path, file, false); !opened)
+        return opened;
     const qint64 records = file.size() / recordSize;
     if (n < 0 || n >= records)
-        return IoResult::failed(IoResult::Refused, QStringLiteral("Record number out of range"));
-    const QByteArray before = file.read(n * recordSize);
-    if (!file.seek((n + 1) * recordSize))
-        return ioError(file);
-    const QByteArray after = file.read((records - n - 1) * recordSize);
-    if (before.size() != n * recordSize || after.size() != (records - n - 1) * recordSize)
-        return ioError(file);
-    file.close();
-    return replaceWhole(path, before + after);
+        return outOfRange();
+    int error = 0;
+    const IoResult copied = removeByCopy(path, file, recordSize, n, records, error);
+    if (copied || !SystemPath::refusesNewFiles(error))
+        return copied;
+    return removeInPlace(file, recordSize, n, records);
 }
 
 IoResult create(const QString& path)

@@ -1,18 +1,40 @@
 #pragma once
 
 #include "store/IoResult.h"
+#include "store/RollbackJournal.h"
+#include "store/SystemFile.h"
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <vector>
 
 /**
  * A headerless file of fixed-size records (collections, the shape library, the page file). A
  * record's number is its 0-based position; a trailing partial record is not a record. Every call
- * opens the file, works and closes it. Replacing or shrinking the file writes a new file beside it
- * and renames it into place, so an interruption leaves the old file or the new one.
+ * opens the file, works and closes it, and a kill or failure at any moment leaves each record old
+ * or new: overwriting a record is journalled (RollbackJournal), an append that fails is cut back,
+ * and deleting writes the new file beside the old one a few records at a time and renames it into
+ * place. Writers hold the file's exclusive lock while they work.
  */
 namespace RecordFile {
+
+/**
+ * A record file open for reading. Opening puts back an overwrite that a kill cut short (when the
+ * file can be written and no writer is at work); otherwise reads see the journal's old bytes.
+ * A file that is not a regular file (a FIFO, device or folder) is not opened.
+ */
+class Reader {
+public:
+    IoResult open(const QString& path);
+    qint64 size();
+    /** Reads exactly size bytes at offset. */
+    IoResult readAt(qint64 offset, char* data, qint64 size);
+
+private:
+    SystemFile m_file;
+    std::optional<RollbackJournal::Entry> m_pending;
+};
 
 /** Number of whole records; 0 for a missing file. */
 qint64 count(const QString& path, qint64 recordSize);
@@ -36,20 +58,29 @@ IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>
 
 /**
  * Writes record n in place (n equal to the record count appends), creating a missing file first.
- * Refused when n is beyond the count.
+ * Refused when n is beyond the count. An overwrite is crash-atomic; a failed one puts the old
+ * record back, and a failed append cuts the file back to its old size.
  */
 IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArray& record);
 
 /** Writes the record after the last whole one. */
 IoResult append(const QString& path, qint64 recordSize, const QByteArray& record);
 
-/** Removes record n: later records move down one place and the file ends one record shorter. */
+/**
+ * Removes record n: later records move down one place and the file ends one record shorter. The
+ * new file is streamed beside the old one (memory stays a few records) and renamed into place.
+ * Where the folder takes no new file or the disk is full, the records are moved down in place
+ * instead; that way is not crash-atomic, but a failure moves them back.
+ */
 IoResult remove(const QString& path, qint64 recordSize, qint64 n);
 
 /** Creates the file, or empties an existing one, leaving 0 bytes. */
 IoResult create(const QString& path);
 
-/** Writes bytes as the whole new content of a file, through a file beside it renamed into place. */
+/**
+ * Writes bytes as the whole new content of a file, through a file beside it renamed into place
+ * (FileReplacer): the old file stays whole on any failure, which is reported with the system's reason.
+ */
 IoResult replaceWhole(const QString& path, const QByteArray& content);
 
 } // namespace RecordFile

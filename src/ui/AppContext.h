@@ -3,6 +3,7 @@
 #include "shapes/ShapeRecord.h"
 #include "store/Settings.h"
 #include "store/WorkingPuzzle.h"
+#include "words/SpellLanguages.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,6 +35,8 @@ public:
     double ScaleFactor = 1.0;
     /** The shape buffer shared by the word list editor, the shape manager and the engine. */
     TShapeRecord CurrentShape;
+    /** Dictionaries and thesauri found at start-up and the user lists in use (empty until the main window looks). */
+    SpellingSetup Spelling;
 
     /** The construction engine's four result slots (made on first use); they keep their contents until the next run. */
     TBuildResult& Candidates();

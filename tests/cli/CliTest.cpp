@@ -1,6 +1,11 @@
 // quorvex-cli run as a separate process, as batch users and the build scripts run it.
+#include "support/CliRun.h"
+
 #include "pages/DefaultLayout.h"
 #include "pages/MetafileExport.h"
+#include "store/Collection.h"
+#include "store/WorkingPuzzle.h"
+#include "words/SpellLanguages.h"
 
 #include <QFile>
 #include <QProcess>
@@ -10,26 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args, const QString& workDir = {})
-{
-    QProcess process;
-    if (!workDir.isEmpty())
-        process.setWorkingDirectory(workDir);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QUORVEX_PROGRAM_DIR"), QStringLiteral(QUORVEX_BUILD_DIR));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QUORVEX_CLI_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 QByteArray bytesOf(const QString& path)
 {
@@ -109,6 +94,76 @@ TEST(Cli, WordListRefusalsPrintTheProgramsMessageAndExitTwo)
     const CliRun blank = cli(noTitle, dir.path());
     EXPECT_EQ(blank.status, 2);
     EXPECT_TRUE(blank.err.contains(QStringLiteral("No title specified.  Please correct.")));
+}
+
+TEST(Cli, WordFilesInUtf16OrWithControlBytesBuildTheSamePuzzleAsTheCleanFile)
+{
+    QTemporaryDir dir;
+    QFile source(QStringLiteral(QUORVEX_DATA_DIR "/words/animals.txt"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QString clean = QString::fromUtf8(source.readAll());
+    auto writeFile = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    auto build = [&](const QString& words, const QString& out) {
+        QStringList args = buildArgs(words, dir.filePath(out), QStringLiteral("7"));
+        args << QStringLiteral("--shrink");
+        return cli(args, dir.path());
+    };
+    const CliRun reference = build(writeFile(QStringLiteral("clean.txt"), clean.toUtf8()), QStringLiteral("clean.QV3"));
+    ASSERT_EQ(reference.status, 0) << reference.err.toStdString();
+    EXPECT_TRUE(reference.err.isEmpty()) << reference.err.toStdString();
+    const QByteArray expected = bytesOf(dir.filePath(QStringLiteral("clean.QV3")));
+    ASSERT_EQ(expected.size(), 69623);
+
+    // UTF-16 with its byte-order mark, both byte orders.
+    for (const bool bigEndian : {false, true}) {
+        QByteArray utf16 = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+        for (const QChar c : clean) {
+            const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+            utf16 += bigEndian ? QByteArray{&high, 1} + QByteArray{&low, 1} : QByteArray{&low, 1} + QByteArray{&high, 1};
+        }
+        const CliRun run = build(writeFile(QStringLiteral("utf16.txt"), utf16), QStringLiteral("utf16.QV3"));
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(bytesOf(dir.filePath(QStringLiteral("utf16.QV3"))), expected) << bigEndian;
+        QFile::remove(dir.filePath(QStringLiteral("utf16.QV3")));
+    }
+
+    // NUL and other control bytes: their lines are left out and reported; the rest builds as before.
+    QByteArray dirty = clean.toUtf8();
+    dirty.insert(0, QByteArray("ZE\0BRA:Striped horse\n", 21));
+    dirty.append(QByteArray("OK\x01" "API:Forest giraffe\n"));
+    dirty.append('\0');
+    dirty.append('\n');
+    const CliRun run = build(writeFile(QStringLiteral("nul.txt"), dirty), QStringLiteral("nul.QV3"));
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(bytesOf(dir.filePath(QStringLiteral("nul.QV3"))), expected);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("warning: word file line 1 holds a control character and was left out")))
+        << run.err.toStdString();
+    EXPECT_EQ(run.err.count(QStringLiteral("holds a control character")), 3) << run.err.toStdString();
+}
+
+TEST(Cli, CharactersOutsideTheCodePageAndLongWordsAreReported)
+{
+    QTemporaryDir dir;
+    const QString words = dir.filePath(QStringLiteral("w.txt"));
+    QFile f(words);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("CAT:Pet\nŐZ:Hungarian deer\nABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGH:Alphabet and more\n").toUtf8());
+    f.close();
+    const CliRun run = cli(buildArgs(words, dir.filePath(QStringLiteral("x.QV3")), QStringLiteral("1")), dir.path());
+    EXPECT_TRUE(run.err.contains(QStringLiteral(
+        "warning: word file line 2 holds \"Ő\", a character that a word list cannot hold, which became \"?\"")))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral(
+        "warning: word file line 3: the word \"ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGH\" is cut to 30 characters")))
+        << run.err.toStdString();
+    // The cut word is still longer than the 15 x 15 shape: the program's refusal follows.
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("\"ABCDEFGHIJKLMNOPQRSTUVWXYZABCD\"")));
 }
 
 TEST(Cli, BadArgumentsAndFilesGiveOneLineAndNonZeroStatus)
@@ -206,6 +261,50 @@ TEST(Cli, ExportRefusesBadOptionsAndUnbuiltPuzzlesWithoutWritingAFile)
     EXPECT_NE(cannot.status, 0);
     EXPECT_TRUE(cannot.err.contains(QStringLiteral("The puzzle cannot be saved as an Across Lite file: "))) << cannot.err.toStdString();
     EXPECT_FALSE(QFile::exists(puz));
+}
+
+TEST(Cli, SpellReportsEachRefusedStringWithItsSuggestionsAndSaysSoInItsStatus)
+{
+    QTemporaryDir dir;
+    const SpellingSetup installed = SpellingSetup::Find(dir.path());
+    if (!installed.LanguageAvailable(1))
+        GTEST_SKIP() << "no American dictionary installed";
+    const QString collection = dir.filePath(QStringLiteral("s.QV3"));
+    TPuzzleRecord puzzle;
+    ClearForNewPuzzle(puzzle);
+    puzzle.WordCount = 2;
+    puzzle.Words[0].setText("CAT");
+    puzzle.Clues[0].setText("Pets that recieve milk, colour");
+    puzzle.Words[1].setText("DOG");
+    puzzle.Clues[1].setText("Barks");
+    ASSERT_TRUE(AppendPuzzle(collection, puzzle).isOk());
+    puzzle.Clues[0].setText("Pets that receive milk");
+    ASSERT_TRUE(AppendPuzzle(collection, puzzle).isOk());
+
+    const QStringList record0{QStringLiteral("spell"), collection, QStringLiteral("--record"), QStringLiteral("0")};
+    const CliRun american = cli(record0, dir.path());
+    EXPECT_EQ(american.status, 1) << american.err.toStdString();
+    const QStringList lines = american.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << american.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("recieve: ")));
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("receive")));
+    EXPECT_LE(lines[0].count(QLatin1Char(',')), 4) << "at most five suggestions";
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("colour: ")));
+
+    if (installed.LanguageAvailable(2)) {
+        const CliRun british = cli(record0 + QStringList{QStringLiteral("--language"), QStringLiteral("british")}, dir.path());
+        EXPECT_EQ(british.status, 1);
+        EXPECT_FALSE(british.out.contains(QStringLiteral("colour")));
+    }
+    const CliRun clean = cli({QStringLiteral("spell"), collection, QStringLiteral("--record"), QStringLiteral("1")}, dir.path());
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_TRUE(clean.out.isEmpty());
+
+    const CliRun unknown = cli(record0 + QStringList{QStringLiteral("--language"), QStringLiteral("klingon")}, dir.path());
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("unknown language klingon")));
+    const CliRun missing = cli({QStringLiteral("spell"), collection, QStringLiteral("--record"), QStringLiteral("7")}, dir.path());
+    EXPECT_EQ(missing.status, 2);
 }
 
 TEST(Cli, ExportPrintsTheRunsWarningsOnStandardError)

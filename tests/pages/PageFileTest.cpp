@@ -157,16 +157,16 @@ TEST_F(PageFileTest, FailuresCarryTheirMessagesAndWriteNothing)
     const QString noDir = dir.filePath(QStringLiteral("missing/QVFPAGE.DAT"));
     const TPageFileReport add = AppendLayout(noDir, named("X"));
     EXPECT_FALSE(add);
-    EXPECT_EQ(add.Text, QStringLiteral("Unable to add page layout."));
+    EXPECT_EQ(add.Text, QStringLiteral("Unable to add page layout.\nNo such file or directory"));
     EXPECT_EQ(add.Caption, QStringLiteral("Disk Error"));
     EXPECT_FALSE(QFile::exists(noDir));
 
     const TPageFileReport del = DeleteLayout(noDir, 0);
-    EXPECT_EQ(del.Text, QStringLiteral("Unable to delete page layout."));
+    EXPECT_EQ(del.Text, QStringLiteral("Unable to delete page layout.\nNo such file or directory"));
     EXPECT_EQ(del.Caption, QStringLiteral("Disk Error"));
 
     const TPageFileReport exported = ExportPageLayout(named("X"), noDir);
-    EXPECT_EQ(exported.Text, QStringLiteral("Page layout could not be exported."));
+    EXPECT_EQ(exported.Text, QStringLiteral("Page layout could not be exported.\nNo such file or directory"));
     EXPECT_EQ(exported.Caption, QStringLiteral("Error"));
 
     EXPECT_EQ(PageMessages::deleteQuestion(QStringLiteral("Weekly (Letter)  <<DEFAULT>>")),

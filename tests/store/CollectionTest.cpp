@@ -76,11 +76,13 @@ TEST(Collection, MissingFileListsEmptyAndTheFirstWriteCreatesIt)
     TPuzzleRecord record;
     const IoResult readFailure = ReadPuzzle(path, 0, record);
     EXPECT_EQ(readFailure.status, IoResult::OpenFailed);
-    EXPECT_EQ(CollectionMessages::loadFailureText(readFailure), QStringLiteral("Unable to load puzzle."));
-    EXPECT_EQ(CollectionMessages::saveFailureText(IoResult::failed(IoResult::OpenFailed, QStringLiteral("x"))),
-              QStringLiteral("Unable to save puzzle."));
-    EXPECT_EQ(CollectionMessages::saveFailureText(IoResult::failed(IoResult::IoError, QStringLiteral("Disk full"))),
-              QStringLiteral("Disk full"));
+    // The program's message for the command, then the system's reason.
+    EXPECT_EQ(CollectionMessages::loadFailureText(readFailure),
+              QStringLiteral("Unable to load puzzle.\nNo such file or directory"));
+    EXPECT_EQ(CollectionMessages::saveFailureText(IoResult::failed(IoResult::OpenFailed, QStringLiteral("Permission denied"))),
+              QStringLiteral("Unable to save puzzle.\nPermission denied"));
+    EXPECT_EQ(CollectionMessages::saveFailureText(IoResult::failed(IoResult::IoError, QStringLiteral("No space left on device"))),
+              QStringLiteral("Unable to save puzzle.\nNo space left on device"));
     EXPECT_EQ(RemoveRecord(path, 0).status, IoResult::OpenFailed);
     EXPECT_FALSE(QFile::exists(path));
 

@@ -122,3 +122,34 @@ TEST(IniFile, OneKeyCallsCreateTheFileAndReplaceItWhole)
     EXPECT_EQ(IniFile::readKey(path, "S", "K", "none", 15), QByteArray("w\xE9"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("T.INI")});
 }
+
+TEST(IniFile, OnePairOfEnclosingQuotesIsDroppedOnReadingAndKeptOnWriting)
+{
+    const IniFile ini = IniFile::fromBytes("[Reports]\n"
+                                           "Across Label=\"Across clues\"\n"
+                                           "Down Label = 'Down' \n"
+                                           "Letters=\"ABC'\n"
+                                           "Single=\"\n"
+                                           "Empty=\"\"\n"
+                                           "Inner=say \"hi\"\n"
+                                           "Twice=\"\"quoted\"\"\n");
+    const struct {
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {"Across Label", "Across clues"}, {"Down Label", "Down"},   {"Letters", "\"ABC'"},
+        {"Single", "\""},                 {"Empty", ""},            {"Inner", "say \"hi\""},
+        {"Twice", "\"quoted\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ini.value("Reports", c.key, "default", IniFile::NoLimit), QByteArray(c.value)) << c.key;
+    // The read limit counts the value without its quotes.
+    EXPECT_EQ(ini.value("Reports", "Across Label", "", 7), QByteArray("Across"));
+
+    // A value that is itself quoted reads back as it was written.
+    IniFile written;
+    for (const char* value : {"\"Quoted\"", "'single'", "plain", "\"open", "'", " \"spaced\""}) {
+        written.setValue("Misc", "Key", value);
+        EXPECT_EQ(IniFile::fromBytes(written.toBytes()).value("Misc", "Key", "", IniFile::NoLimit), QByteArray(value));
+    }
+}

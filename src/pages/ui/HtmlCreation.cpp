@@ -223,7 +223,7 @@ void THtmlCreation::SaveHtmlClick()
     const IoResult written = RecordFile::replaceWhole(path, HtmlExport::documentBytes(settings, picture));
     if (!written) {
         if (written.status == IoResult::OpenFailed)
-            MessageService::error(this, HtmlExport::CreateFailedMessage);
+            MessageService::error(this, written.describe(HtmlExport::CreateFailedMessage));
         else
             ReportWriteError(this, written, path);
         return;

@@ -273,7 +273,7 @@ void TListPages::NewButtonClick()
     if (!designer)
         return;
     TPageLayout blank;
-    if (designer(this, blank, DesignMode::New, -1))
+    if (designer(m_context, this, blank, DesignMode::New, -1))
         designerSaved(std::nullopt);
 }
 
@@ -286,7 +286,7 @@ void TListPages::ModifyButtonClick()
     TPageLayout layout;
     if (!readLayout(entry->Number, layout))
         return;
-    if (designer(this, layout, DesignMode::Modify, entry->Number))
+    if (designer(m_context, this, layout, DesignMode::Modify, entry->Number))
         designerSaved(entry->Number);
 }
 
@@ -300,7 +300,7 @@ void TListPages::CopyButtonClick()
     if (!readLayout(entry->Number, layout))
         return;
     layout.LayoutName.setText(MakeCopyName(layout.LayoutName.text()));
-    if (designer(this, layout, DesignMode::Copy, -1))
+    if (designer(m_context, this, layout, DesignMode::Copy, -1))
         designerSaved(std::nullopt);
 }
 

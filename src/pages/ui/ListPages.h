@@ -34,7 +34,8 @@ public:
      * record `recordNumber`. Returns whether the designer saved. While no designer is installed,
      * "&New", "&Modify" and "&Copy" stay disabled.
      */
-    using Designer = std::function<bool(QWidget* parent, const TPageLayout& layout, DesignMode mode, qint64 recordNumber)>;
+    using Designer = std::function<bool(AppContext& context, QWidget* parent, const TPageLayout& layout, DesignMode mode,
+                                        qint64 recordNumber)>;
 
     /** Installs the page designer for every list window opened afterwards; an empty one removes it. */
     static void setDesigner(Designer designer);

@@ -96,9 +96,8 @@ void TMyPreview::ExportMetafile(MetafileKind kind)
         const IoResult result = MetafileExport::writeMetafile(report->Fitted, kind, path);
         if (result)
             return {};
-        const QString reason = result.systemError.isEmpty() ? QStringLiteral("The metafile could not be written.")
-                                                            : result.systemError;
-        return QStringLiteral("%1\n%2").arg(reason, QDir::toNativeSeparators(path));
+        return QStringLiteral("%1\n%2").arg(result.describe(QStringLiteral("The metafile could not be written.")),
+                                             QDir::toNativeSeparators(path));
     }, this);
     creation.exec();
 }
@@ -113,7 +112,7 @@ void TMyPreview::ExportText(TextExport::Content content)
     settings.LastExportTextFile = path;
     const IoResult result = TextExport::writeClueText(*m_report->Puzzle, content, path);
     if (result.status == IoResult::OpenFailed)
-        MessageService::error(this, TextExport::CreateFailedMessage);
+        MessageService::error(this, result.describe(TextExport::CreateFailedMessage));
     else if (!result)
         ReportWriteError(this, result, path);
 }

@@ -5,6 +5,7 @@
 #include "ui/AppContext.h"
 #include "ui/HelpWindow.h"
 #include "ui/MessageService.h"
+#include "pages/ObjectFont.h"
 #include "pages/ui/BonusQuestion.h"
 #include "pages/ui/ClueHeaders.h"
 #include "pages/ui/FontChooser.h"
@@ -26,42 +27,6 @@ TMyReport::Dialogs& installedDialogs()
 {
     static TMyReport::Dialogs dialogs;
     return dialogs;
-}
-
-/** The font of a page object as the font dialog takes it: its text font or its number font. */
-TCanvasFont objectFont(const TPageObject& o, bool number)
-{
-    TCanvasFont font;
-    if (number) {
-        font = {Ansi::toUnicode(o.NumberFontName.text()), o.NumberFontSize, o.NumberFontColor,
-                o.NumberBold, o.NumberItalic, o.NumberUnderline, o.NumberStrikeOut};
-    } else {
-        font = {Ansi::toUnicode(o.TextFontName.text()), o.TextFontSize, o.TextFontColor,
-                o.TextBold, o.TextItalic, o.TextUnderline, o.TextStrikeOut};
-    }
-    return font;
-}
-
-void storeObjectFont(TPageObject& o, bool number, const TCanvasFont& font)
-{
-    const std::int16_t size = std::int16_t(std::clamp(font.Size, 1, 999));
-    if (number) {
-        o.NumberFontName.setText(Ansi::fromUnicode(font.Name));
-        o.NumberFontSize = size;
-        o.NumberFontColor = font.Color;
-        o.NumberBold = font.Bold;
-        o.NumberItalic = font.Italic;
-        o.NumberUnderline = font.Underline;
-        o.NumberStrikeOut = font.StrikeOut;
-    } else {
-        o.TextFontName.setText(Ansi::fromUnicode(font.Name));
-        o.TextFontSize = size;
-        o.TextFontColor = font.Color;
-        o.TextBold = font.Bold;
-        o.TextItalic = font.Italic;
-        o.TextUnderline = font.Underline;
-        o.TextStrikeOut = font.StrikeOut;
-    }
 }
 
 void storeLayout(TPuzzleRecord& puzzle, const TPageLayout& layout)
@@ -116,13 +81,13 @@ void TMyReport::FontMenuClick(int entry)
     const TFontMenuEntry& item = m_fontEntries[entry];
     TPageLayout layout = PuzzleLayout(m_puzzle);
     TPageObject& object = layout.Objects[std::size_t(item.Slot)];
-    const TCanvasFont initial = objectFont(object, item.NumberFont);
+    const TCanvasFont initial = ObjectFont(object, item.NumberFont);
     const std::optional<TCanvasFont> chosen = installedDialogs().ChooseFont
                                                   ? installedDialogs().ChooseFont(this, initial, item.Caption)
                                                   : ChooseCanvasFont(this, initial, item.Caption);
     if (!chosen)
         return;
-    storeObjectFont(object, item.NumberFont, *chosen);
+    StoreObjectFont(object, item.NumberFont, *chosen);
     storeLayout(m_puzzle, layout);
 }
 

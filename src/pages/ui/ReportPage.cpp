@@ -39,7 +39,6 @@ bool RecordReport(const TPuzzleRecord& puzzle, const TRenderOptions& options, TR
 
 void ReportWriteError(QWidget* parent, const IoResult& result, const QString& path)
 {
-    const QString reason = result.systemError.isEmpty() ? QStringLiteral("The file could not be written.")
-                                                        : result.systemError;
-    MessageService::error(parent, QStringLiteral("%1\n%2").arg(reason, QDir::toNativeSeparators(path)));
+    MessageService::error(parent, QStringLiteral("%1\n%2").arg(result.describe(QStringLiteral("The file could not be written.")),
+                                                              QDir::toNativeSeparators(path)));
 }

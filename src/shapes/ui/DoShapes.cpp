@@ -305,11 +305,8 @@ void TDoShapes::SaveButtonClick()
     const IoResult result = m_mode == ModifyShape ? ShapeLibrary::ReplaceShape(path, m_recordNumber, m_shape)
                                                   : ShapeLibrary::AppendShape(path, m_shape, &number);
     if (!result) {
-        if (result.status == IoResult::IoError && !result.systemError.isEmpty())
-            MessageService::error(this, result.systemError);
-        else
-            MessageService::instance().inform(this, ShapeMessages::AddFailed.text(), ShapeMessages::AddFailed.caption(),
-                                              MessageService::Icon::Warning);
+        MessageService::instance().inform(this, result.describe(ShapeMessages::AddFailed.text()),
+                                          ShapeMessages::AddFailed.caption(), MessageService::Icon::Warning);
         return;
     }
     m_saved = true;

@@ -58,13 +58,10 @@ void Show(QWidget* parent, const TFixedMessage& message, MessageService::Icon ic
     MessageService::instance().inform(parent, message.text(), message.caption(), icon);
 }
 
-/** A failure after the file was opened: the system's own text, or the command's message without one. */
-void ShowFailure(QWidget* parent, const IoResult& result, const TFixedMessage& fallback, MessageService::Icon icon)
+/** A failed write: the command's message followed by the system's reason. */
+void ShowFailure(QWidget* parent, const IoResult& result, const TFixedMessage& message, MessageService::Icon icon)
 {
-    if (result.status == IoResult::IoError && !result.systemError.isEmpty())
-        MessageService::error(parent, result.systemError);
-    else
-        Show(parent, fallback, icon);
+    MessageService::instance().inform(parent, result.describe(message.text()), message.caption(), icon);
 }
 
 } // namespace

@@ -58,6 +58,7 @@ TWordList::TWordList(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Word List Input"));
     setModal(true);
     buildControls();
+    connectWordTools();
 
     // What showing the editor does, in its order (the shape list filled itself when it was
     // built): grid, categories and texts, the create options and the layout preview, the mode.
@@ -75,6 +76,7 @@ TWordList::TWordList(AppContext& context, QWidget* parent)
     m_quick->setChecked(m_context.settings.QuickBuild);
     refreshLayoutPreview();
     applyMode();
+    applySpellingAvailability();
     if (!m_newPuzzle)
         m_snapshot = puzzle;
 }
@@ -189,10 +191,6 @@ void TWordList::buildControls()
         commands->addWidget(b);
     root->addLayout(commands);
 
-    // Windows for these commands are not part of the editor yet.
-    for (QPushButton* b : {m_import, m_export, m_spell, m_thesaurus, m_intChars})
-        b->setEnabled(false);
-
     connect(m_create, &QPushButton::clicked, this, &TWordList::CreateItClick);
     connect(m_save, &QPushButton::clicked, this, &TWordList::SaveButtonClick);
     connect(m_exit, &QPushButton::clicked, this, &TWordList::ExitButtonClick);
@@ -200,6 +198,8 @@ void TWordList::buildControls()
     connect(m_deleteAll, &QPushButton::clicked, this, &TWordList::DeleteAllButtonClick);
     connect(m_addWords, &QPushButton::clicked, this, &TWordList::AddWordsButtonClick);
     connect(m_changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
+    connect(m_spell, &QPushButton::clicked, this, &TWordList::SpellCheckClick);
+    connect(m_thesaurus, &QPushButton::clicked, this, &TWordList::ThesaurusClick);
     connect(m_shrink, &QCheckBox::clicked, this, [this](bool on) { m_context.settings.Shrink = on; });
     connect(m_quick, &QCheckBox::clicked, this, [this](bool on) { m_context.settings.QuickBuild = on; });
 

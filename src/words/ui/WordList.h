@@ -2,6 +2,7 @@
 
 #include "build/CreateChecks.h"
 #include "store/PuzzleRecord.h"
+#include "words/WordListTransfer.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -64,6 +65,20 @@ public:
     void AddWordsButtonClick();
     /** "Change La&yout": the page layout chooser puts the chosen layout into the puzzle. */
     void ChangeLayoutClick();
+    /** "&Spell Check": words (new puzzles) and clues against the chosen language's dictionary. */
+    void SpellCheckClick();
+    /** "&Thesaurus": looks the selected row's word up; an accepted synonym becomes its clue. */
+    void ThesaurusClick();
+
+    // Word list files and international characters (WordListImport.cpp).
+    /** "&Import": the import dialog fills free rows of the grid. */
+    void ImportButtonClick();
+    /** "&Export": the export dialog writes words, clues or pairs of the grid to a file. */
+    void ExportButtonClick();
+    /** "International Characters": the dialog that assigns the characters of F1..F12. */
+    void IntCharsButtonClick();
+    /** The grid rows as Windows-1252 texts with their "U" marks (an open cell editor is committed first). */
+    QList<WordListTransfer::GridRow> gridRows();
 
 public slots:
     /** Escape and the window's close button run Exit. */
@@ -72,6 +87,8 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    /** F1..F12 type their international character into the focused text field. */
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
@@ -84,6 +101,9 @@ private:
     bool checkTitleAndCategory();
     void clearRow(int row);
     void commitGridEdit();
+    void connectWordTools();
+    void applySpellingAvailability();
+    void runSpellCheck(int language);
 
     AppContext& m_context;
     bool m_newPuzzle = true;

@@ -1,6 +1,7 @@
 // The words-and-clues grid of the word list editor: its columns, cell editing, filling from the
 // record, reading back, and the Delete and Delete All commands.
 #include "words/ui/WordList.h"
+#include "words/ui/WordsCluesGrid.h"
 
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
@@ -27,8 +28,10 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor))
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
             line->setMaxLength(limitOf(index));
+            line->setValidator(new Windows1252Validator(line));
+        }
         return editor;
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override
@@ -65,7 +68,7 @@ QString cellText(const QTableWidget* grid, int row, int column)
 
 void TWordList::buildGrid()
 {
-    m_grid = new QTableWidget(GridRows, 4, this);
+    m_grid = new WordsCluesGrid(GridRows, 4, this);
     m_grid->setObjectName(QStringLiteral("WordsCluesGrid"));
     m_grid->setHorizontalHeaderLabels(
         {QStringLiteral("Cnt"), QStringLiteral("U"), QStringLiteral("Word"), QStringLiteral("Clue")});

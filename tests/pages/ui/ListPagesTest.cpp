@@ -389,7 +389,7 @@ TEST_F(ListPagesTest, DesignerCommandsFollowAnInstalledDesigner)
     // A stand-in designer that saves what it was given as the real one would.
     QList<TListPages::DesignMode> modes;
     QByteArrayList names;
-    TListPages::setDesigner([&](QWidget*, const TPageLayout& layout, TListPages::DesignMode mode, qint64 n) {
+    TListPages::setDesigner([&](AppContext&, QWidget*, const TPageLayout& layout, TListPages::DesignMode mode, qint64 n) {
         modes.append(mode);
         names.append(layout.LayoutName.text());
         TPageLayout saved = layout;

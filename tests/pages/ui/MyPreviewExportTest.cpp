@@ -310,7 +310,7 @@ TEST_F(MyPreviewExportTest, HtmlDocumentThatCannotBeCreatedLeavesTheWindowOpen)
     });
     trigger(*preview, "MenuHtml");
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to create html file.")});
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to create html file.\nNo such file or directory")});
     EXPECT_FALSE(QFile::exists(startPath(QStringLiteral("no/such/dir/web.JPG"))));
 }
 
@@ -337,7 +337,7 @@ TEST_F(MyPreviewExportTest, TextExportWritesCluesOrWords)
 
     messages.files.push_back(startPath(QStringLiteral("missing/dir/clues.txt")));
     trigger(*preview, "MenuClues");
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to create export file.")});
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to create export file.\nNo such file or directory")});
 }
 
 TEST_F(MyPreviewExportTest, PdfAndSvgExportsWriteTheirFiles)

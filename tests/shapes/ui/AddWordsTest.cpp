@@ -354,7 +354,7 @@ TEST_F(AddWordsTest, ACollectionThatCannotBeWrittenIsReportedAndTheWindowCloses)
     Accept(window);
     AnswerClues(std::make_shared<std::vector<ClueAnswer>>(std::vector<ClueAnswer>{{QStringLiteral("Article"), "LowerCase", {}}}));
     window.findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to save puzzle.")});
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to save puzzle.\nNo such file or directory")});
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.saved());

@@ -271,7 +271,7 @@ TEST_F(CreatedPuzzleTest, AnUnwritableCollectionIsReportedAndClosesTheView)
     TCreatedPuzzle view(*context);
     view.show();
     QTest::mouseClick(Control<QPushButton>(&view, "SaveButton"), Qt::LeftButton);
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to save puzzle.")});
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to save puzzle.\nNo such file or directory")});
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
     EXPECT_FALSE(view.isVisible());
     EXPECT_EQ(view.result(), QDialog::Rejected);

@@ -282,7 +282,7 @@ TEST_F(DoShapesTest, SaveAppendsOrReplacesAndReportsALibraryThatCannotBeWritten)
     TDoShapes failing(*context, TDoShapes::NewShape, -1);
     Find(failing, "SaveButton")->click();
     EXPECT_FALSE(failing.saved());
-    EXPECT_EQ(messages.last().text, QStringLiteral("Unable to add shape."));
+    EXPECT_EQ(messages.last().text, QStringLiteral("Unable to add shape.\nIs a directory"));
     EXPECT_EQ(messages.last().caption, QStringLiteral("Disk Error"));
 }
 

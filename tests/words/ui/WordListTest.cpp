@@ -342,7 +342,7 @@ TEST_F(WordListEditorTest, SaveReportsACollectionThatCannotBeWritten)
     TWordList editor(*context);
     editor.show();
     QTest::mouseClick(Control<QPushButton>(&editor, "SaveButton"), Qt::LeftButton);
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to save puzzle.")});
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to save puzzle.\nNo such file or directory")});
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
     EXPECT_FALSE(editor.isVisible());
     EXPECT_TRUE(selections.isEmpty());

@@ -1,0 +1,30 @@
+#pragma once
+// A ruler along one edge of the designer's page.
+
+#include <QWidget>
+
+/**
+ * A ruler of the page designer, 29 pixels deep, red with black edges: every whole unit carries its
+ * number and a long tick; inches add ticks at halves, quarters and eighths, centimetres at tenths
+ * with a longer one at the half. Ticks run towards the page's edge.
+ */
+class TDoPagesRuler : public QWidget {
+    Q_OBJECT
+public:
+    /** Depth of a ruler in pixels. */
+    static constexpr int Depth = 29;
+
+    explicit TDoPagesRuler(Qt::Orientation orientation, QWidget* parent = nullptr);
+
+    /** Sets the pixels per unit, the unit and the page length in pixels, and redraws. */
+    void setScale(int pixelsPerUnit, bool useInches, int length);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Qt::Orientation m_orientation;
+    int m_pixelsPerUnit = 72;
+    bool m_useInches = true;
+    int m_length = 0;
+};

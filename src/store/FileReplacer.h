@@ -1,0 +1,49 @@
+#pragma once
+
+#include "store/IoResult.h"
+#include "store/SystemFile.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+/**
+ * Replaces a whole file crash-safely: the new content goes into a new file beside the old one,
+ * every write is checked, the data is synced, and only then is the new file renamed over the old
+ * one. An interruption or failure at any step leaves the old file as it was, removes the new one
+ * and reports the system's reason. A link is followed and its target replaced; a target that is
+ * not a regular file (a folder, device or FIFO) is refused untouched. The old file's permissions
+ * carry over. Every file of the program that is written whole goes through this class.
+ */
+class FileReplacer {
+public:
+    explicit FileReplacer(const QString& path);
+    /** Removes the new file unless commit succeeded. */
+    ~FileReplacer();
+    FileReplacer(const FileReplacer&) = delete;
+    FileReplacer& operator=(const FileReplacer&) = delete;
+
+    /** Checks the target and creates the new file beside it; OpenFailed when it cannot be created. */
+    IoResult open();
+    /** Appends bytes to the new file. */
+    IoResult write(QByteArrayView bytes);
+    /** Syncs and closes the new file, then renames it over the target. */
+    IoResult commit();
+    /** Removes the new file; the target stays as it was. */
+    void abort();
+
+    /** The error number of the last failure (0 when none), for callers that fall back on some. */
+    int error() const { return m_error; }
+
+private:
+    IoResult failed(int error, IoResult::Status status = IoResult::IoError);
+
+    QString m_target;
+    QString m_temporary;
+    SystemFile m_file;
+    qint64 m_written = 0;
+    int m_error = 0;
+    bool m_committed = false;
+};
+
+/** Writes content as the whole new content of path through a FileReplacer. */
+IoResult ReplaceFile(const QString& path, QByteArrayView content);

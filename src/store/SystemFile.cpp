@@ -1,0 +1,255 @@
+#include "store/SystemFile.h"
+
+#include "store/FaultInjection.h"
+
+#include <QFile>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using FaultInjection::Step;
+
+int injected(Step step)
+{
+    return FaultInjection::check(step);
+}
+
+QByteArray nativePath(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+} // namespace
+
+SystemFile::~SystemFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool SystemFile::fail(int error)
+{
+    m_error = error;
+    return false;
+}
+
+QString SystemFile::errorText(int error)
+{
+    return qt_error_string(error);
+}
+
+QString SystemFile::errorString() const
+{
+    return errorText(m_error);
+}
+
+bool SystemFile::open(const QString& path, Access access)
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    int flags = O_CLOEXEC;
+    switch (access) {
+    case Access::ReadOnly: flags |= O_RDONLY; break;
+    case Access::ReadWrite: flags |= O_RDWR; break;
+    case Access::ReadWriteCreate: flags |= O_RDWR | O_CREAT; break;
+    case Access::CreateNew: flags |= O_RDWR | O_CREAT | O_EXCL; break;
+    }
+    if (flags & O_CREAT) {
+        if (const int error = injected(Step::Create))
+            return fail(error);
+    }
+    // A FIFO must not block the opening: it is refused by the callers once open.
+    int fd;
+    do {
+        fd = ::open(nativePath(path).constData(), flags | O_NONBLOCK, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return fail(errno);
+    const int status = ::fcntl(fd, F_GETFL);
+    if (status >= 0)
+        ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK);
+    m_fd = fd;
+    m_error = 0;
+    return true;
+}
+
+bool SystemFile::readAt(qint64 offset, char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t got = ::pread(m_fd, data, std::size_t(std::min<qint64>(size, SSIZE_MAX)), off_t(offset));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (got == 0)
+            return fail(ENODATA);
+        data += got;
+        offset += got;
+        size -= got;
+    }
+    return true;
+}
+
+bool SystemFile::writeAt(qint64 offset, const char* data, qint64 size)
+{
+    if (const int error = injected(Step::Write))
+        return fail(error);
+    while (size > 0) {
+        const ssize_t put = ::pwrite(m_fd, data, std::size_t(std::min<qint64>(size, SSIZE_MAX)), off_t(offset));
+        if (put < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (put == 0)
+            return fail(ENOSPC);
+        data += put;
+        offset += put;
+        size -= put;
+    }
+    return true;
+}
+
+bool SystemFile::sync()
+{
+    if (const int error = injected(Step::Sync))
+        return fail(error);
+    if (::fsync(m_fd) != 0 && errno != EINVAL)
+        return fail(errno);
+    return true;
+}
+
+bool SystemFile::truncate(qint64 size)
+{
+    if (const int error = injected(Step::Truncate))
+        return fail(error);
+    int result;
+    do {
+        result = ::ftruncate(m_fd, off_t(size));
+    } while (result != 0 && errno == EINTR);
+    return result == 0 || fail(errno);
+}
+
+qint64 SystemFile::size()
+{
+    struct stat info;
+    if (::fstat(m_fd, &info) != 0) {
+        fail(errno);
+        return -1;
+    }
+    return qint64(info.st_size);
+}
+
+std::pair<quint64, quint64> SystemFile::identity()
+{
+    struct stat info;
+    if (::fstat(m_fd, &info) != 0) {
+        fail(errno);
+        return {0, 0};
+    }
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+bool SystemFile::isRegular()
+{
+    struct stat info;
+    if (::fstat(m_fd, &info) != 0)
+        return fail(errno);
+    return S_ISREG(info.st_mode);
+}
+
+int SystemFile::permissions()
+{
+    struct stat info;
+    if (::fstat(m_fd, &info) != 0) {
+        fail(errno);
+        return -1;
+    }
+    return int(info.st_mode & 07777);
+}
+
+bool SystemFile::setPermissions(int mode)
+{
+    return ::fchmod(m_fd, mode_t(mode)) == 0 || fail(errno);
+}
+
+bool SystemFile::lockExclusive(bool wait)
+{
+    int result;
+    do {
+        result = ::flock(m_fd, LOCK_EX | (wait ? 0 : LOCK_NB));
+    } while (result != 0 && errno == EINTR);
+    return result == 0 || fail(errno);
+}
+
+bool SystemFile::close()
+{
+    if (m_fd < 0)
+        return true;
+    const int fd = m_fd;
+    m_fd = -1;
+    // Linux releases the descriptor even when close reports an error, so it is never retried.
+    return ::close(fd) == 0 || errno == EINTR || fail(errno);
+}
+
+namespace SystemPath {
+
+bool rename(const QString& from, const QString& to, int& error)
+{
+    error = injected(Step::Rename);
+    if (error)
+        return false;
+    if (::rename(nativePath(from).constData(), nativePath(to).constData()) == 0)
+        return true;
+    error = errno;
+    return false;
+}
+
+bool remove(const QString& path, int& error)
+{
+    error = injected(Step::Remove);
+    if (error)
+        return false;
+    if (::unlink(nativePath(path).constData()) == 0)
+        return true;
+    error = errno;
+    return false;
+}
+
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool existsAndIsNotRegular(const QString& path)
+{
+    struct stat info;
+    return ::stat(nativePath(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    struct stat first;
+    struct stat second;
+    return ::stat(nativePath(a).constData(), &first) == 0 && ::stat(nativePath(b).constData(), &second) == 0
+        && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+bool refusesNewFiles(int error)
+{
+    return error == EACCES || error == EPERM || error == ENOSPC || error == EDQUOT;
+}
+
+} // namespace SystemPath

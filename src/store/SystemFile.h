@@ -1,0 +1,84 @@
+#pragma once
+
+#include "store/IoResult.h"
+
+#include <QByteArray>
+#include <QString>
+#include <utility>
+
+/**
+ * An open file of the operating system, used by the file layer where every step must be checked:
+ * positioned reads and writes that loop over short transfers, sync, truncate and advisory locks.
+ * Each failure keeps the system's error number, and its text names the system's reason
+ * ("No space left on device"). Writes, syncs, truncates and creates pass the fault-injection seam.
+ * The file is closed when the object goes.
+ */
+class SystemFile {
+public:
+    enum class Access { ReadOnly, ReadWrite, ReadWriteCreate, CreateNew };
+
+    SystemFile() = default;
+    ~SystemFile();
+    SystemFile(const SystemFile&) = delete;
+    SystemFile& operator=(const SystemFile&) = delete;
+
+    /** Opens path; CreateNew fails when the file exists. New files get 0666 less the umask. */
+    bool open(const QString& path, Access access);
+    bool isOpen() const { return m_fd >= 0; }
+
+    /** Reads exactly size bytes at offset; a file that ends before is an error. */
+    bool readAt(qint64 offset, char* data, qint64 size);
+    /** Writes all size bytes at offset. */
+    bool writeAt(qint64 offset, const char* data, qint64 size);
+    bool writeAt(qint64 offset, QByteArrayView bytes) { return writeAt(offset, bytes.data(), bytes.size()); }
+    /** Flushes the file's data to the disk. */
+    bool sync();
+    /** Cuts or extends the file to size bytes. */
+    bool truncate(qint64 size);
+    /** Current size in bytes, or -1. */
+    qint64 size();
+    /** Device and inode number of the open file, which tell one file from another; {0, 0} on failure. */
+    std::pair<quint64, quint64> identity();
+    /** True when the open file is a regular file (not a device, FIFO or folder). */
+    bool isRegular();
+    /** Permission bits of the open file, or -1. */
+    int permissions();
+    /** Gives the file the permission bits. */
+    bool setPermissions(int mode);
+    /** Takes the exclusive advisory lock, waiting for it, or only when free. */
+    bool lockExclusive(bool wait = true);
+    /** Closes the file and reports a failed close (which can carry a late write error). */
+    bool close();
+
+    /** Error number of the last failure. */
+    int error() const { return m_error; }
+    /** The system's text for the last failure. */
+    QString errorString() const;
+    /** The last failure as an IoResult of the given status. */
+    IoResult failure(IoResult::Status status = IoResult::IoError) const { return IoResult::failed(status, errorString()); }
+
+    /** The system's text for an error number. */
+    static QString errorText(int error);
+
+private:
+    bool fail(int error);
+
+    int m_fd = -1;
+    int m_error = 0;
+};
+
+/** Functions of the file system on paths, checked like SystemFile and passing the same seam. */
+namespace SystemPath {
+/** Renames from over to in one step. Sets error to the failure's error number. */
+bool rename(const QString& from, const QString& to, int& error);
+/** Removes a file. Sets error to the failure's error number. */
+bool remove(const QString& path, int& error);
+/** Flushes a folder's entries (a rename or removal in it) to the disk; failures are ignored. */
+void syncFolder(const QString& folder);
+/** True when path exists and is not a regular file (a folder, device, FIFO or socket); links are followed. */
+bool existsAndIsNotRegular(const QString& path);
+/** True when both paths name the same existing file (links and different spellings resolved). */
+bool sameFile(const QString& a, const QString& b);
+/** True when the error number means that the folder takes no new file or the disk has no room. */
+bool refusesNewFiles(int error);
+} // namespace SystemPath

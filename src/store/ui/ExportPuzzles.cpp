@@ -1,0 +1,43 @@
+#include "store/ui/ExportPuzzles.h"
+
+#include "store/PuzzleTransfer.h"
+#include "ui/AppContext.h"
+#include "ui/MessageService.h"
+
+TExportPuzzles::TExportPuzzles(AppContext& context, QWidget* parent)
+    : TPuzzleChoiceDialog(context, context.Working.CurrentCollection,
+                          {"Save &File", "SaveFileButton", "&Exit", "ExitButton"}, parent)
+{
+    setObjectName(QStringLiteral("ExportPuzzles"));
+    setWindowTitle(QStringLiteral("Export Crossword Puzzles"));
+}
+
+void TExportPuzzles::CommandClick()
+{
+    const std::vector<qint64> records = SelectedRecords();
+    if (records.empty()) {
+        MessageService::error(this, TransferMessages::NothingToExport.text(), TransferMessages::NothingToExport.caption());
+        return;
+    }
+    FileDialogRequest request;
+    request.title = QLatin1String(TransferMessages::ExportDialogTitle);
+    request.filter = QLatin1String(TransferMessages::CollectionFilter);
+    request.defaultSuffix = QLatin1String(TransferMessages::DefaultExtension);
+    request.initialPath = m_context.settings.LastExportPuzzleFile;
+    request.confirmOverwrite = true;
+    const QString target = MessageService::instance().saveFileName(this, request);
+    if (target.isEmpty()) {
+        reject();
+        return;
+    }
+    m_context.settings.LastExportPuzzleFile = target;
+    // Exporting onto the open collection would lose it: refused, and another name may be chosen.
+    if (IsSameCollection(target, m_context.Working.CurrentCollection)) {
+        MessageService::error(this, TransferMessages::ExportSameAsOpen.text(), TransferMessages::ExportSameAsOpen.caption());
+        return;
+    }
+    const TTransferReport report = ExportPuzzles(m_context.Working.CurrentCollection, records, target);
+    if (!report.Text.isEmpty())
+        MessageService::error(this, report.Text, report.Caption);
+    accept();
+}

@@ -1,0 +1,89 @@
+#include "store/ui/PuzzleChoiceDialog.h"
+
+#include "store/Ansi.h"
+#include "store/PuzzleTransfer.h"
+#include "ui/AppContext.h"
+#include "ui/WindowSetup.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int RecordRole = Qt::UserRole;
+
+QPushButton* makeButton(QWidget* parent, const char* caption, const char* name)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+} // namespace
+
+TPuzzleChoiceDialog::TPuzzleChoiceDialog(AppContext& context, const QString& collection, const Buttons& buttons,
+                                         QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+{
+    setModal(true);
+    resize(420, 320);
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("PuzzleList"));
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (const TTitleItem& title : SortedTitles(collection)) {
+        auto* item = new QListWidgetItem(Ansi::toUnicode(title.Title), m_list);
+        item->setData(RecordRole, title.Record);
+    }
+    QPushButton* selectAll = makeButton(this, "&Select All", "SelectAllButton");
+    QPushButton* clearAll = makeButton(this, "C&lear All", "ClearAllButton");
+    m_command = makeButton(this, buttons.CommandCaption, buttons.CommandName);
+    m_command->setEnabled(false);
+    m_command->setDefault(true);
+    QPushButton* close = makeButton(this, buttons.CloseCaption, buttons.CloseName);
+
+    auto* listButtons = new QVBoxLayout;
+    listButtons->addWidget(selectAll);
+    listButtons->addWidget(clearAll);
+    listButtons->addStretch(1);
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(m_list, 1);
+    listRow->addLayout(listButtons);
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addStretch(1);
+    commandRow->addWidget(m_command);
+    commandRow->addWidget(close);
+    m_rows = new QVBoxLayout(this);
+    m_rows->addLayout(listRow, 1);
+    m_rows->addLayout(commandRow);
+
+    connect(selectAll, &QPushButton::clicked, m_list, &QListWidget::selectAll);
+    connect(clearAll, &QPushButton::clicked, m_list, &QListWidget::clearSelection);
+    connect(m_list, &QListWidget::itemSelectionChanged, this,
+            [this] { m_command->setEnabled(!m_list->selectedItems().isEmpty()); });
+    connect(m_command, &QPushButton::clicked, this, [this] { CommandClick(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::vector<qint64> TPuzzleChoiceDialog::SelectedRecords() const
+{
+    std::vector<qint64> records;
+    for (int row = 0; row < m_list->count(); ++row) {
+        const QListWidgetItem* item = m_list->item(row);
+        if (item->isSelected())
+            records.push_back(item->data(RecordRole).toLongLong());
+    }
+    return records;
+}
+
+void TPuzzleChoiceDialog::showEvent(QShowEvent* event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        PrepareDialog(this, m_context);
+    }
+    QDialog::showEvent(event);
+}

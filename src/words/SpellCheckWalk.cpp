@@ -1,0 +1,58 @@
+#include "words/SpellCheckWalk.h"
+
+#include "words/ClueTokens.h"
+#include "words/SpellChecker.h"
+
+namespace {
+
+/** Checks one string; returns the decision taken (Ignore for an accepted string). */
+SpellDecision checkOne(SpellChecker& checker, const QString& text, const SpellAsk& ask, SpellCheckOutcome& outcome)
+{
+    if (text.isEmpty() || checker.Accepts(text))
+        return {};
+    outcome.Misspelled = true;
+    SpellDecision decision = ask(text, checker.Suggestions(text));
+    if (decision.kind == SpellDecision::Add)
+        checker.Allow(text);
+    if (decision.kind == SpellDecision::Abort)
+        outcome.Aborted = true;
+    return decision;
+}
+
+} // namespace
+
+SpellCheckOutcome RunSpellCheck(SpellChecker& checker, SpellCheckRows& rows, const SpellAsk& ask,
+                                const SpellRowChanged& changed)
+{
+    SpellCheckOutcome outcome;
+    if (rows.CheckWords) {
+        for (int row = 0; row < rows.Words.size(); ++row) {
+            const SpellDecision decision = checkOne(checker, ClueTokens::TrimSpaces(rows.Words[row]), ask, outcome);
+            if (decision.kind == SpellDecision::Replace) {
+                rows.Words[row] = decision.replacement;
+                if (changed)
+                    changed(row, false);
+            }
+            if (outcome.Aborted)
+                return outcome;
+        }
+    }
+    for (int row = 0; row < rows.Clues.size(); ++row) {
+        const QString trimmed = ClueTokens::TrimSpaces(rows.Clues[row]);
+        if (trimmed.isEmpty())
+            continue;
+        ClueTokens tokens(trimmed);
+        for (int i = 0; i < tokens.Tokens().size(); ++i) {
+            const SpellDecision decision = checkOne(checker, ClueTokens::Checked(tokens.Tokens()[i]), ask, outcome);
+            if (decision.kind == SpellDecision::Replace) {
+                tokens.Replace(i, decision.replacement);
+                rows.Clues[row] = tokens.Rebuilt();
+                if (changed)
+                    changed(row, true);
+            }
+            if (outcome.Aborted)
+                return outcome;
+        }
+    }
+    return outcome;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// One spell-checking session: a Hunspell dictionary with the user's inclusion and exclusion lists.
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+class Hunspell;
+struct DictionaryFiles;
+struct SpellingSetup;
+
+/**
+ * Checks words against one language's Hunspell dictionary. The inclusion list's words are added
+ * to the session and accepted; the exclusion list's words are refused whatever the dictionary
+ * says (compared without regard to case). Text goes in and out as Unicode; the dictionary's own
+ * encoding (UTF-8 for the packaged ones) is handled here. Suggestions that Windows-1252 cannot
+ * hold are never offered, since a puzzle record could not store them.
+ *
+ * A text with spaces (a word of several parts) is accepted when every part is accepted.
+ */
+class SpellChecker {
+public:
+    /**
+     * Opens the dictionary files and reads the two lists (paths may name missing files). Returns
+     * nothing when the dictionary files are missing or unreadable.
+     */
+    static std::unique_ptr<SpellChecker> Open(const DictionaryFiles& dictionary, const QString& inclusionList,
+                                              const QString& exclusionList);
+    /** Opens a language of the setup with the setup's user lists. */
+    static std::unique_ptr<SpellChecker> Open(const SpellingSetup& setup, int language);
+    ~SpellChecker();
+
+    /** Whether the text is spelled correctly. */
+    bool Accepts(const QString& text) const;
+    /** Replacements for a text that is not accepted, best first, each storable in Windows-1252. */
+    QStringList Suggestions(const QString& text) const;
+    /** Root forms of a word ("happier" gives "happy"), for a thesaurus lookup. */
+    QStringList Stems(const QString& word) const;
+    /** Accepts a word for the rest of the session (a word in capitals in any case). */
+    void Allow(const QString& word);
+
+private:
+    SpellChecker() = default;
+    bool acceptsPart(const QString& part) const;
+    QStringList suggestPart(const QString& part) const;
+    std::string encode(const QString& text) const;
+    QString decode(const std::string& text) const;
+
+    std::unique_ptr<Hunspell> m_hunspell;
+    bool m_latin1 = false;
+    QSet<QString> m_excluded;
+};
+
+/** Whether Windows-1252 can hold every character of the text. */
+bool FitsWindows1252(const QString& text);

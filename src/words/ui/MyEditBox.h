@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class AppContext;
+class QLineEdit;
+class QListWidget;
+
+/**
+ * "Dictionary Maintenance": edits the inclusion list (words counted as valid) or the exclusion
+ * list (words counted as invalid) of the language whose lists are in use. "&Add" and "&Delete"
+ * change the shown list; "&Ok" writes it as the new list file, "&Cancel" leaves the file alone.
+ */
+class TMyEditBox : public QDialog {
+    Q_OBJECT
+public:
+    enum class ListKind { Inclusion, Exclusion };
+    TMyEditBox(AppContext& context, ListKind kind, QWidget* parent = nullptr);
+
+    /** The words as listed. */
+    QStringList Words() const;
+
+    void AddClick();
+    void DeleteClick();
+    /** Writes the list; a file that cannot be written is reported and the dialog stays open. */
+    void OkClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QString listPath() const;
+
+    AppContext& m_context;
+    ListKind m_kind;
+    QListWidget* m_words = nullptr;
+    QLineEdit* m_addInfo = nullptr;
+};

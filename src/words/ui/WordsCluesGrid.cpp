@@ -1,0 +1,63 @@
+#include "words/ui/WordsCluesGrid.h"
+
+#include "store/Ansi.h"
+
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+
+QValidator::State Windows1252Validator::validate(QString& input, int&) const
+{
+    for (const char32_t c : input.toUcs4())
+        if (c < 0x20 || c == 0x7F || !Ansi::encode(c))
+            return Invalid;
+    return Acceptable;
+}
+
+WordsCluesGrid::WordsCluesGrid(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent)
+{
+    setTabKeyNavigation(true);
+}
+
+QModelIndex WordsCluesGrid::EditableCellAfter(const QModelIndex& from, int step) const
+{
+    const int columns = columnCount();
+    const int cells = rowCount() * columns;
+    int cell = from.isValid() ? from.row() * columns + from.column() : (step > 0 ? -1 : cells);
+    for (cell += step; cell >= 0 && cell < cells; cell += step) {
+        const QModelIndex index = model()->index(cell / columns, cell % columns);
+        if (index.flags() & Qt::ItemIsEditable)
+            return index;
+    }
+    return {};
+}
+
+QModelIndex WordsCluesGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Tab and Shift+Tab, also from an open cell editor, go from editable cell to editable cell.
+    if (action == MoveNext)
+        return EditableCellAfter(currentIndex(), 1);
+    if (action == MovePrevious)
+        return EditableCellAfter(currentIndex(), -1);
+    return QTableWidget::moveCursor(action, modifiers);
+}
+
+void WordsCluesGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // From an open editor Enter comes here after the editor asked to commit and close, which it
+    // does from a queued call; the move waits for it.
+    const QModelIndex next = EditableCellAfter(currentIndex(), 1);
+    if (!next.isValid())
+        return;
+    const QPersistentModelIndex target(next);
+    QPointer<WordsCluesGrid> self(this);
+    QTimer::singleShot(0, this, [self, target] {
+        if (self && target.isValid())
+            self->setCurrentIndex(target);
+    });
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTableWidget>
+#include <QValidator>
+
+/**
+ * Accepts only text that Windows-1252 can hold, which is what words and clues are stored in, and
+ * no control characters; a character outside it is refused as it is typed (or pasted) instead of
+ * turning into "?" or a hole in the grid later.
+ */
+class Windows1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override;
+};
+
+/**
+ * The word list editor's grid of words and clues, which types like a list: Tab and Enter go on
+ * to the next editable cell (Word, Clue, then the next row's Word; read-only columns are passed
+ * over), Shift+Tab goes back, and typing into a cell starts editing it.
+ */
+class WordsCluesGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    WordsCluesGrid(int rows, int columns, QWidget* parent = nullptr);
+
+    /** The next (step 1) or previous (step -1) editable cell after a cell, or an invalid index. */
+    QModelIndex EditableCellAfter(const QModelIndex& from, int step) const;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};

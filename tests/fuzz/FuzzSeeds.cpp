@@ -1,0 +1,85 @@
+// Writes the small seed corpora of the fuzz harnesses from the built data files and word lists:
+//   fuzz_seeds OUTPUT_FOLDER BUILD_FOLDER WORDS_FOLDER
+#include "store/IniFile.h"
+#include "store/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+constexpr qint64 PuzzleSize = 69623;
+constexpr qint64 ShapeSize = 2555;
+constexpr qint64 LayoutSize = 28868;
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool put(const QDir& out, const char* corpus, const QString& name, const QByteArray& bytes)
+{
+    if (!out.mkpath(QLatin1String(corpus)))
+        return false;
+    QFile f(out.filePath(QLatin1String(corpus) + QLatin1Char('/') + name));
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: fuzz_seeds OUTPUT_FOLDER BUILD_FOLDER WORDS_FOLDER\n");
+        return 1;
+    }
+    const QDir out(QFile::decodeName(argv[1]));
+    const QDir build(QFile::decodeName(argv[2]));
+    const QDir words(QFile::decodeName(argv[3]));
+    const QByteArray sample = bytesOf(build.filePath(QStringLiteral("SAMPLE.QV3")));
+    const QByteArray shapes = bytesOf(build.filePath(QStringLiteral("QVFLAY.DAT")));
+    const QByteArray pages = bytesOf(build.filePath(QStringLiteral("QVFPAGE.DAT")));
+    const QByteArray animals = bytesOf(words.filePath(QStringLiteral("animals.txt")));
+    if (sample.size() < 2 * PuzzleSize || shapes.size() < 3 * ShapeSize || pages.size() < 2 * LayoutSize
+        || animals.isEmpty()) {
+        std::fprintf(stderr, "fuzz_seeds: the built data files are missing\n");
+        return 1;
+    }
+    bool ok = true;
+    ok &= put(out, "collection", QStringLiteral("one-record"), sample.left(PuzzleSize));
+    ok &= put(out, "collection", QStringLiteral("two-records-and-a-tail"), sample.left(2 * PuzzleSize + 100));
+    ok &= put(out, "collection", QStringLiteral("short"), sample.left(100));
+    ok &= put(out, "shapes", QStringLiteral("library"), shapes.left(3 * ShapeSize));
+    ok &= put(out, "shapes", QStringLiteral("export"), "LAY1.0" + shapes.mid(ShapeSize, ShapeSize));
+    ok &= put(out, "pages", QStringLiteral("page-file"), pages.left(2 * LayoutSize));
+    ok &= put(out, "pages", QStringLiteral("export"), "PAG1.0" + pages.mid(LayoutSize, LayoutSize));
+    for (qint64 n = 0; n < sample.size() / PuzzleSize && n < 3; ++n)
+        ok &= put(out, "puzzle-page", QStringLiteral("record-%1").arg(n), sample.mid(n * PuzzleSize, PuzzleSize));
+
+    // A settings file as the program writes it, and one by hand with quotes, odd numbers and case.
+    QTemporaryDir start;
+    ok &= bool(SaveSettings(DefaultSettings(start.path()), start.path()));
+    ok &= put(out, "settings", QStringLiteral("saved"), bytesOf(QDir(start.path()).filePath(QStringLiteral("QORVX3.INI"))));
+    ok &= put(out, "settings", QStringLiteral("by-hand"),
+              "[misc]\r\nWINDOW size = $320\r\nLast Group=\"/tmp/a b.QV3\"\r\n; note\r\n[Reports]\r\n"
+              "Across Label='Across'\r\nBox Color=-12abc\r\nWord Sep Char=\r\n[Create Options]\r\nAttempts=999999999999\r\n");
+
+    const QStringList wordFiles = words.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    for (const QString& name : wordFiles)
+        ok &= put(out, "words", name, ':' + bytesOf(words.filePath(name)));
+    ok &= put(out, "words", QStringLiteral("utf16"), QByteArray("\xFF\xFE" "C\0A\0T\0:\0P\0e\0t\0\n\0", 18));
+
+    // Options, seed, the 15 x 15 square and the animals.
+    ok &= put(out, "build", QStringLiteral("square-animals"),
+              QByteArray("\x10\x2A\0\0\0", 5) + shapes.mid(2 * ShapeSize, ShapeSize) + animals);
+    ok &= put(out, "build", QStringLiteral("shrink-quick"),
+              QByteArray("\x23\x07\0\0\0", 5) + shapes.mid(0, ShapeSize) + animals.left(200));
+    if (!ok) {
+        std::fprintf(stderr, "fuzz_seeds: cannot write the corpora in %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}

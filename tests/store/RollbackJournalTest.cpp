@@ -1,0 +1,130 @@
+// What the next reader or writer does with the journal that a killed overwrite leaves beside a file.
+#include "store/Collection.h"
+#include "store/RecordFile.h"
+#include "store/RollbackJournal.h"
+#include "store/SystemFile.h"
+#include "support/TestFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr qint64 Size = 8;
+
+using TestFiles::bytesOf;
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    ASSERT_TRUE(TestFiles::put(path, bytes));
+}
+
+/** The state a kill leaves in the middle of overwriting record 1 with "NEWNEWNE": half written. */
+void cutOverwrite(const QString& path)
+{
+    put(path, "record-0record-1record-2");
+    SystemFile file;
+    ASSERT_TRUE(file.open(path, SystemFile::Access::ReadWrite));
+    int error = 0;
+    ASSERT_TRUE(RollbackJournal::write(path, file, Size, "record-1", error));
+    ASSERT_TRUE(file.writeAt(Size, "NEWN", 4));
+}
+
+} // namespace
+
+TEST(RollbackJournal, TheNextReaderOrWriterPutsTheOldRecordBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("C.DAT"));
+    const QString journal = RollbackJournal::pathFor(path);
+    using Action = std::function<void()>;
+    const std::vector<std::pair<const char*, Action>> nextAccess{
+        {"read one record", [&] { QByteArray r; EXPECT_TRUE(RecordFile::read(path, Size, 1, r)); EXPECT_EQ(r, "record-1"); }},
+        {"read all records", [&] { std::vector<QByteArray> all; EXPECT_TRUE(RecordFile::readAll(path, Size, all)); }},
+        {"write another record", [&] { EXPECT_TRUE(RecordFile::write(path, Size, 2, "record-2")); }},
+        {"append", [&] { EXPECT_TRUE(RecordFile::append(path, Size, "record-3")); }},
+        {"delete the last record", [&] { EXPECT_TRUE(RecordFile::remove(path, Size, 2)); }},
+    };
+    for (const auto& [name, access] : nextAccess) {
+        SCOPED_TRACE(name);
+        cutOverwrite(path);
+        ASSERT_TRUE(QFile::exists(journal));
+        access();
+        EXPECT_FALSE(QFile::exists(journal));
+        EXPECT_EQ(bytesOf(path).left(2 * Size), "record-0record-1");
+    }
+}
+
+TEST(RollbackJournal, AReaderBesideABusyWriterSeesTheOldBytesAndLeavesTheFileAlone)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("C.DAT"));
+    cutOverwrite(path);
+    // The writer is still at work: it holds the file's lock.
+    SystemFile writer;
+    ASSERT_TRUE(writer.open(path, SystemFile::Access::ReadWrite));
+    ASSERT_TRUE(writer.lockExclusive());
+    QByteArray record;
+    ASSERT_TRUE(RecordFile::read(path, Size, 1, record));
+    EXPECT_EQ(record, "record-1");
+    std::vector<QByteArray> all;
+    ASSERT_TRUE(RecordFile::readAll(path, Size, all));
+    EXPECT_EQ(all[1], "record-1");
+    EXPECT_EQ(bytesOf(path), "record-0NEWNrd-1record-2");
+    EXPECT_TRUE(QFile::exists(RollbackJournal::pathFor(path)));
+}
+
+TEST(RollbackJournal, AnIncompleteOrForeignJournalIsDroppedAndTheFileKept)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("C.DAT"));
+    const QString journal = RollbackJournal::pathFor(path);
+    const std::vector<std::pair<const char*, std::function<void()>>> spoil{
+        // Cut while the journal itself was written: the overwrite had not begun.
+        {"cut journal", [&] { QFile f(journal); ASSERT_TRUE(f.resize(f.size() - 1)); }},
+        {"one changed byte", [&] {
+             QByteArray bytes = bytesOf(journal);
+             bytes[50] = 'X';
+             put(journal, bytes);
+         }},
+        // The file was replaced by another since (a copy put in its place).
+        {"another file", [&] {
+             const QString copy = path + QStringLiteral(".copy");
+             put(copy, bytesOf(path));
+             ASSERT_EQ(::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()), 0);
+         }},
+    };
+    for (const auto& [name, action] : spoil) {
+        SCOPED_TRACE(name);
+        cutOverwrite(path);
+        action();
+        const QByteArray kept = bytesOf(path);
+        QByteArray record;
+        ASSERT_TRUE(RecordFile::read(path, Size, 1, record));
+        EXPECT_EQ(record, "NEWNrd-1");
+        EXPECT_FALSE(QFile::exists(journal));
+        EXPECT_EQ(bytesOf(path), kept);
+    }
+}
+
+TEST(RollbackJournal, ListingACollectionRestoresTheTitlesToo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("C.QV3"));
+    TPuzzleRecord record;
+    record.Category.setText("Zoo");
+    record.Title.setText("Before");
+    ASSERT_TRUE(AppendPuzzle(path, record));
+    SystemFile file;
+    ASSERT_TRUE(file.open(path, SystemFile::Access::ReadWrite));
+    int error = 0;
+    ASSERT_TRUE(RollbackJournal::write(path, file, 0, record.toBytes(), error));
+    record.Title.setText("After");
+    ASSERT_TRUE(file.writeAt(0, record.toBytes().left(4096)));
+    const CollectionIndex index = ListCollection(path);
+    ASSERT_EQ(index.Entries.size(), 1u);
+    EXPECT_EQ(index.Entries[0].Title, "Before");
+}
