@@ -39,6 +39,14 @@ inline void WriteCollection(const QString& path, const std::vector<std::pair<con
 }
 
 /** Fixture: a main window started in the temporary start and program directories. */
+/** Keeps the tip of the day from opening on a real main window's first activation in a test. */
+inline void QuietTips(TMainWin& window)
+{
+    TMainWinHooks hooks = window.Hooks();
+    hooks.TipOfTheDay = [] {};
+    window.SetHooks(hooks);
+}
+
 class MainWinTest : public UiTest {
 protected:
     void TearDown() override
