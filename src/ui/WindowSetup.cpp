@@ -164,11 +164,38 @@ void ScaleWindow(QWidget* window, double factor)
     window->resize(int(design.width() * factor), int(design.height() * factor));
 }
 
+namespace {
+
+/** The least room a window's layout and own limits leave it, frame included. */
+QSize leastOuterSize(const QWidget* window)
+{
+    const QSize decoration = window->frameGeometry().size() - window->size();
+    return window->minimumSizeHint().expandedTo(window->minimumSize()) + decoration;
+}
+
+} // namespace
+
 void PrepareDialog(QWidget* window, const AppContext& context)
 {
     ApplyUserFonts(window, context);
-    ScaleWindow(window, std::round(context.ScaleFactor * 100.0) / 100.0);
-    FitOnScreen(window, AvailableArea(window));
+    const QRect area = AvailableArea(window);
+    double factor = std::round(context.ScaleFactor * 100.0) / 100.0;
+    ScaleWindow(window, factor);
+    // A screen size larger than the screen itself would leave controls off it: the window is then
+    // scaled down, text included, until its layout fits the free area. Fonts do not shrink quite in
+    // proportion, so this takes a few rounds at most.
+    for (int round = 0; round < 6; ++round) {
+        const QSize least = leastOuterSize(window);
+        if (least.width() <= area.width() && least.height() <= area.height())
+            break;
+        const double shrink = std::min(double(area.width()) / least.width(), double(area.height()) / least.height());
+        const double smaller = std::floor(factor * std::min(shrink, 0.99) * 100.0) / 100.0;
+        if (smaller < 0.5)
+            break;
+        factor = smaller;
+        ScaleWindow(window, factor);
+    }
+    FitOnScreen(window, area);
 }
 
 QHBoxLayout* OkCancelRow(QDialog* dialog)

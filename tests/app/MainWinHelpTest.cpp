@@ -146,6 +146,9 @@ TEST_F(MainWinHelpTest, TheTipShowsAtTheFirstActivationOnlyAndOnlyWhenShowTipsIs
 TEST_F(MainWinHelpTest, TheReviewTipsItemOpensTheTipWindowWhoseBoxTurnsTheStartTipOff)
 {
     start();
+    TMainWinHooks hooks = window->Hooks();
+    hooks.TipOfTheDay = realTipOfTheDay;
+    window->SetHooks(hooks);
     ASSERT_TRUE(action("MenuTips")->isEnabled());
     QString caption;
     onNextDialog([&](QWidget* dialog) {

@@ -71,6 +71,7 @@ protected:
         hooks.AddWords = [this] { editorCaptions.append(QStringLiteral("AddWords")); };
         hooks.SelectShapes = [this] { editorCaptions.append(QStringLiteral("SelectShapes")); };
         hooks.Report = [this](const TPuzzleRecord& puzzle) { reported.push_back(puzzle); };
+        realTipOfTheDay = hooks.TipOfTheDay;
         hooks.TipOfTheDay = [this] { ++tipsShown; };
         hooks.OpenUrl = [this](const QUrl& url) {
             openedUrls.append(url);
@@ -143,4 +144,6 @@ protected:
     std::vector<TPuzzleRecord> reported;
     QList<QUrl> openedUrls;
     int tipsShown = 0;
+    /** The window's own tip of the day, for a test that opens it. */
+    std::function<void()> realTipOfTheDay;
 };
