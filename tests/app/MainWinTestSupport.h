@@ -10,14 +10,27 @@
 #include "uisupport/UiTestEnvironment.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QListWidget>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
 /** A puzzle record with a category and title; generated ones carry a one-word grid. */
+/** Runs an action on the modal dialog that the next exec() shows. */
+inline void onNextDialog(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        act(dialog);
+    });
+}
+
 inline TPuzzleRecord MakePuzzle(const char* category, const char* title, bool generated = true)
 {
     TPuzzleRecord record;

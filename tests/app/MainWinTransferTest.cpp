@@ -16,16 +16,6 @@ using Button = MessageService::Button;
 
 namespace {
 
-/** Runs an action on the modal dialog that the next exec() shows. */
-void onNextDialog(std::function<void(QWidget*)> act)
-{
-    QTimer::singleShot(0, [act] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        act(dialog);
-    });
-}
-
 QPushButton* button(QWidget* dialog, const char* name)
 {
     return dialog->findChild<QPushButton*>(QLatin1String(name));
