@@ -24,16 +24,6 @@ namespace {
 
 const QString BuiltHelp = QStringLiteral(QUORVEX_BUILD_DIR "/help");
 
-/** Runs an action on the modal dialog that the next exec() shows. */
-void onNextDialog(std::function<void(QWidget*)> act)
-{
-    QTimer::singleShot(0, [act] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        act(dialog);
-    });
-}
-
 void click(QWidget* dialog, const char* button)
 {
     auto* b = dialog->findChild<QPushButton*>(QLatin1String(button));

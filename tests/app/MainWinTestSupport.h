@@ -20,7 +20,6 @@
 #include <utility>
 #include <vector>
 
-/** A puzzle record with a category and title; generated ones carry a one-word grid. */
 /** Runs an action on the modal dialog that the next exec() shows. */
 inline void onNextDialog(std::function<void(QWidget*)> act)
 {
@@ -31,6 +30,7 @@ inline void onNextDialog(std::function<void(QWidget*)> act)
     });
 }
 
+/** A puzzle record with a category and title; generated ones carry a one-word grid. */
 inline TPuzzleRecord MakePuzzle(const char* category, const char* title, bool generated = true)
 {
     TPuzzleRecord record;
@@ -51,7 +51,6 @@ inline void WriteCollection(const QString& path, const std::vector<std::pair<con
         ASSERT_TRUE(AppendPuzzle(path, MakePuzzle(category, title)).isOk());
 }
 
-/** Fixture: a main window started in the temporary start and program directories. */
 /** Keeps the tip of the day from opening on a real main window's first activation in a test. */
 inline void QuietTips(TMainWin& window)
 {
@@ -60,6 +59,7 @@ inline void QuietTips(TMainWin& window)
     window.SetHooks(hooks);
 }
 
+/** Fixture: a main window started in the temporary start and program directories. */
 class MainWinTest : public UiTest {
 protected:
     void TearDown() override
