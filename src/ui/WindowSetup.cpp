@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +81,9 @@ const char* const DesignSizeProperty = "quorvexDesignSize";
 const char* const DesignFontProperty = "quorvexDesignPointSize";
 const char* const DesignMinimumProperty = "quorvexDesignMinimumSize";
 const char* const DesignMaximumProperty = "quorvexDesignMaximumSize";
+const char* const DesignColumnsProperty = "quorvexDesignColumnWidths";
+const char* const DesignRowProperty = "quorvexDesignRowHeight";
+const char* const DesignIconProperty = "quorvexDesignIconSize";
 
 /** Whether a size limit was set by the window's code (Qt's defaults are 0 and QWIDGETSIZE_MAX). */
 bool isSet(int extent, int unset)
@@ -103,7 +107,30 @@ void recordDesign(QWidget* control)
         control->setProperty(DesignFontProperty, control->font().pointSizeF());
         control->setProperty(DesignMinimumProperty, control->minimumSize());
         control->setProperty(DesignMaximumProperty, control->maximumSize());
+        if (const auto* button = qobject_cast<QAbstractButton*>(control))
+            control->setProperty(DesignIconProperty, button->iconSize());
+        if (const auto* table = qobject_cast<QTableView*>(control)) {
+            QVariantList widths;
+            for (int column = 0; column < table->horizontalHeader()->count(); ++column)
+                widths.append(table->columnWidth(column));
+            control->setProperty(DesignColumnsProperty, widths);
+            control->setProperty(DesignRowProperty, table->verticalHeader()->defaultSectionSize());
+        }
     }
+}
+
+/** A grid's column widths and row height grow with its text (a stretched column takes the rest). */
+void scaleTable(QTableView* table, double factor)
+{
+    const QVariantList widths = table->property(DesignColumnsProperty).toList();
+    QHeaderView* columns = table->horizontalHeader();
+    for (int column = 0; column < widths.size() && column < columns->count(); ++column) {
+        const bool stretched = columns->sectionResizeMode(column) == QHeaderView::Stretch
+                               || (columns->stretchLastSection() && column == columns->count() - 1);
+        if (!stretched)
+            table->setColumnWidth(column, int(widths.at(column).toInt() * factor));
+    }
+    table->verticalHeader()->setDefaultSectionSize(int(table->property(DesignRowProperty).toInt() * factor));
 }
 
 void scaleControl(QWidget* control, double factor)
@@ -116,6 +143,13 @@ void scaleControl(QWidget* control, double factor)
     }
     if (control->isWindow())
         return;
+    if (auto* table = qobject_cast<QTableView*>(control))
+        scaleTable(table, factor);
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        // Pictures and arrows on buttons grow with their text.
+        const QSize icon = control->property(DesignIconProperty).toSize();
+        button->setIconSize(QSize(int(icon.width() * factor), int(icon.height() * factor)));
+    }
     const QSize minimum = control->property(DesignMinimumProperty).toSize();
     const QSize maximum = control->property(DesignMaximumProperty).toSize();
     if (minimum != QSize(0, 0))
