@@ -4,13 +4,14 @@
 #include "app/RecentFiles.h"
 #include "ui/ScreenSize.h"
 #include "app/ToolbarIcons.h"
+#include "ui/WindowFit.h"
 #include "ui/WindowSetup.h"
+#include "pages/ui/FontChooser.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,15 +43,6 @@ const std::function<void()> LaterWork;
 const char* const DictionaryCaptions[] = {"&American", "&British", "&Spanish", "&Italian",
                                           "&French",   "&German",  "&Dutch",   "S&wedish"};
 
-std::optional<QFont> AskFont(QWidget* parent, const QFont& initial, const QString& title)
-{
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent, title);
-    if (!ok)
-        return std::nullopt;
-    return font;
-}
-
 } // namespace
 
 TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize screenSize, QWidget* parent)
@@ -67,17 +59,20 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
         LoadInPuzzles();
     };
 
-    m_hooks.ChooseFont = AskFont;
+    m_hooks.ChooseFont = ChooseCanvasFont;
     m_hooks.OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     InstallWindowOpeners();
 
     BuildLists();
     BuildMenus();
     BuildToolBar();
+
+    // The rest of start-up, in its order; showing and the first activation finish it.
+    // Spelling and thesaurus availability: the language items are checked as chosen.
+    // The background item is checked when its setting is on.
     SetUpSpelling();
     UpdateChecks();
     SetMenuLastFiles();
-
     LoadInPuzzles();
     if (m_puzzleBox->count() > 0)
         m_puzzleBox->setCurrentRow(0);
@@ -89,9 +84,12 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
     }
     m_sizeInForce = ScreenSize::AtStart(m_context.settings.WindowSize, m_screen);
     m_context.ScaleFactor = ScreenSize::FactorOf(m_sizeInForce);
+    // The screen size and pixel format items.
     UpdateChecks();
 
     RecordDesignGeometry();
+    // Conversion of old-version data runs here, once the design geometry is recorded.
+    // The page designer's hand cursor is Qt's own pointing hand: there is nothing to load.
     CheckForOldVersions();
     m_groupName = GroupNameOf(m_context.Working.CurrentCollection);
     DoCaption();
@@ -286,12 +284,12 @@ void TMainWin::BuildMenus()
     AddCommand(help, "MenuHelpContents", QStringLiteral("&Contents"), QKeySequence(QStringLiteral("Ctrl+K")),
                QStringLiteral("Help"), &TMainWin::HelpContents);
     AddCommand(help, "MenuUserManual", QStringLiteral("&User Manual"), {}, {}, &TMainWin::UserManual);
-    AddCommand(help, "MenuTips", QStringLiteral("&Review Tips of the Day"), {}, {}, LaterWork);
-    AddCommand(help, "MenuDataExchange", QStringLiteral("&Data Exchange via Internet"), {}, {}, &TMainWin::HelpContents);
+    AddCommand(help, "MenuTips", QStringLiteral("&Review Tips of the Day"), {}, {}, &TMainWin::ReviewTips);
+    AddCommand(help, "MenuDataExchange", QStringLiteral("&Data Exchange via Internet"), {}, {}, &TMainWin::DataExchange);
     help->addSeparator();
-    AddCommand(help, "MenuAbout", QStringLiteral("&About"), {}, {}, LaterWork);
-    AddCommand(help, "MenuOtherProducts", QStringLiteral("Other &Products"), {}, {}, LaterWork);
-    AddCommand(help, "MenuOrder", QStringLiteral("&Order"), {}, {}, LaterWork);
+    AddCommand(help, "MenuAbout", QStringLiteral("&About"), {}, {}, &TMainWin::About);
+    AddCommand(help, "MenuOtherProducts", QStringLiteral("Other &Products"), {}, {}, &TMainWin::OtherProducts);
+    AddCommand(help, "MenuOrder", QStringLiteral("&Order"), {}, {}, &TMainWin::Order);
 }
 
 void TMainWin::BuildToolBar()
@@ -390,7 +388,8 @@ void TMainWin::RecordDesignGeometry()
 void TMainWin::ApplyScreenSize()
 {
     const double factor = std::round(m_context.ScaleFactor * 100.0) / 100.0;
-    resize(int(DesignWidth * factor), int(DesignHeight * factor));
+    // Never larger than the screen's free area, whatever the screen size option says.
+    resize(QSize(int(DesignWidth * factor), int(DesignHeight * factor)).boundedTo(AvailableArea(this).size()));
     for (const auto& [control, designSize] : m_designFonts) {
         if (!control || designSize <= 0)
             continue;

@@ -2,6 +2,7 @@
 
 #include "ui/AppContext.h"
 #include "store/Collection.h"
+#include "pages/PageCanvas.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -39,10 +40,12 @@ struct TMainWinHooks {
     std::function<void()> PageLayouts;
     /** The report window, given its own copy of a constructed puzzle. */
     std::function<void(const TPuzzleRecord& puzzle)> Report;
-    /** A font dialog preset to a font; nothing when cancelled. */
-    std::function<std::optional<QFont>(QWidget* parent, const QFont& initial, const QString& title)> ChooseFont;
+    /** A font dialog with colour, preset to a font; nothing when cancelled. */
+    std::function<std::optional<TCanvasFont>(QWidget* parent, const TCanvasFont& initial, const QString& title)> ChooseFont;
     /** Hands a document or URL to the desktop ("open" with its associated program). */
     std::function<bool(const QUrl& url)> OpenUrl;
+    /** The tip of the day window. */
+    std::function<void()> TipOfTheDay;
 };
 
 /**
@@ -103,6 +106,11 @@ public:
     // Commands.
     void NewGroup();
     void OpenGroup();
+    /**
+     * Opens a collection file as the open dialog's choice is opened (also a file named on the
+     * command line); a file without the .QV3 extension or one that does not exist is refused.
+     */
+    void OpenCollection(const QString& path);
     /** Opens recent-file entry 1..5; a file that no longer exists is ignored. */
     void OpenSaveFile(int entry);
     void MakeNewPuzzle();
@@ -143,6 +151,13 @@ public:
     void ChooseUserFont(int which);
     void HelpContents();
     void UserManual();
+    /** "&Review Tips of the Day": the tip window at any time. */
+    void ReviewTips();
+    /** "&Data Exchange via Internet": help at the keyword "PUZZLE CONNECTION". */
+    void DataExchange();
+    void About();
+    void OtherProducts();
+    void Order();
     /** "&International Characters" and "&Word Separator Chars" (MainWinWords.cpp). */
     void InternationalCharacters();
     void WordSeparators();
@@ -153,6 +168,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    /** The first activation shows the tip of the day when "Show Tips" is on. */
+    void changeEvent(QEvent* event) override;
 
 private:
     /** List item data: the category index or record number, and the text as stored (Windows-1252). */
@@ -194,6 +211,7 @@ private:
     QByteArray m_selectTitle;
     bool m_filling = false;
     bool m_firstShow = true;
+    bool m_firstActivation = true;
 
     QSize m_screen;
     int m_sizeInForce = 640;

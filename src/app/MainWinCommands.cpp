@@ -58,8 +58,17 @@ void TMainWin::OpenGroup()
         EnableDisable();
         return;
     }
+    OpenCollection(path);
+}
+
+void TMainWin::OpenCollection(const QString& path)
+{
     if (QFileInfo(path).suffix().compare(CollectionSuffix, Qt::CaseInsensitive) != 0) {
         MessageService::error(this, QStringLiteral("The file selected is not a valid Crossword file."));
+        return;
+    }
+    if (!QFileInfo(path).isFile()) {
+        MessageService::error(this, QStringLiteral("The puzzle collection file ") + path + QStringLiteral(" does not exist."));
         return;
     }
     const QString oldPath = m_context.Working.CurrentCollection;

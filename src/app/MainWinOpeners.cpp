@@ -4,6 +4,7 @@
 #include "pages/ui/ListPages.h"
 #include "pages/ui/MyReport.h"
 #include "pages/ui/ViewPrint.h"
+#include "app/TipOfTheDay.h"
 #include "shapes/ui/AddWords.h"
 #include "shapes/ui/SelectShapes.h"
 #include "words/ui/WordList.h"
@@ -31,5 +32,9 @@ void TMainWin::InstallWindowOpeners()
     m_hooks.Report = [this](const TPuzzleRecord& puzzle) {
         TMyReport report(m_context, puzzle, this);
         report.exec();
+    };
+    m_hooks.TipOfTheDay = [this] {
+        TTipOfTheDay tips(m_context, this);
+        tips.exec();
     };
 }

@@ -4,27 +4,26 @@
 #include "app/Background.h"
 #include "ui/MessageService.h"
 #include "ui/ScreenSize.h"
-#include "app/UserManualNotice.h"
 #include "ui/WindowSetup.h"
 #include "pages/ui/ClueHeaders.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFileInfo>
 
 namespace {
 
-const QString HelpFileName = QStringLiteral("QORVX.HLP");
-const QString ManualFileName = QStringLiteral("QORVX.DOC");
-
 const QString FontTitles[] = {QStringLiteral("Label Font"), QStringLiteral("Edit Font"), QStringLiteral("Button Font")};
 
-QFont toFont(const FontSetting& setting)
+/** A user font as the font dialog shows it: its face, style and colour at the size the windows use. */
+TCanvasFont toCanvasFont(const FontSetting& setting)
 {
-    QFont font = QApplication::font();
-    font.setFamily(setting.Name);
-    font.setBold(setting.Bold);
-    font.setItalic(setting.Italic);
+    TCanvasFont font;
+    font.Name = setting.Name;
+    font.Bold = setting.Bold;
+    font.Italic = setting.Italic;
+    font.Color = std::uint32_t(setting.Color);
+    const QFont shown = QApplication::font();
+    font.Size = shown.pointSize() > 0 ? shown.pointSize() : 9;
     return font;
 }
 
@@ -82,12 +81,13 @@ void TMainWin::ChooseUserFont(int which)
     if (which < 0 || which > 2 || !m_hooks.ChooseFont)
         return;
     FontSetting& setting = *fonts[which];
-    const std::optional<QFont> chosen = m_hooks.ChooseFont(this, toFont(setting), FontTitles[which]);
+    const std::optional<TCanvasFont> chosen = m_hooks.ChooseFont(this, toCanvasFont(setting), FontTitles[which]);
     if (!chosen)
         return;
-    setting.Name = chosen->family();
-    setting.Bold = chosen->bold();
-    setting.Italic = chosen->italic();
+    setting.Name = chosen->Name;
+    setting.Bold = chosen->Bold;
+    setting.Italic = chosen->Italic;
+    setting.Color = std::int32_t(chosen->Color);
     ApplyUserFonts(this, m_context);
 }
 
@@ -99,30 +99,4 @@ void TMainWin::ClueHeaders()
         return;
     m_context.settings.AcrossLabel = dialog.AcrossHeader();
     m_context.settings.DownLabel = dialog.DownHeader();
-}
-
-void TMainWin::HelpContents()
-{
-    const QString help = m_context.ProgramFile(HelpFileName);
-    if (!QFileInfo(help).isFile()) {
-        MessageService::error(this, QStringLiteral("Cannot find the help file ") + help + QLatin1Char('.'));
-        return;
-    }
-    if (m_hooks.OpenUrl)
-        m_hooks.OpenUrl(QUrl::fromLocalFile(help));
-}
-
-void TMainWin::UserManual()
-{
-    TUserManualNotice notice(m_context, this);
-    if (notice.exec() != QDialog::Accepted)
-        return;
-    const QString manual = m_context.ProgramFile(ManualFileName);
-    if (QFileInfo(manual).isFile()) {
-        if (m_hooks.OpenUrl)
-            m_hooks.OpenUrl(QUrl::fromLocalFile(manual));
-        return;
-    }
-    MessageService::error(this, QStringLiteral("The User Manual could not be located.  Please make sure the user manual "
-                                               "was installed.  A copy is available at our web site."));
 }

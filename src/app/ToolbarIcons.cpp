@@ -164,13 +164,15 @@ QIcon ToolbarIcon(const QString& name)
 {
     if (!knownNames().contains(name))
         return {};
+    // Drawn afresh at every size the screen size options and high-density screens ask for: a
+    // pixmap icon is never scaled up, so a 24-pixel drawing would stay small on a larger toolbar.
     QIcon icon;
-    for (const int scale : {1, 2}) {
-        QPixmap pixmap(IconSize * scale, IconSize * scale);
-        pixmap.setDevicePixelRatio(scale);
+    for (const int size : {24, 30, 38, 48, 60, 76, 96}) {
+        QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(qreal(size) / IconSize, qreal(size) / IconSize);
         paintIcon(painter, name);
         painter.end();
         icon.addPixmap(pixmap);

@@ -16,9 +16,9 @@ TUserManualNotice::TUserManualNotice(AppContext& context, QWidget* parent)
     setModal(true);
 
     auto* text = new QLabel(
-        QStringLiteral("The Quorvex user manual is a word-processor document (QORVX.DOC) installed with the "
-                       "program.  Choose Ok to open it with the word processor your desktop uses for such "
-                       "documents, where you can read it or print it."),
+        QStringLiteral("The Quorvex user manual is a PDF document (QORVX.PDF) installed with the program.  It "
+                       "holds the same pages as the help, one after the other, ready to read or print.  Choose Ok "
+                       "to open it with the document viewer of your desktop."),
         this);
     text->setObjectName(QStringLiteral("NoticeText"));
     text->setWordWrap(true);

@@ -5,7 +5,7 @@
 class AppContext;
 
 /**
- * The "User Manual Notice" window: explains that the user manual is a word-processor document.
+ * The "User Manual Notice" window: explains that the user manual is a PDF document.
  * "&Ok" accepts (the caller then opens the manual), "&Cancel" rejects.
  */
 class TUserManualNotice : public QDialog {

@@ -1,6 +1,7 @@
 #include "ui/WindowSetup.h"
 
 #include "ui/AppContext.h"
+#include "ui/WindowFit.h"
 #include "store/WindowsColor.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +21,9 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -36,9 +40,14 @@ void setFontAndColor(QWidget* widget, const FontSetting& setting, bool withColor
 {
     widget->setFont(fontOf(setting, widget->font()));
     if (withColor) {
+        // The colour is for the enabled look only: a disabled control keeps the greyed text that
+        // tells it ignores clicks.
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, ColorFromWindows(std::uint32_t(setting.Color)));
-        palette.setColor(QPalette::Text, ColorFromWindows(std::uint32_t(setting.Color)));
+        const QColor color = ColorFromWindows(std::uint32_t(setting.Color));
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::WindowText, color);
+            palette.setColor(group, QPalette::Text, color);
+        }
         widget->setPalette(palette);
     }
 }
@@ -64,16 +73,163 @@ void ApplyUserFonts(QWidget* window, const AppContext& context)
     }
 }
 
+namespace {
+
+// Design values of a window and its controls, kept on them the first time the window is prepared,
+// so that preparing it again (another screen size, another showing) starts from them again.
+const char* const DesignSizeProperty = "quorvexDesignSize";
+const char* const DesignFontProperty = "quorvexDesignPointSize";
+const char* const DesignMinimumProperty = "quorvexDesignMinimumSize";
+const char* const DesignMaximumProperty = "quorvexDesignMaximumSize";
+const char* const DesignColumnsProperty = "quorvexDesignColumnWidths";
+const char* const DesignRowProperty = "quorvexDesignRowHeight";
+const char* const DesignIconProperty = "quorvexDesignIconSize";
+
+/** Whether a size limit was set by the window's code (Qt's defaults are 0 and QWIDGETSIZE_MAX). */
+bool isSet(int extent, int unset)
+{
+    return extent != unset && extent > 0;
+}
+
+QSize scaledLimit(QSize design, double factor, int unset)
+{
+    const auto scale = [&](int extent) { return isSet(extent, unset) ? int(extent * factor) : extent; };
+    return {scale(design.width()), scale(design.height())};
+}
+
+/**
+ * Scales a control's font and the size limits its code set (a limit of 0 or QWIDGETSIZE_MAX is
+ * the layout's business and stays). A window's own limits belong to its layout and stay too.
+ */
+void recordDesign(QWidget* control)
+{
+    if (!control->property(DesignFontProperty).isValid()) {
+        control->setProperty(DesignFontProperty, control->font().pointSizeF());
+        control->setProperty(DesignMinimumProperty, control->minimumSize());
+        control->setProperty(DesignMaximumProperty, control->maximumSize());
+        if (const auto* button = qobject_cast<QAbstractButton*>(control))
+            control->setProperty(DesignIconProperty, button->iconSize());
+        if (const auto* table = qobject_cast<QTableView*>(control)) {
+            QVariantList widths;
+            for (int column = 0; column < table->horizontalHeader()->count(); ++column)
+                widths.append(table->columnWidth(column));
+            control->setProperty(DesignColumnsProperty, widths);
+            control->setProperty(DesignRowProperty, table->verticalHeader()->defaultSectionSize());
+        }
+    }
+}
+
+/** A grid's column widths and row height grow with its text (a stretched column takes the rest). */
+void scaleTable(QTableView* table, double factor)
+{
+    const QVariantList widths = table->property(DesignColumnsProperty).toList();
+    QHeaderView* columns = table->horizontalHeader();
+    for (int column = 0; column < widths.size() && column < columns->count(); ++column) {
+        const bool stretched = columns->sectionResizeMode(column) == QHeaderView::Stretch
+                               || (columns->stretchLastSection() && column == columns->count() - 1);
+        if (!stretched)
+            table->setColumnWidth(column, int(widths.at(column).toInt() * factor));
+    }
+    table->verticalHeader()->setDefaultSectionSize(int(table->property(DesignRowProperty).toInt() * factor));
+}
+
+void scaleControl(QWidget* control, double factor)
+{
+    const qreal designPoints = control->property(DesignFontProperty).toReal();
+    if (designPoints > 0) {
+        QFont scaled = control->font();
+        scaled.setPointSizeF(designPoints * factor);
+        control->setFont(scaled);
+    }
+    if (control->isWindow())
+        return;
+    if (auto* table = qobject_cast<QTableView*>(control))
+        scaleTable(table, factor);
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        // Pictures and arrows on buttons grow with their text.
+        const QSize icon = control->property(DesignIconProperty).toSize();
+        button->setIconSize(QSize(int(icon.width() * factor), int(icon.height() * factor)));
+    }
+    const QSize minimum = control->property(DesignMinimumProperty).toSize();
+    const QSize maximum = control->property(DesignMaximumProperty).toSize();
+    if (minimum != QSize(0, 0))
+        control->setMinimumSize(scaledLimit(minimum, factor, 0));
+    if (maximum != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
+        control->setMaximumSize(scaledLimit(maximum, factor, QWIDGETSIZE_MAX));
+}
+
+} // namespace
+
+QRect AvailableArea(const QWidget* window)
+{
+    const QScreen* screen = window ? window->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+}
+
+void FitOnScreen(QWidget* window, const QRect& area)
+{
+    const QSize decoration = window->frameGeometry().size() - window->size();
+    window->resize(window->size().boundedTo(area.size() - decoration));
+    const QSize outer = window->size() + decoration;
+    const int left = area.x() + std::max(0, (area.width() - outer.width()) / 2);
+    const int top = area.y() + std::max(0, (area.height() - outer.height()) / 2);
+    window->move(left, top);
+}
+
+void ScaleWindow(QWidget* window, double factor)
+{
+    if (!window->property(DesignSizeProperty).isValid())
+        window->setProperty(DesignSizeProperty, window->size());
+    // Every design value is taken before anything changes: a control whose font follows the
+    // window's would otherwise be taken at the window's scaled size.
+    std::vector<QWidget*> controls{window};
+    const auto children = window->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (!child->isWindow())
+            controls.push_back(child);
+    }
+    for (QWidget* control : controls)
+        recordDesign(control);
+    for (QWidget* control : controls)
+        scaleControl(control, factor);
+    const QSize design = window->property(DesignSizeProperty).toSize();
+    window->resize(int(design.width() * factor), int(design.height() * factor));
+}
+
+namespace {
+
+/** The least room a window's layout and own limits leave it, frame included. */
+QSize leastOuterSize(const QWidget* window)
+{
+    const QSize decoration = window->frameGeometry().size() - window->size();
+    return window->minimumSizeHint().expandedTo(window->minimumSize()) + decoration;
+}
+
+} // namespace
+
 void PrepareDialog(QWidget* window, const AppContext& context)
 {
     ApplyUserFonts(window, context);
-    const double factor = std::round(context.ScaleFactor * 100.0) / 100.0;
-    if (factor != 1.0)
-        window->resize(int(window->width() * factor), int(window->height() * factor));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
+    const QRect area = AvailableArea(window);
+    double factor = std::round(context.ScaleFactor * 100.0) / 100.0;
+    ScaleWindow(window, factor);
+    // A screen size larger than the screen itself would leave controls off it: the window is then
+    // scaled down, text included, until its layout fits the free area. Fonts do not shrink quite in
+    // proportion, so this takes a few rounds at most.
+    for (int round = 0; round < 6; ++round) {
+        const QSize least = leastOuterSize(window);
+        if (least.width() <= area.width() && least.height() <= area.height())
+            break;
+        const double shrink = std::min(double(area.width()) / least.width(), double(area.height()) / least.height());
+        const double smaller = std::floor(factor * std::min(shrink, 0.99) * 100.0) / 100.0;
+        if (smaller < 0.5)
+            break;
+        factor = smaller;
+        ScaleWindow(window, factor);
     }
+    FitOnScreen(window, area);
 }
 
 QHBoxLayout* OkCancelRow(QDialog* dialog)

@@ -14,7 +14,8 @@ void ApplyUserFonts(QWidget* window, const AppContext& context);
 
 /**
  * What every window but the main window does when shown: user fonts, scaling of its design size
- * by the interface scale factor (rounded to hundredths), and centring on the screen.
+ * by the interface scale factor (rounded to hundredths; less when the screen's free area cannot
+ * hold the window's controls at that factor), and centring on the screen.
  */
 void PrepareDialog(QWidget* window, const AppContext& context);
 

@@ -339,6 +339,7 @@ TEST_F(MainWinCommandsTest, PuzzleWordsPuzzleShapeAndPageLayoutOpenTheirWindowsM
 {
     WriteCollection(defaultCollection(), {{"Animals", "Cats"}, {"Animals", "Dogs"}});
     window = std::make_unique<TMainWin>(startDir.path(), programDir.path(), QSize(1280, 1024));
+    QuietTips(*window);
     showWindow();
     clickTitle(QStringLiteral("Dogs"));
     QStringList opened;

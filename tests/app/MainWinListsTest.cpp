@@ -192,6 +192,7 @@ TEST_F(MainWinListsTest, CommandsWithoutTheirWindowStayDisabledEvenWithASelectio
 {
     WriteCollection(defaultCollection(), {{"Animals", "Cats"}});
     window = std::make_unique<TMainWin>(startDir.path(), programDir.path(), QSize(1280, 1024));
+    QuietTips(*window);
     TMainWinHooks hooks = window->Hooks();
     hooks.WordList = nullptr;
     hooks.AddWords = nullptr;

@@ -87,13 +87,13 @@ TEST_F(MainWinOptionsTest, CommandsCarryTheirCaptionsShortcutsAndToolbarHints)
     EXPECT_EQ(editorCaptions, QStringList({QStringLiteral("SelectShapes")}));
 }
 
-TEST_F(MainWinOptionsTest, CommandsOfLaterWindowsArePresentButDisabled)
+TEST_F(MainWinOptionsTest, CommandsOfEveryWindowArePresentAndEnabled)
 {
     start();
-    for (const char* name : {"MenuTips", "MenuAbout",
-                             "MenuOtherProducts", "MenuOrder"}) {
+    for (const char* name : {"MenuImport", "MenuExport", "MenuPrinterSetup", "MenuJpegFactor", "MenuIntChars",
+                             "MenuWordSeparators", "MenuTips", "MenuAbout", "MenuOtherProducts", "MenuOrder"}) {
         ASSERT_NE(action(name), nullptr) << name;
-        EXPECT_FALSE(action(name)->isEnabled()) << name;
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
     }
 }
 
@@ -249,22 +249,34 @@ TEST_F(MainWinOptionsTest, AFontChosenInTheDialogBecomesTheUserFontAndCancelKeep
 {
     start();
     QStringList titles;
-    std::optional<QFont> answer;
+    std::optional<TCanvasFont> answer;
+    TCanvasFont offered;
     TMainWinHooks hooks = window->Hooks();
-    hooks.ChooseFont = [&](QWidget*, const QFont& initial, const QString& title) {
-        titles.append(title + QLatin1Char('/') + initial.family());
+    hooks.ChooseFont = [&](QWidget*, const TCanvasFont& initial, const QString& title) {
+        titles.append(title + QLatin1Char('/') + initial.Name);
+        offered = initial;
         return answer;
     };
     window->SetHooks(hooks);
 
-    QFont chosen(QStringLiteral("Liberation Serif"));
-    chosen.setBold(true);
+    window->Context().settings.LabelFont.Italic = true;
+    window->Context().settings.LabelFont.Color = 0x00008000;
+    TCanvasFont chosen;
+    chosen.Name = QStringLiteral("Liberation Serif");
+    chosen.Bold = true;
+    chosen.Color = 0x00FF0000;
     answer = chosen;
     action("MenuLabelFont")->trigger();
+    // The dialog starts from the user font: face, style, colour and the size the windows use.
+    EXPECT_TRUE(offered.Italic);
+    EXPECT_FALSE(offered.Bold);
+    EXPECT_EQ(offered.Color, 0x00008000u);
+    EXPECT_EQ(offered.Size, QApplication::font().pointSize());
     const FontSetting& label = window->Context().settings.LabelFont;
     EXPECT_EQ(label.Name, QStringLiteral("Liberation Serif"));
     EXPECT_TRUE(label.Bold);
     EXPECT_FALSE(label.Italic);
+    EXPECT_EQ(label.Color, 0x00FF0000);
     EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("CategoryBox"))->font().bold());
 
     answer.reset();
@@ -314,49 +326,6 @@ TEST_F(MainWinOptionsTest, TheClueHeadersDialogTakesTheCallersCaption)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Clue Headers"));
     EXPECT_EQ(dialog.AcrossHeader(), QStringLiteral("Over"));
     EXPECT_EQ(dialog.DownHeader(), QStringLiteral("Under"));
-}
-
-TEST_F(MainWinOptionsTest, HelpOpensTheHelpFileWhenItIsThere)
-{
-    start();
-    action("MenuHelpContents")->trigger();
-    EXPECT_TRUE(openedUrls.isEmpty());
-    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
-
-    QFile help(programPath(QStringLiteral("QORVX.HLP")));
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.close();
-    messages.clear();
-    action("MenuHelpContents")->trigger();
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(openedUrls, QList<QUrl>({QUrl::fromLocalFile(programPath(QStringLiteral("QORVX.HLP")))}));
-}
-
-TEST_F(MainWinOptionsTest, TheUserManualNoticeOpensTheManualOrSaysItIsMissing)
-{
-    start();
-    onNextDialog([](QWidget* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("User Manual Notice"));
-        click(dialog, "CancelButton");
-    });
-    window->UserManual();
-    EXPECT_TRUE(messages.shown.isEmpty());
-
-    onNextDialog([](QWidget* dialog) { click(dialog, "OkButton"); });
-    window->UserManual();
-    EXPECT_EQ(messages.last().text, QStringLiteral("The User Manual could not be located.  Please make sure the user manual "
-                                                   "was installed.  A copy is available at our web site."));
-    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
-    EXPECT_TRUE(openedUrls.isEmpty());
-
-    QFile manual(programPath(QStringLiteral("QORVX.DOC")));
-    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
-    manual.close();
-    messages.clear();
-    onNextDialog([](QWidget* dialog) { click(dialog, "OkButton"); });
-    window->UserManual();
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(openedUrls, QList<QUrl>({QUrl::fromLocalFile(programPath(QStringLiteral("QORVX.DOC")))}));
 }
 
 TEST_F(MainWinOptionsTest, ShortcutsReachTheCommandsWhileThePuzzleListHasTheFocus)

@@ -20,7 +20,6 @@
 #include <utility>
 #include <vector>
 
-/** A puzzle record with a category and title; generated ones carry a one-word grid. */
 /** Runs an action on the modal dialog that the next exec() shows. */
 inline void onNextDialog(std::function<void(QWidget*)> act)
 {
@@ -31,6 +30,7 @@ inline void onNextDialog(std::function<void(QWidget*)> act)
     });
 }
 
+/** A puzzle record with a category and title; generated ones carry a one-word grid. */
 inline TPuzzleRecord MakePuzzle(const char* category, const char* title, bool generated = true)
 {
     TPuzzleRecord record;
@@ -49,6 +49,14 @@ inline void WriteCollection(const QString& path, const std::vector<std::pair<con
     ASSERT_TRUE(CreateCollection(path).isOk());
     for (const auto& [category, title] : puzzles)
         ASSERT_TRUE(AppendPuzzle(path, MakePuzzle(category, title)).isOk());
+}
+
+/** Keeps the tip of the day from opening on a real main window's first activation in a test. */
+inline void QuietTips(TMainWin& window)
+{
+    TMainWinHooks hooks = window.Hooks();
+    hooks.TipOfTheDay = [] {};
+    window.SetHooks(hooks);
 }
 
 /** Fixture: a main window started in the temporary start and program directories. */
@@ -76,6 +84,8 @@ protected:
         hooks.AddWords = [this] { editorCaptions.append(QStringLiteral("AddWords")); };
         hooks.SelectShapes = [this] { editorCaptions.append(QStringLiteral("SelectShapes")); };
         hooks.Report = [this](const TPuzzleRecord& puzzle) { reported.push_back(puzzle); };
+        realTipOfTheDay = hooks.TipOfTheDay;
+        hooks.TipOfTheDay = [this] { ++tipsShown; };
         hooks.OpenUrl = [this](const QUrl& url) {
             openedUrls.append(url);
             return true;
@@ -146,4 +156,7 @@ protected:
     std::function<void()> onWordList;
     std::vector<TPuzzleRecord> reported;
     QList<QUrl> openedUrls;
+    int tipsShown = 0;
+    /** The window's own tip of the day, for a test that opens it. */
+    std::function<void()> realTipOfTheDay;
 };

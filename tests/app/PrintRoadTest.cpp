@@ -187,6 +187,8 @@ TEST_F(PrintRoadTest, PuzzleIsPreviewedPrintedAndExported)
     ASSERT_TRUE(AppendPuzzle(defaultCollection(), puzzle).isOk());
 
     window = std::make_unique<TMainWin>(startDir.path(), programDir.path(), QSize(1280, 1024));
+
+    QuietTips(*window);
     showWindow();
     clickCategory(QStringLiteral("Animals"));
     clickTitle(QStringLiteral("Zoo Print"));

@@ -101,13 +101,19 @@ THtmlCreation::THtmlCreation(AppContext& context, PageImage pageImage, QWidget* 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
-    layout->addWidget(MakeBlock(QStringLiteral("First Header Lines"), QStringLiteral("FirstHeader"), settings.FirstHeader, m_blocks[0]));
-    layout->addWidget(MakeBlock(QStringLiteral("Second Header Lines"), QStringLiteral("SecondHeader"), settings.SecondHeader, m_blocks[1]));
+    // The headers side by side above the puzzle and the footers below it, so that the page
+    // fits a 640 x 480 screen.
+    auto* headers = new QHBoxLayout;
+    headers->addWidget(MakeBlock(QStringLiteral("First Header Lines"), QStringLiteral("FirstHeader"), settings.FirstHeader, m_blocks[0]));
+    headers->addWidget(MakeBlock(QStringLiteral("Second Header Lines"), QStringLiteral("SecondHeader"), settings.SecondHeader, m_blocks[1]));
+    layout->addLayout(headers);
     layout->addWidget(lineBox(QStringLiteral("HorizontalUpper"), settings.HorizontalUpper));
     layout->addWidget(placeholder);
     layout->addWidget(lineBox(QStringLiteral("HorizontalLower"), settings.HorizontalLower));
-    layout->addWidget(MakeBlock(QStringLiteral("First Footer Lines"), QStringLiteral("FirstFooter"), settings.FirstFooter, m_blocks[2]));
-    layout->addWidget(MakeBlock(QStringLiteral("Second Footer Lines"), QStringLiteral("SecondFooter"), settings.SecondFooter, m_blocks[3]));
+    auto* footers = new QHBoxLayout;
+    footers->addWidget(MakeBlock(QStringLiteral("First Footer Lines"), QStringLiteral("FirstFooter"), settings.FirstFooter, m_blocks[2]));
+    footers->addWidget(MakeBlock(QStringLiteral("Second Footer Lines"), QStringLiteral("SecondFooter"), settings.SecondFooter, m_blocks[3]));
+    layout->addLayout(footers);
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(titleLabel);
     titleRow->addWidget(m_title, 1);
@@ -117,7 +123,7 @@ THtmlCreation::THtmlCreation(AppContext& context, PageImage pageImage, QWidget* 
     buttons->addWidget(save);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    resize(560, 620);
+    resize(620, 440);
 }
 
 QWidget* THtmlCreation::MakeBlock(const QString& heading, const QString& name, HtmlTextBlock& block,

@@ -3,6 +3,7 @@
 #include "pages/ui/MyReport.h"
 
 #include "ui/AppContext.h"
+#include "ui/HelpWindow.h"
 #include "ui/MessageService.h"
 #include "pages/ObjectFont.h"
 #include "pages/ui/BonusQuestion.h"
@@ -16,16 +17,11 @@
 
 #include <QColorDialog>
 #include <QCursor>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
-#include <QUrl>
 #include <algorithm>
 
 namespace {
-
-const QString HelpFileName = QStringLiteral("QORVX.HLP");
 
 TMyReport::Dialogs& installedDialogs()
 {
@@ -139,10 +135,5 @@ void TMyReport::BoxColorClick()
 
 void TMyReport::HelpClick()
 {
-    const QString help = m_context.ProgramFile(HelpFileName);
-    if (!QFileInfo(help).isFile()) {
-        MessageService::error(this, QStringLiteral("Cannot find the help file ") + help + QLatin1Char('.'));
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    ShowHelpTopic(this, m_context, QStringLiteral("Report Window"));
 }

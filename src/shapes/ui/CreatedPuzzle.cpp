@@ -23,8 +23,8 @@
 namespace {
 
 /** Design size of the view before scaling. */
-constexpr int ViewWidth = 836;
-constexpr int ViewHeight = 470;
+constexpr int ViewWidth = 620;
+constexpr int ViewHeight = 440;
 /** Space between the candidate pictures; the selection frame lies in it. */
 constexpr int PictureSpacing = 14;
 /** The selection frame: its width and its distance outside the picture. */

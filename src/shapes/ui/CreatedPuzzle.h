@@ -20,7 +20,7 @@ class TCandidatePicture : public QWidget {
     Q_OBJECT
 public:
     /** Side of a candidate picture in the view. */
-    static constexpr int CandidateSide = 191;
+    static constexpr int CandidateSide = 136;
 
     TCandidatePicture(int slot, int side, QWidget* parent = nullptr);
     /** Shows this record, or nothing when record is null. */

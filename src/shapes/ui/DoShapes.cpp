@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QIcon>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,10 +21,11 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
-constexpr int DesignWidth = 640;
+constexpr int DesignWidth = 620;
 constexpr int DesignHeight = 440;
 /** Characters the user may type into the title; a longer title given by a copy is kept whole. */
 constexpr int TypedTitleLength = 30;
@@ -31,6 +33,26 @@ constexpr int DimensionLength = 2;
 
 const QString WidthMessage = QStringLiteral("Width must be between 5 and 30.  Please re-enter width.");
 const QString HeightMessage = QStringLiteral("Height must be between 5 and 30.  Please re-enter height.");
+
+/** A solid triangle pointing one way, drawn large enough for every screen size. */
+QIcon arrowIcon(Qt::ArrowType arrow)
+{
+    constexpr int side = 64;
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 40, 40));
+    painter.translate(side / 2.0, side / 2.0);
+    const qreal turn[] = {0, -90, 90, 180}; // up, left, right, down
+    const int index = arrow == Qt::LeftArrow ? 1 : arrow == Qt::RightArrow ? 2 : arrow == Qt::DownArrow ? 3 : 0;
+    painter.rotate(turn[index]);
+    const QPointF tip[] = {{0, -22}, {26, 18}, {-26, 18}};
+    painter.drawPolygon(tip, 3);
+    painter.end();
+    return QIcon(pixmap);
+}
 
 } // namespace
 
@@ -50,7 +72,7 @@ protected:
         QPainter painter(this);
         const TShapeRecord& shape = m_editor->m_shape;
         painter.fillRect(rect(), palette().color(QPalette::Window));
-        const int s = ShapeEditing::CellSize(shape);
+        const int s = m_editor->cellSize();
         if (s < 2)
             return;
         const int columns = shape.columns();
@@ -109,7 +131,9 @@ TDoShapes::TDoShapes(AppContext& context, int mode, int recordNumber, QWidget* p
     const auto makeArrow = [this](Qt::ArrowType arrow, const char* name, ShapeEditing::Direction direction) {
         auto* button = new QToolButton(this);
         button->setObjectName(QLatin1String(name));
-        button->setArrowType(arrow);
+        // A drawn arrow rather than the style's, which keeps one small size at every screen size.
+        button->setIcon(arrowIcon(arrow));
+        button->setIconSize(QSize(14, 14));
         button->setFixedSize(32, 32);
         connect(button, &QToolButton::clicked, this, [this, direction] { ShiftClick(direction); });
         return button;
@@ -213,6 +237,13 @@ bool TDoShapes::CheckDimension(bool isWidth)
         Redraw();
     }
     return true;
+}
+
+int TDoShapes::cellSize() const
+{
+    // The drawing area grows with the screen size option, and the cells with it.
+    const int side = m_canvas ? std::min(m_canvas->width(), m_canvas->height()) : ShapeEditing::DrawingSide;
+    return ShapeEditing::CellSize(m_shape, side);
 }
 
 bool TDoShapes::CellUnder(QPoint point, int& row, int& column) const

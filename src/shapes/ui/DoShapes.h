@@ -34,7 +34,7 @@ public:
     /** The working shape. */
     const TShapeRecord& shape() const { return m_shape; }
     /** Side of one cell in the drawing area. */
-    int cellSize() const { return ShapeEditing::CellSize(m_shape); }
+    int cellSize() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

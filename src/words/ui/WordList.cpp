@@ -28,13 +28,13 @@
 namespace {
 
 /** Design size of the editor before scaling. */
-constexpr int DesignWidth = 960;
-constexpr int DesignHeight = 580;
+constexpr int DesignWidth = 620;
+constexpr int DesignHeight = 440;
 /** Side of the shape preview. */
-constexpr int ShapePreviewSide = 148;
+constexpr int ShapePreviewSide = 100;
 /** Size of the page layout preview. */
-constexpr int LayoutPreviewWidth = 96;
-constexpr int LayoutPreviewHeight = 124;
+constexpr int LayoutPreviewWidth = 68;
+constexpr int LayoutPreviewHeight = 88;
 /** Characters one may type into BonusQuest and Attempts. */
 constexpr int BonusQuestionTyped = 120;
 constexpr int AttemptsTyped = 3;
@@ -174,7 +174,7 @@ void TWordList::buildControls()
     m_spell = makeButton("&Spell Check", "SpellCheckButton", this);
     m_thesaurus = makeButton("&Thesaurus", "ThesaurusButton", this);
     m_intChars = makeButton("International Characters", "IntCharsButton", this);
-    for (QPushButton* b : {m_delete, m_deleteAll, m_import, m_export, m_spell, m_thesaurus, m_intChars})
+    for (QPushButton* b : {m_delete, m_deleteAll, m_import, m_export})
         tools->addWidget(b);
     tools->addStretch(1);
     root->addLayout(tools);
@@ -183,6 +183,9 @@ void TWordList::buildControls()
     m_addWords = makeButton("Add &Words", "AddWordsButton", this);
     m_save = makeButton("Sa&ve", "SaveButton", this);
     m_exit = makeButton("E&xit", "ExitButton", this);
+    // Two rows of buttons keep the editor within a 640 x 480 screen.
+    for (QPushButton* b : {m_spell, m_thesaurus, m_intChars})
+        commands->addWidget(b);
     commands->addStretch(1);
     for (QPushButton* b : {m_addWords, m_save, m_exit})
         commands->addWidget(b);

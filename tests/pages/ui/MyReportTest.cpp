@@ -508,6 +508,9 @@ TEST_F(MyReportTest, MainWindowOpensTheReportOnTheChosenPuzzle)
     puzzle.Category.setText("Animals");
     ASSERT_TRUE(AppendPuzzle(collection, puzzle).isOk());
     TMainWin main(startDir.path(), programDir.path(), QSize(1280, 1024));
+    TMainWinHooks quiet = main.Hooks();
+    quiet.TipOfTheDay = [] {}; // no tip window on the first activation
+    main.SetHooks(quiet);
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     auto* titles = main.findChild<QListWidget*>(QStringLiteral("PuzzleBox"));

@@ -61,6 +61,7 @@ protected:
     TMainWin& startReal()
     {
         window = std::make_unique<TMainWin>(startDir.path(), programDir.path(), QSize(1280, 1024));
+        QuietTips(*window);
         return *window;
     }
     QString library() const { return programPath(QStringLiteral("QVFLAY.DAT")); }

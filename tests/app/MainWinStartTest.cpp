@@ -1,0 +1,46 @@
+// A collection named when the program starts (as a file manager passes it) opens as the open
+// dialog's choice would; anything else is refused and the last collection stays open.
+#include "MainWinTestSupport.h"
+
+using MainWinStartTest = MainWinTest;
+
+TEST_F(MainWinStartTest, ACollectionGivenAtStartOpensAndAnythingElseIsRefused)
+{
+    WriteCollection(defaultCollection(), {{"Animals", "Cats"}});
+    const QString other = startPath(QStringLiteral("Games.qv3"));
+    WriteCollection(other, {{"Sports", "Golf"}, {"Sports", "Tennis"}});
+    QFile text(startPath(QStringLiteral("notes.txt")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.close();
+
+    struct Case {
+        QString path;
+        QString message; // empty when the collection opens
+    } cases[] = {
+        {startPath(QStringLiteral("notes.txt")), QStringLiteral("The file selected is not a valid Crossword file.")},
+        {startPath(QStringLiteral("Missing.QV3")), QStringLiteral("The puzzle collection file ") +
+                                                       startPath(QStringLiteral("Missing.QV3")) +
+                                                       QStringLiteral(" does not exist.")},
+        {other, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(qPrintable(c.path));
+        messages.clear();
+        start();
+        window->OpenCollection(c.path);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(messages.shown.isEmpty());
+            EXPECT_EQ(window->Context().Working.CurrentCollection, other);
+            EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvex 98 (Games)"));
+            EXPECT_EQ(categories(), QStringList({QStringLiteral("Sports")}));
+            EXPECT_EQ(titles(), QStringList({QStringLiteral("Golf"), QStringLiteral("Tennis")}));
+            EXPECT_EQ(window->Context().settings.RecentFiles[0], defaultCollection());
+        } else {
+            ASSERT_EQ(messages.shown.size(), 1);
+            EXPECT_EQ(messages.last().text, c.message);
+            EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
+            EXPECT_EQ(window->Context().Working.CurrentCollection, defaultCollection());
+            EXPECT_EQ(titles(), QStringList({QStringLiteral("Cats")}));
+        }
+    }
+}

@@ -1,0 +1,245 @@
+// Every window fits the screen: at each screen size option it is scaled, text included, and stays
+// within the screen that option names and within the screen's free area. Run once more by ctest
+// on a 1280 x 1024 screen, where every option can be shown.
+#include "MainWinTestSupport.h"
+
+#include "app/ProductInfo.h"
+#include "app/TipOfTheDay.h"
+#include "app/UserManualNotice.h"
+#include "pages/ui/BitmapWidth.h"
+#include "pages/ui/BonusQuestion.h"
+#include "pages/ui/ClueHeaders.h"
+#include "pages/ui/ExtractAPuzzle.h"
+#include "pages/ui/HtmlCreation.h"
+#include "pages/ui/JpegFactor.h"
+#include "pages/ui/ListPages.h"
+#include "pages/ui/MultiCopies.h"
+#include "pages/ui/MyReport.h"
+#include "pages/ui/PartialAnswer.h"
+#include "shapes/ui/AddAClue.h"
+#include "shapes/ui/AddWords.h"
+#include "shapes/ui/CreatedPuzzle.h"
+#include "shapes/ui/DoShapes.h"
+#include "shapes/ui/SelectShapes.h"
+#include "ui/HelpWindow.h"
+#include "ui/WindowFit.h"
+#include "ui/WindowSetup.h"
+#include "words/ui/WordList.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+using WindowFitTest = MainWinTest;
+
+namespace {
+
+using WindowMaker = std::function<std::unique_ptr<QWidget>(AppContext&)>;
+
+struct NamedWindow {
+    const char* name;
+    WindowMaker make;
+};
+
+template <typename Window, typename... Args>
+WindowMaker maker(Args... args)
+{
+    return [=](AppContext& context) -> std::unique_ptr<QWidget> { return std::make_unique<Window>(context, args...); };
+}
+
+/** Every window but the main window, as the commands open them. */
+std::vector<NamedWindow> allDialogs()
+{
+    const TPuzzleRecord puzzle = MakePuzzle("Animals", "Cats");
+    return {
+        {"WordList", maker<TWordList>()},
+        {"CreatedPuzzle", maker<TCreatedPuzzle>()},
+        {"EnlargedPuzzle", maker<TEnlargedPuzzle>(puzzle, QStringLiteral("Candidate 1"))},
+        {"AddWords", maker<TAddWords>(int(TAddWords::FromMainWindow))},
+        {"AddAClue", maker<TAddAClue>(QByteArray("CATS"))},
+        {"SelectShapes", maker<TSelectShapes>()},
+        {"DoShapes", maker<TDoShapes>(int(TDoShapes::NewShape), 0)},
+        {"ListPages", maker<TListPages>(int(TListPages::Manage), static_cast<TPageLayout*>(nullptr))},
+        {"ExtractAPuzzle", maker<TExtractAPuzzle>()},
+        {"MyReport", maker<TMyReport>(puzzle)},
+        {"PartialAnswer", maker<TPartialAnswer>(puzzle, TPartialAnswer::Flags{})},
+        {"BonusQuestion", maker<TBonusQuestion>(QStringLiteral("Which animal purrs?"))},
+        {"ClueHeaders", maker<TClueHeaders>(QStringLiteral("Clue Headers"))},
+        {"HtmlCreation", maker<THtmlCreation>(THtmlCreation::PageImage([](int width) {
+             QImage image(width, width, QImage::Format_RGB32);
+             image.fill(Qt::white);
+             return image;
+         }))},
+        {"MultiCopies", maker<TMultiCopies>()},
+        {"BitmapWidth", maker<TBitmapWidth>(TBitmapWidth::Mode::Bitmap)},
+        {"JpegFactor", maker<TJpegFactor>()},
+        {"TipOfTheDay", maker<TTipOfTheDay>()},
+        {"HelpWindow", [](AppContext& context) -> std::unique_ptr<QWidget> { return std::make_unique<THelpWindow>(context); }},
+        {"About", maker<TProductInfo>(TProductInfo::About)},
+        {"OtherProducts", maker<TProductInfo>(TProductInfo::OtherProducts)},
+        {"Order", maker<TProductInfo>(TProductInfo::Order)},
+        {"UserManualNotice", maker<TUserManualNotice>()},
+    };
+}
+
+struct ScreenOption {
+    int size;
+    double factor;
+    QSize named;
+};
+
+const ScreenOption Options[] = {{640, 1.0, {640, 480}}, {800, 1.25, {800, 600}}, {1024, 1.6, {1024, 768}},
+                                {1280, 2.0, {1280, 1024}}};
+
+QRect freeArea()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+/** Saves a picture of a window when QUORVEX_SCREENSHOT_DIR names a folder (for looking at it). */
+void keepPicture(QWidget* window, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("QUORVEX_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+/** Shows a window, lets its layout settle, and checks where it ended up. */
+void expectFits(QWidget* window, const ScreenOption& option, const QString& name)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QTest::qWait(10);
+    const QRect frame = window->frameGeometry();
+    const QRect area = freeArea();
+    // The screen the option names when this screen can show it, else the free area.
+    const QSize limit = option.named.boundedTo(area.size());
+    EXPECT_LE(frame.width(), limit.width()) << qPrintable(name) << " at " << option.size;
+    EXPECT_LE(frame.height(), limit.height()) << qPrintable(name) << " at " << option.size;
+    EXPECT_TRUE(area.contains(frame)) << qPrintable(name) << " at " << option.size << ": " << frame.x() << ","
+                                      << frame.y() << " " << frame.width() << "x" << frame.height();
+    std::printf("[ size     ] %-18s at %4d: %4d x %4d\n", qPrintable(name), option.size, frame.width(), frame.height());
+    keepPicture(window, QStringLiteral("%1-%2").arg(name).arg(option.size));
+}
+
+} // namespace
+
+TEST_F(WindowFitTest, EveryDialogIsScaledWithItsTextAndFitsTheScreenAtEverySize)
+{
+    WriteCollection(defaultCollection(), {{"Animals", "Cats"}, {"Animals", "Dogs"}});
+    for (const NamedWindow& entry : allDialogs()) {
+        const QString name = QLatin1String(entry.name);
+        QSize designSize;
+        qreal designPoints = 0;
+        for (const ScreenOption& option : Options) {
+            AppContext context(startDir.path(), programDir.path());
+            context.Working.CurrentPuzzle = MakePuzzle("Animals", "Cats");
+            context.ScaleFactor = option.factor;
+            std::unique_ptr<QWidget> window = entry.make(context);
+            const auto labels = window->findChildren<QLabel*>();
+            QLabel* label = labels.isEmpty() ? nullptr : labels.constFirst();
+            if (option.factor == 1.0) {
+                designSize = window->size();
+                designPoints = label ? label->font().pointSizeF() : 0;
+            }
+            expectFits(window.get(), option, name);
+            // Text grows with the window: by the factor where the screen shows the size it names,
+            // else as far as the free area lets the window's controls grow.
+            const bool roomy = freeArea().size().expandedTo(option.named) == freeArea().size();
+            if (label && designPoints > 0) {
+                if (roomy)
+                    EXPECT_NEAR(label->font().pointSizeF(), designPoints * option.factor, 0.01) << qPrintable(name);
+                else
+                    EXPECT_GE(label->font().pointSizeF(), designPoints - 0.01) << qPrintable(name);
+            }
+            // Where the screen has room, the window is its design size times the factor (or more
+            // when its text needs it).
+            const QSize decoration = window->frameGeometry().size() - window->size();
+            const QSize scaled(int(designSize.width() * option.factor), int(designSize.height() * option.factor));
+            if (freeArea().size().expandedTo(scaled + decoration) == freeArea().size()) {
+                EXPECT_GE(window->width(), scaled.width() - 1) << qPrintable(name) << " at " << option.size;
+            }
+            window->close();
+        }
+    }
+}
+
+TEST_F(WindowFitTest, TheMainWindowFitsTheScreenAtEverySize)
+{
+    for (const ScreenOption& option : Options) {
+        writeSettings([&](Settings& s) { s.WindowSize = option.size; });
+        start(QGuiApplication::primaryScreen()->size());
+        expectFits(window.get(), option, QStringLiteral("MainWin"));
+        window->close();
+    }
+}
+
+TEST_F(WindowFitTest, PreparingAgainStartsFromTheDesignSoNothingAccumulates)
+{
+    AppContext context(startDir.path(), programDir.path());
+    TClueHeaders dialog(context, QStringLiteral("Clue Headers"));
+    auto* label = dialog.findChild<QLabel*>();
+    const qreal designPoints = label->font().pointSizeF();
+    const QSize design = dialog.size();
+    context.ScaleFactor = 1.25;
+    PrepareDialog(&dialog, context);
+    PrepareDialog(&dialog, context);
+    EXPECT_EQ(dialog.size(), QSize(int(design.width() * 1.25), int(design.height() * 1.25)));
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), designPoints * 1.25);
+    context.ScaleFactor = 1.0;
+    PrepareDialog(&dialog, context);
+    EXPECT_EQ(dialog.size(), design);
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), designPoints);
+}
+
+TEST_F(WindowFitTest, AWindowLargerThanTheScreenIsShrunkAndCentredOnIt)
+{
+    QDialog dialog;
+    dialog.resize(3000, 2000);
+    const QRect area(100, 50, 800, 600);
+    FitOnScreen(&dialog, area);
+    EXPECT_EQ(dialog.size(), QSize(800, 600));
+    EXPECT_EQ(dialog.pos(), QPoint(100, 50));
+    dialog.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    dialog.resize(400, 300);
+    FitOnScreen(&dialog, area);
+    EXPECT_EQ(dialog.size(), QSize(400, 300));
+    EXPECT_EQ(dialog.pos(), QPoint(300, 200));
+}
+
+TEST_F(WindowFitTest, DisabledCheckBoxesLookDisabledWhateverTheUserFontColour)
+{
+    AppContext context(startDir.path(), programDir.path());
+    context.settings.LabelFont.Color = 0x000000FF; // red
+    QDialog dialog;
+    auto* enabled = new QCheckBox(QStringLiteral("Shrin&k"), &dialog);
+    auto* disabled = new QCheckBox(QStringLiteral("&Quick Create"), &dialog);
+    disabled->setEnabled(false);
+    const QColor greyed = disabled->palette().color(QPalette::Disabled, QPalette::WindowText);
+    ApplyUserFonts(&dialog, context);
+    EXPECT_EQ(enabled->palette().color(QPalette::Active, QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(disabled->palette().color(QPalette::Disabled, QPalette::WindowText), greyed);
+    EXPECT_NE(greyed, QColor(255, 0, 0));
+
+    // What is drawn differs too: the disabled box's text is not in the user's colour.
+    enabled->setText(QStringLiteral("MMMM"));
+    disabled->setText(QStringLiteral("MMMM"));
+    const auto countRed = [](const QImage& image) {
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > 180 && c.green() < 90 && c.blue() < 90;
+            }
+        return red;
+    };
+    enabled->adjustSize();
+    disabled->adjustSize();
+    EXPECT_GT(countRed(enabled->grab().toImage()), 10);
+    EXPECT_EQ(countRed(disabled->grab().toImage()), 0);
+}
