@@ -2,6 +2,7 @@
 
 #include "ui/WindowSetup.h"
 #include "store/Ansi.h"
+#include "ui/Windows1252Text.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -18,6 +19,7 @@ TBonusQuestion::TBonusQuestion(AppContext& context, const QString& question, QWi
 
     m_question = new QLineEdit(this);
     m_question->setObjectName(QStringLiteral("Question"));
+    AcceptWindows1252Only(m_question);
     m_question->setMaxLength(QuestionLength);
     m_question->setText(question.left(QuestionLength));
 

@@ -1,6 +1,7 @@
 #include "pages/ui/ClueHeaders.h"
 
 #include "ui/WindowSetup.h"
+#include "ui/Windows1252Text.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -35,9 +36,11 @@ TClueHeaders::TClueHeaders(AppContext& context, const QString& caption, QWidget*
 
     m_across = new QLineEdit(this);
     m_across->setObjectName(QStringLiteral("AcrossHeader"));
+    AcceptWindows1252Only(m_across);
     m_across->setMaxLength(HeaderLength);
     m_down = new QLineEdit(this);
     m_down->setObjectName(QStringLiteral("DownHeader"));
+    AcceptWindows1252Only(m_down);
     m_down->setMaxLength(HeaderLength);
 
     auto* acrossLabel = new QLabel(QStringLiteral("Across Header"), this);

@@ -7,6 +7,7 @@
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
+#include "ui/Windows1252Text.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -130,6 +131,7 @@ void TDoPages::buildControls()
 {
     m_name = new QLineEdit(Ansi::toUnicode(m_layout.LayoutName.text()), this);
     m_name->setObjectName(QStringLiteral("NameBox"));
+    AcceptWindows1252Only(m_name);
     m_name->setMaxLength(PageLimits::LayoutNameLength);
 
     m_paper = new QComboBox(this);

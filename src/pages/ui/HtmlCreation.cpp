@@ -8,6 +8,7 @@
 #include "pages/ui/BitmapWidth.h"
 #include "pages/ui/ReportPage.h"
 #include "store/RecordFile.h"
+#include "ui/Windows1252Text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -88,6 +89,7 @@ THtmlCreation::THtmlCreation(AppContext& context, PageImage pageImage, QWidget* 
 
     m_title = new QLineEdit(settings.WebTitle.left(HtmlExport::TitleLength), this);
     m_title->setObjectName(QStringLiteral("WebTitle"));
+    AcceptWindows1252Only(m_title);
     m_title->setMaxLength(HtmlExport::TitleLength);
     auto* titleLabel = new QLabel(QStringLiteral("Web Page Title"), this);
     titleLabel->setBuddy(m_title);
@@ -137,6 +139,7 @@ QWidget* THtmlCreation::MakeBlock(const QString& heading, const QString& name, H
 
     controls.Text = new QPlainTextEdit(box);
     controls.Text->setObjectName(name + QStringLiteral("Text"));
+    AcceptWindows1252Only(controls.Text);
     controls.Text->setPlainText(QString(block.Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     controls.Text->setMaximumHeight(70);
     QPlainTextEdit* text = controls.Text;

@@ -6,6 +6,7 @@
 #include "pages/ui/LayoutThumbnail.h"
 #include "store/Ansi.h"
 #include "store/WindowsColor.h"
+#include "ui/Windows1252Text.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -183,6 +184,7 @@ QWidget* TMyReport::buildOptionsPanel()
     m_partialLetters = makeCheck("Pa&rtial Letters", "PartialLetters", answers);
     m_letters = new QLineEdit(answers);
     m_letters->setObjectName(QStringLiteral("Letters"));
+    AcceptWindows1252Only(m_letters);
     m_letters->setMaxLength(SettingsLimits::LettersHeld);
     auto* answersLayout = new QGridLayout(answers);
     answersLayout->addWidget(m_answerKey, 0, 0, 1, 2);

@@ -2,6 +2,7 @@
 
 #include "store/Ansi.h"
 #include "ui/WindowSetup.h"
+#include "ui/Windows1252Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,7 @@ TObjectText::TObjectText(AppContext& context, const TPageObject& object, QWidget
         setObjectName(QStringLiteral("TextDialog"));
         m_text = new QPlainTextEdit(this);
         m_text->setObjectName(QStringLiteral("TextBox"));
+        AcceptWindows1252Only(m_text);
         m_text->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         connect(m_text, &QPlainTextEdit::textChanged, this, &TObjectText::limitText);
         layout->addWidget(m_text, 1);
@@ -38,6 +40,7 @@ TObjectText::TObjectText(AppContext& context, const TPageObject& object, QWidget
         setObjectName(QStringLiteral("ClueHeaders"));
         m_header = new QLineEdit(text.left(HeaderLength), this);
         m_header->setObjectName(QStringLiteral("HeaderBox"));
+        AcceptWindows1252Only(m_header);
         m_header->setMaxLength(HeaderLength);
         auto* label = new QLabel(captionFor(object), this);
         label->setBuddy(m_header);

@@ -4,6 +4,7 @@
 #include "ui/WindowSetup.h"
 #include "shapes/ManualWords.h"
 #include "store/Ansi.h"
+#include "ui/Windows1252Text.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -30,6 +31,7 @@ TAddAClue::TAddAClue(AppContext& context, const QByteArray& word, QWidget* paren
     wordText->setObjectName(QStringLiteral("WordText"));
     m_clue = new QLineEdit(this);
     m_clue->setObjectName(QStringLiteral("ClueEdit"));
+    AcceptWindows1252Only(m_clue);
     m_clue->setMaxLength(Limits::ClueLength);
 
     auto* cases = new QButtonGroup(this);

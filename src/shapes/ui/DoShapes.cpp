@@ -7,6 +7,7 @@
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeMessages.h"
 #include "store/Ansi.h"
+#include "ui/Windows1252Text.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -110,6 +111,7 @@ TDoShapes::TDoShapes(AppContext& context, int mode, int recordNumber, QWidget* p
 
     m_title = new QLineEdit(Ansi::toUnicode(m_shape.ShapeTitle.text()), this);
     m_title->setObjectName(QStringLiteral("Title"));
+    AcceptWindows1252Only(m_title);
     m_title->setMaxLength(std::max(TypedTitleLength, int(m_title->text().size())));
     m_width = new QLineEdit(QString::number(m_shape.ShapeWidth), this);
     m_width->setObjectName(QStringLiteral("Width"));

@@ -9,6 +9,7 @@
 #include "store/Ansi.h"
 #include "store/Collection.h"
 #include "store/ListOrder.h"
+#include "ui/Windows1252Text.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -92,13 +93,16 @@ void TWordList::buildControls()
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("Title"));
     m_title->setMaxLength(Limits::TitleLength);
+    AcceptWindows1252Only(m_title);
     m_category = new QComboBox(this);
     m_category->setObjectName(QStringLiteral("Category"));
     m_category->setEditable(true);
     m_category->setInsertPolicy(QComboBox::NoInsert);
     m_category->lineEdit()->setMaxLength(Limits::CategoryLength);
+    AcceptWindows1252Only(m_category);
     m_bonus = new QLineEdit(this);
     m_bonus->setObjectName(QStringLiteral("BonusQuest"));
+    AcceptWindows1252Only(m_bonus);
     auto* titleLabel = new QLabel(QStringLiteral("P&uzzle Title"), this);
     titleLabel->setBuddy(m_title);
     auto* categoryLabel = new QLabel(QStringLiteral("Cate&gory"), this);

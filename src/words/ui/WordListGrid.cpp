@@ -6,6 +6,7 @@
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "store/Ansi.h"
+#include "ui/Windows1252Text.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -30,7 +31,7 @@ public:
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
             line->setMaxLength(limitOf(index));
-            line->setValidator(new Windows1252Validator(line));
+            AcceptWindows1252Only(line);
         }
         return editor;
     }

@@ -1,18 +1,8 @@
 #include "words/ui/WordsCluesGrid.h"
 
-#include "store/Ansi.h"
-
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
-
-QValidator::State Windows1252Validator::validate(QString& input, int&) const
-{
-    for (const char32_t c : input.toUcs4())
-        if (c < 0x20 || c == 0x7F || !Ansi::encode(c))
-            return Invalid;
-    return Acceptable;
-}
 
 WordsCluesGrid::WordsCluesGrid(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent)
 {

@@ -1,18 +1,6 @@
 #pragma once
 
 #include <QTableWidget>
-#include <QValidator>
-
-/**
- * Accepts only text that Windows-1252 can hold, which is what words and clues are stored in, and
- * no control characters; a character outside it is refused as it is typed (or pasted) instead of
- * turning into "?" or a hole in the grid later.
- */
-class Windows1252Validator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& position) const override;
-};
 
 /**
  * The word list editor's grid of words and clues, which types like a list: Tab and Enter go on
