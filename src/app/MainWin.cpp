@@ -134,7 +134,7 @@ QAction* TMainWin::AddCommand(QMenu* menu, const char* objectName, const QString
     if (run)
         connect(action, &QAction::triggered, this, std::move(run));
     else
-        action->setEnabled(false); // its window comes with later work
+        action->setEnabled(false); // a command with nothing to run stays greyed
     m_actions.insert(action->objectName(), action);
     return action;
 }

@@ -5,6 +5,7 @@
 #include "pages/ui/DoPagesRuler.h"
 #include "store/Ansi.h"
 #include "ui/AppContext.h"
+#include "ui/HelpWindow.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
 #include "ui/Windows1252Text.h"
@@ -298,8 +299,8 @@ void TDoPages::buildMenus()
     }
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    // The help topic "CROSSWORD OBJECTS" is shown once the program has its help window.
-    item(help, QStringLiteral("&Crossword Objects"), "MenuHelp", {})->setEnabled(false);
+    connect(item(help, QStringLiteral("&Crossword Objects"), "MenuHelp", {}), &QAction::triggered, this,
+            [this] { ShowHelpTopic(this, m_context, QStringLiteral("CROSSWORD OBJECTS")); });
     QWidget::layout()->setMenuBar(bar);
 }
 

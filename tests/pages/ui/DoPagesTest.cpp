@@ -1,12 +1,15 @@
 // The page designer with the mouse: placing, handles, zoom, palette, undo, paper and saving.
 #include "pages/ui/DoPagesTestSupport.h"
+#include "ui/HelpWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace {
 
@@ -378,3 +381,24 @@ TEST_F(DoPagesTest, PaperSizeOrientationAndCustomSizes)
 }
 
 } // namespace
+
+TEST_F(DoPagesTest, HelpOpensTheCrosswordObjectsTopic)
+{
+    const QDir built(QStringLiteral(QUORVEX_BUILD_DIR "/help"));
+    ASSERT_TRUE(QDir().mkpath(programPath(QStringLiteral("help"))));
+    for (const QString& page : built.entryList({QStringLiteral("*.html")}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(built.filePath(page), programPath(QStringLiteral("help/")) + page));
+    auto window = open();
+    QAction* help = action(*window, "MenuHelp");
+    ASSERT_TRUE(help->isEnabled());
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* helpWindow = qobject_cast<THelpWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(helpWindow, nullptr);
+        shown = QFileInfo(helpWindow->CurrentPage().toLocalFile()).fileName();
+        helpWindow->close();
+    });
+    help->trigger();
+    EXPECT_EQ(shown, QStringLiteral("designer.html"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
