@@ -232,6 +232,17 @@ void PrepareDialog(QWidget* window, const AppContext& context)
     FitOnScreen(window, area);
 }
 
+void RestoreOnScreen(QWidget* window, QRect geometry)
+{
+    const QRect area = AvailableArea(window);
+    const QSize decoration = window->frameGeometry().size() - window->size();
+    const QSize size = geometry.size().boundedTo(area.size() - decoration);
+    const QSize outer = size + decoration;
+    window->resize(size);
+    window->move(std::clamp(geometry.left(), area.left(), area.right() + 1 - outer.width()),
+                 std::clamp(geometry.top(), area.top(), area.bottom() + 1 - outer.height()));
+}
+
 QHBoxLayout* OkCancelRow(QDialog* dialog)
 {
     auto* ok = new QPushButton(QStringLiteral("&Ok"), dialog);

@@ -3,6 +3,7 @@
 class AppContext;
 class QDialog;
 class QHBoxLayout;
+class QRect;
 class QWidget;
 
 /**
@@ -18,6 +19,13 @@ void ApplyUserFonts(QWidget* window, const AppContext& context);
  * hold the window's controls at that factor), and centring on the screen.
  */
 void PrepareDialog(QWidget* window, const AppContext& context);
+
+/**
+ * Puts a window that remembers its place (the preview, the page designer) back where it was: the
+ * geometry's top-left is the frame's position (QWidget::pos) and its size the inside (QWidget::size).
+ * The window is shrunk and moved as far as needed to lie within the free area of its screen.
+ */
+void RestoreOnScreen(QWidget* window, QRect geometry);
 
 /**
  * The usual button row at the foot of a dialog: "&Ok" (object name OkButton, the default button)

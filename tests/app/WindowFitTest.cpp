@@ -7,6 +7,26 @@
 #include "app/TipOfTheDay.h"
 #include "app/UserManualNotice.h"
 #include "pages/ui/BitmapWidth.h"
+#include "pages/ui/BorderInfo.h"
+#include "pages/ui/DoPages.h"
+#include "pages/ui/FillInfo.h"
+#include "pages/ui/MyPreview.h"
+#include "pages/ui/NumbersInPuzzle.h"
+#include "pages/ui/ObjectProperties.h"
+#include "pages/ui/ObjectText.h"
+#include "pages/ui/PuzzleProperties.h"
+#include "pages/ui/ReportPage.h"
+#include "pages/ui/SizePosition.h"
+#include "store/ui/ExportPuzzles.h"
+#include "store/ui/ImportPuzzles.h"
+#include "words/ui/DoIntChars.h"
+#include "words/ui/Import.h"
+#include "words/ui/LanguageChoice.h"
+#include "words/ui/MyEditBox.h"
+#include "words/ui/MyExport.h"
+#include "words/ui/SpellSuggestions.h"
+#include "words/ui/ThesSuggestions.h"
+#include "words/ui/WordLetters.h"
 #include "pages/ui/BonusQuestion.h"
 #include "pages/ui/ClueHeaders.h"
 #include "pages/ui/ExtractAPuzzle.h"
@@ -53,6 +73,13 @@ WindowMaker maker(Args... args)
 }
 
 /** Every window but the main window, as the commands open them. */
+TPageObject objectOf(std::int16_t kind)
+{
+    TPageObject object;
+    object.Kind = kind;
+    return object;
+}
+
 std::vector<NamedWindow> allDialogs()
 {
     const TPuzzleRecord puzzle = MakePuzzle("Animals", "Cats");
@@ -84,6 +111,54 @@ std::vector<NamedWindow> allDialogs()
         {"OtherProducts", maker<TProductInfo>(TProductInfo::OtherProducts)},
         {"Order", maker<TProductInfo>(TProductInfo::Order)},
         {"UserManualNotice", maker<TUserManualNotice>()},
+        {"DoIntChars", maker<TDoIntChars>()},
+        {"WordLetters", maker<TWordLetters>()},
+        {"Import", maker<TImport>(QList<WordListTransfer::GridRow>(3))},
+        {"MyExport", maker<TMyExport>(QList<WordListTransfer::GridRow>(3), true)},
+        {"MyEditBox", maker<TMyEditBox>(TMyEditBox::ListKind::Inclusion)},
+        {"LanguageChoice", [](AppContext& context) -> std::unique_ptr<QWidget> {
+             static int remembered = 0;
+             const QList<TLanguageChoice::Option> options{{1, QStringLiteral("&American"), true},
+                                                          {2, QStringLiteral("&British"), false}};
+             return std::make_unique<TLanguageChoice>(context, QStringLiteral("Choose Dictionary"), options, remembered);
+         }},
+        {"SpellSuggestions", maker<TSpellSuggestions>(QStringLiteral("American"))},
+        {"ThesSuggestions", maker<TThesSuggestions>(1, QStringLiteral("happy"))},
+        {"ImportPuzzles", maker<TImportPuzzles>(QStringLiteral("OTHER.QV3"))},
+        {"ExportPuzzles", maker<TExportPuzzles>()},
+        {"ObjectText", maker<TObjectText>(objectOf(ObjectKind::Text))},
+        {"ObjectProperties", maker<TObjectProperties>(objectOf(ObjectKind::Title))},
+        {"PuzzleProperties", maker<TPuzzleProperties>(objectOf(ObjectKind::Puzzle))},
+        {"NumbersInPuzzle", maker<TNumbersInPuzzle>(objectOf(ObjectKind::Puzzle))},
+        {"BorderInfo", maker<TBorderInfo>(objectOf(ObjectKind::Rectangle))},
+        {"FillInfo", maker<TFillInfo>(objectOf(ObjectKind::Rectangle))},
+        {"SizePosition", maker<TSizePosition>(objectOf(ObjectKind::Title), 48, true, QSize(408, 528))},
+        // The construction, report and metafile progress windows start their work as soon as they
+        // are shown, and are left out here.
+    };
+}
+
+/** Windows that come back at the place and size they were left at, larger than the screen. */
+std::vector<NamedWindow> rememberingWindows()
+{
+    const TPuzzleRecord puzzle = MakePuzzle("Animals", "Cats");
+    return {
+        {"PageDesigner", [](AppContext& context) -> std::unique_ptr<QWidget> {
+             context.settings.PageDesignerWindowLeft = -300;
+             context.settings.PageDesignerWindowTop = 900;
+             context.settings.PageDesignerWindowWidth = 3000;
+             context.settings.PageDesignerWindowHeight = 2000;
+             return std::make_unique<TDoPages>(context, TPageLayout{}, TDoPages::DesignMode::New, -1);
+         }},
+        {"Preview", [puzzle](AppContext& context) -> std::unique_ptr<QWidget> {
+             context.settings.ReportViewingWindowLeft = 2500;
+             context.settings.ReportViewingWindowTop = -40;
+             context.settings.ReportViewingWindowWidth = 2600;
+             context.settings.ReportViewingWindowHeight = 1900;
+             auto report = std::make_shared<TReportPage>();
+             EXPECT_TRUE(RecordReport(puzzle, TRenderOptions{}, *report));
+             return std::make_unique<TMyPreview>(context, report);
+         }},
     };
 }
 
@@ -143,11 +218,12 @@ TEST_F(WindowFitTest, EveryDialogIsScaledWithItsTextAndFitsTheScreenAtEverySize)
             std::unique_ptr<QWidget> window = entry.make(context);
             const auto labels = window->findChildren<QLabel*>();
             QLabel* label = labels.isEmpty() ? nullptr : labels.constFirst();
-            if (option.factor == 1.0) {
-                designSize = window->size();
+            if (option.factor == 1.0)
                 designPoints = label ? label->font().pointSizeF() : 0;
-            }
             expectFits(window.get(), option, name);
+            // A window without a design size of its own takes its layout's size when first shown.
+            if (option.factor == 1.0)
+                designSize = window->size();
             // Text grows with the window: by the factor where the screen shows the size it names,
             // else as far as the free area lets the window's controls grow.
             const bool roomy = freeArea().size().expandedTo(option.named) == freeArea().size();
@@ -166,6 +242,16 @@ TEST_F(WindowFitTest, EveryDialogIsScaledWithItsTextAndFitsTheScreenAtEverySize)
             }
             window->close();
         }
+    }
+}
+
+TEST_F(WindowFitTest, WindowsThatRememberTheirPlaceComeBackOnTheScreen)
+{
+    for (const NamedWindow& entry : rememberingWindows()) {
+        AppContext context(startDir.path(), programDir.path());
+        std::unique_ptr<QWidget> window = entry.make(context);
+        expectFits(window.get(), Options[3], QLatin1String(entry.name));
+        window->close();
     }
 }
 

@@ -24,7 +24,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -310,15 +309,9 @@ void TDoPages::showEvent(QShowEvent* event)
         m_shown = true;
         ApplyUserFonts(this, m_context);
         const Settings& s = m_context.settings;
-        QRect geometry(s.PageDesignerWindowLeft, s.PageDesignerWindowTop, std::max(MinimumWidth, s.PageDesignerWindowWidth),
-                       std::max(MinimumHeight, s.PageDesignerWindowHeight));
-        if (const QScreen* screen = this->screen()) {
-            const QRect available = screen->availableGeometry();
-            geometry.setSize(geometry.size().boundedTo(available.size()));
-            geometry.moveLeft(std::clamp(geometry.left(), available.left(), available.right() - geometry.width() + 1));
-            geometry.moveTop(std::clamp(geometry.top(), available.top(), available.bottom() - geometry.height() + 1));
-        }
-        setGeometry(geometry);
+        RestoreOnScreen(this, QRect(s.PageDesignerWindowLeft, s.PageDesignerWindowTop,
+                                    std::max(MinimumWidth, s.PageDesignerWindowWidth),
+                                    std::max(MinimumHeight, s.PageDesignerWindowHeight)));
         loadPictures(true);
     }
     QDialog::showEvent(event);
@@ -344,11 +337,11 @@ void TDoPages::keyPressEvent(QKeyEvent* event)
 void TDoPages::done(int result)
 {
     if (m_shown) {
-        const QRect g = geometry();
-        m_context.settings.PageDesignerWindowLeft = g.left();
-        m_context.settings.PageDesignerWindowTop = g.top();
-        m_context.settings.PageDesignerWindowWidth = g.width();
-        m_context.settings.PageDesignerWindowHeight = g.height();
+        // Where the frame is and how large the inside, as RestoreOnScreen takes them back.
+        m_context.settings.PageDesignerWindowLeft = x();
+        m_context.settings.PageDesignerWindowTop = y();
+        m_context.settings.PageDesignerWindowWidth = width();
+        m_context.settings.PageDesignerWindowHeight = height();
     }
     m_pictures.clear();
     QDialog::done(result);

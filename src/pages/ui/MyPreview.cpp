@@ -99,6 +99,15 @@ TMyPreview::TMyPreview(AppContext& context, std::shared_ptr<const TReportPage> r
 
 TMyPreview::~TMyPreview() = default;
 
+void TMyPreview::showEvent(QShowEvent* event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        RestoreOnScreen(this, QRect(pos(), size()));
+    }
+    QDialog::showEvent(event);
+}
+
 void TMyPreview::BuildMenus(QVBoxLayout* layout)
 {
     auto* bar = new QMenuBar(this);

@@ -75,6 +75,8 @@ public slots:
 
 protected:
     void done(int result) override;
+    /** The first showing puts the window back where it was left, within the screen. */
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenus(QVBoxLayout* layout);
@@ -98,4 +100,5 @@ private:
     QLineEdit* m_zoomBox = nullptr;
     QLineEdit* m_pixelBox = nullptr;
     bool m_geometryStored = false;
+    bool m_placed = false;
 };

@@ -311,6 +311,8 @@ TEST_F(DoPagesTest, SaveThatCannotWriteKeepsTheDesignerOpen)
 
 TEST_F(DoPagesTest, CancelDiscardsWithoutAskingAndRemembersTheWindow)
 {
+    context->settings.PageDesignerWindowWidth = 600;
+    context->settings.PageDesignerWindowHeight = 500;
     auto window = open();
     place(*window, ObjectKind::Title, {48, 48});
     window->move(30, 40);
@@ -319,8 +321,12 @@ TEST_F(DoPagesTest, CancelDiscardsWithoutAskingAndRemembersTheWindow)
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(context->PageFilePath()));
-    EXPECT_EQ(context->settings.PageDesignerWindowLeft, window->geometry().left());
-    EXPECT_EQ(context->settings.PageDesignerWindowWidth, window->geometry().width());
+    EXPECT_EQ(context->settings.PageDesignerWindowLeft, 30);
+    EXPECT_EQ(context->settings.PageDesignerWindowWidth, window->width());
+    // Opened again, it comes back where it was left, not moved by its frame.
+    auto again = open();
+    EXPECT_EQ(again->pos(), QPoint(30, 40));
+    EXPECT_EQ(again->size(), window->size());
 }
 
 TEST_F(DoPagesTest, PaperSizeOrientationAndCustomSizes)
