@@ -115,6 +115,8 @@ void TMyReport::buildControls()
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), this, &QDialog::reject)->setObjectName(QStringLiteral("MenuExit"));
 
+    // The options are made first so that Tab goes through them before the commands beside them.
+    QWidget* options = buildOptionsPanel();
     m_viewPrint = makeButton("&View/Print", "ViewPrintButton", this);
     m_viewPrint->setEnabled(bool(installedViewPrint()));
     auto* printerSetup = makeButton("Printer &Setup", "PrinterSetupButton", this);
@@ -145,7 +147,7 @@ void TMyReport::buildControls()
     preview->addStretch(1);
 
     auto* body = new QHBoxLayout;
-    body->addWidget(buildOptionsPanel(), 1);
+    body->addWidget(options, 1);
     body->addLayout(preview);
     body->addLayout(commands);
 

@@ -140,6 +140,11 @@ TDoShapes::TDoShapes(AppContext& context, int mode, int recordNumber, QWidget* p
         connect(button, &QToolButton::clicked, this, [this, direction] { ShiftClick(direction); });
         return button;
     };
+    // Made in the order Tab goes through them: the shift arrows, then the buttons below them.
+    QToolButton* shiftUp = makeArrow(Qt::UpArrow, "ShiftUp", ShapeEditing::Direction::Up);
+    QToolButton* shiftLeft = makeArrow(Qt::LeftArrow, "ShiftLeft", ShapeEditing::Direction::Left);
+    QToolButton* shiftRight = makeArrow(Qt::RightArrow, "ShiftRight", ShapeEditing::Direction::Right);
+    QToolButton* shiftDown = makeArrow(Qt::DownArrow, "ShiftDown", ShapeEditing::Direction::Down);
     QPushButton* reverse = makeButton(QStringLiteral("&Reverse"), "ReverseButton");
     m_undo = makeButton(QStringLiteral("&Undo"), "UndoButton");
     QPushButton* save = makeButton(QStringLiteral("&Save"), "SaveButton");
@@ -157,10 +162,10 @@ TDoShapes::TDoShapes(AppContext& context, int mode, int recordNumber, QWidget* p
 
     auto* shiftBox = new QGroupBox(QStringLiteral("Shift Grid"), this);
     auto* arrows = new QGridLayout(shiftBox);
-    arrows->addWidget(makeArrow(Qt::UpArrow, "ShiftUp", ShapeEditing::Direction::Up), 0, 1);
-    arrows->addWidget(makeArrow(Qt::LeftArrow, "ShiftLeft", ShapeEditing::Direction::Left), 1, 0);
-    arrows->addWidget(makeArrow(Qt::RightArrow, "ShiftRight", ShapeEditing::Direction::Right), 1, 2);
-    arrows->addWidget(makeArrow(Qt::DownArrow, "ShiftDown", ShapeEditing::Direction::Down), 2, 1);
+    arrows->addWidget(shiftUp, 0, 1);
+    arrows->addWidget(shiftLeft, 1, 0);
+    arrows->addWidget(shiftRight, 1, 2);
+    arrows->addWidget(shiftDown, 2, 1);
 
     auto* adjustBox = new QGroupBox(QStringLiteral("Adjust Grid"), this);
     auto* adjust = new QHBoxLayout(adjustBox);

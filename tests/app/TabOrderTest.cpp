@@ -1,0 +1,65 @@
+// Tab goes through a window in the order of its work: the fields a user fills, then the commands.
+#include "MainWinTestSupport.h"
+
+#include "pages/ui/MyReport.h"
+#include "shapes/ui/DoShapes.h"
+#include "store/WorkingPuzzle.h"
+#include "words/ui/WordList.h"
+
+#include <functional>
+#include <memory>
+
+using TabOrderTest = MainWinTest;
+
+namespace {
+
+/** The object names of the controls Tab reaches from the first one, once round. */
+QStringList tabStops(QWidget* window)
+{
+    QStringList names;
+    QWidget* first = window->nextInFocusChain();
+    QWidget* at = first;
+    do {
+        if (at->window() == window && at->isVisible() && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus)
+            && !at->objectName().isEmpty())
+            names.append(at->objectName());
+        at = at->nextInFocusChain();
+    } while (at != first);
+    return names;
+}
+
+} // namespace
+
+TEST_F(TabOrderTest, TabFollowsTheWorkOfEachWindow)
+{
+    WriteCollection(defaultCollection(), {{"Animals", "Cats"}});
+    const TPuzzleRecord puzzle = MakePuzzle("Animals", "Cats");
+    struct Case {
+        const char* window;
+        std::function<std::unique_ptr<QWidget>(AppContext&)> make;
+        const char* stops;
+    } cases[] = {
+        {"report", [&](AppContext& c) { return std::make_unique<TMyReport>(c, puzzle); },
+         "PrintTitle PrintBody PrintClues PrintWords PrintBonus AnswerKey PartialAnswers "
+         "PartialLetters SkeletonPuzzle BoxColorButton PrinterSetupButton ChangeLayoutButton "
+         "ChangeFontsButton ChangeHeadersButton ChangeBonusButton HelpButton ExitButton"},
+        {"shape editor", [](AppContext& c) { return std::make_unique<TDoShapes>(c, int(TDoShapes::NewShape), 0); },
+         "Title Width Height ShiftUp ShiftLeft ShiftRight ShiftDown ReverseButton SaveButton "
+         "CancelButton"},
+        {"word list", [](AppContext& c) {
+             ClearForNewPuzzle(c.Working);
+             return std::make_unique<TWordList>(c);
+         },
+         "Title Category BonusQuest WordsCluesGrid ShapeBox NewShape ModifyShape CopyShape "
+         "DeleteShape ImportShape ExportShape ChangeLayoutButton Attempts AutoShrink QuickCreate "
+         "CreateIt DeleteButton DeleteAllButton ImportButton ExportButton IntCharsButton ExitButton"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
+        AppContext context(startDir.path(), programDir.path());
+        std::unique_ptr<QWidget> window = c.make(context);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        EXPECT_EQ(tabStops(window.get()).join(u' ').toStdString(), std::string(c.stops));
+    }
+}
