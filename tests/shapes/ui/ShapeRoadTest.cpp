@@ -82,16 +82,25 @@ TEST_F(ShapeRoadTest, DrawnShapeIsBuiltInAndTakesAWordByHand)
         [&](TSelectShapes* manager) {
             WhenModal<TDoShapes>(
                 [&](TDoShapes* editor) {
+                    // Focus moves (and the fields' checks on leaving) need the editor to be the
+                    // active window; a late activation of the manager beneath can take that away.
+                    const auto focusOn = [editor](QWidget* field) {
+                        if (!editor->isActiveWindow()) {
+                            editor->activateWindow();
+                            EXPECT_TRUE(QTest::qWaitFor([editor] { return editor->isActiveWindow(); }));
+                        }
+                        field->setFocus(Qt::TabFocusReason);
+                    };
                     auto* title = Control<QLineEdit>(editor, "Title");
                     title->selectAll();
                     QTest::keyClicks(title, QStringLiteral("Cut Corners"));
                     for (const char* name : {"Width", "Height"}) {
                         auto* field = Control<QLineEdit>(editor, name);
-                        field->setFocus();
+                        focusOn(field);
                         field->selectAll();
                         QTest::keyClicks(field, QStringLiteral("9"));
                     }
-                    title->setFocus(Qt::TabFocusReason);
+                    focusOn(title);
                     // Leaving the fields resizes the grid the clicks land on.
                     EXPECT_TRUE(QTest::qWaitFor([editor] { return editor->shape().ShapeWidth == 9 && editor->shape().ShapeHeight == 9; }));
                     auto* grid = Control<QWidget>(editor, "ShapeGrid");
