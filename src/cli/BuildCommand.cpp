@@ -175,8 +175,7 @@ int RunBuild(const CliArguments& args)
         const TPuzzleRecord record = SavedCandidate(*result, k);
         const IoResult written = AppendPuzzle(out, record);
         if (!written)
-            return CliOutput::fail(CollectionMessages::saveFailureText(written).replace(QLatin1Char('\n'), QLatin1Char(' '))
-                                   + QStringLiteral(" (%1)").arg(out));
+            return CliOutput::failOn(CollectionMessages::saveFailureText(written), out);
         ++saved;
     }
     if (saved == 0)

@@ -33,4 +33,9 @@ int fail(const QString& text, int status)
     return status;
 }
 
+int failOn(const QString& message, const QString& path)
+{
+    return fail(QString(message).replace(QLatin1Char('\n'), QLatin1Char(' ')) + QStringLiteral(" (%1)").arg(path));
+}
+
 } // namespace CliOutput

@@ -16,4 +16,10 @@ void warning(const QString& text);
 /** Prints "quorvex-cli: <text>" on standard error and returns the exit status. */
 int fail(const QString& text, int status = 1);
 
+/**
+ * Prints a failed command on a file, "quorvex-cli: <message> (<path>)" on one line (the lines of a
+ * message with the system's reason joined by a space), and returns 1.
+ */
+int failOn(const QString& message, const QString& path);
+
 } // namespace CliOutput

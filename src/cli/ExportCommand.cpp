@@ -28,8 +28,7 @@ int failed(const IoResult& result, const QString& path)
 {
     if (result.status == IoResult::Refused)
         return CliOutput::fail(result.systemError);
-    return CliOutput::fail(result.describe(QStringLiteral("Unable to create export file."))
-                               .replace(QLatin1Char('\n'), QStringLiteral(" ")) + QStringLiteral(" (%1)").arg(path));
+    return CliOutput::failOn(result.describe(QStringLiteral("Unable to create export file.")), path);
 }
 
 } // namespace

@@ -54,7 +54,7 @@ int requireCollectionName(const QString& option, const QString& path)
 
 int failWith(const TTransferReport& report, const QString& path)
 {
-    return CliOutput::fail(QStringLiteral("%1 (%2)").arg(report.Text, path));
+    return CliOutput::failOn(report.Text, path);
 }
 
 /** The page layout a converted puzzle gets: the default of the program's page file. */

@@ -45,13 +45,10 @@ TTransferReport TTransferReport::failure(const IoResult& result, const TFixedMes
     TTransferReport report;
     report.Result = result.isOk() ? IoResult::failed(IoResult::Refused) : result;
     report.Written = written;
-    if (result.status == IoResult::IoError && !result.systemError.isEmpty()) {
-        report.Text = result.systemError;
-        report.Caption = QLatin1String(TransferMessages::IoErrorCaption);
-    } else {
-        report.Text = message.text();
-        report.Caption = message.caption();
-    }
+    // The command's own message names what failed; the system's reason follows on its own line.
+    report.Text = result.describe(message.text());
+    report.Caption = result.status == IoResult::IoError ? QString::fromLatin1(TransferMessages::IoErrorCaption)
+                                                        : message.caption();
     return report;
 }
 

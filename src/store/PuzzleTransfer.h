@@ -47,8 +47,8 @@ inline constexpr char DefaultExtension[] = "QV3";
 
 /**
  * What a transfer reports: its outcome, how many records it wrote, and the message box to show,
- * if any (the program's own text for a refusal, the system's text for a failure once the files
- * were open, or a notice of success).
+ * if any (the program's own text for a refusal or failure, with the system's reason on the next
+ * line when there is one, or a notice of success).
  */
 struct TTransferReport {
     IoResult Result;
@@ -60,7 +60,7 @@ struct TTransferReport {
     explicit operator bool() const { return isOk(); }
 
     static TTransferReport success(int written, const TFixedMessage* notice = nullptr);
-    /** A failure shown with the program's message; an IoError shows the system's text instead. */
+    /** A failure shown with the program's message followed by the system's reason, if any. */
     static TTransferReport failure(const IoResult& result, const TFixedMessage& message, int written = 0);
 };
 

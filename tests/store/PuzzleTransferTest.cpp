@@ -100,7 +100,8 @@ TEST_F(PuzzleTransferTest, AnImportThatCannotReadAddsNothing)
 
     const TTransferReport missing = ImportPuzzles(path("MISSING.QV3"), {0}, into);
     EXPECT_FALSE(missing.isOk());
-    EXPECT_EQ(missing.Text, QStringLiteral("Unable to import puzzles."));
+    EXPECT_EQ(missing.Text.section(u'\n', 0, 0), QStringLiteral("Unable to import puzzles."));
+    EXPECT_FALSE(missing.Text.section(u'\n', 1).isEmpty()) << "the system's reason follows the message";
     EXPECT_EQ(missing.Caption, QStringLiteral("Error"));
 
     // A record that is gone by the time of the import: nothing at all is appended.
@@ -112,7 +113,7 @@ TEST_F(PuzzleTransferTest, AnImportThatCannotReadAddsNothing)
     EXPECT_EQ(OldBytes::readFile(into), before);
 
     const TTransferReport unwritable = ImportPuzzles(path("FROM.QV3"), {0}, path("no such folder/INTO.QV3"));
-    EXPECT_EQ(unwritable.Text, QStringLiteral("Unable to import puzzles."));
+    EXPECT_EQ(unwritable.Text.section(u'\n', 0, 0), QStringLiteral("Unable to import puzzles."));
 }
 
 TEST_F(PuzzleTransferTest, ExportReplacesTheTargetWithTheChosenRecordsOnly)
@@ -148,6 +149,6 @@ TEST_F(PuzzleTransferTest, ExportNeverOverwritesTheOpenCollection)
     const QString target = path("OUT.QV3");
     ASSERT_TRUE(OldBytes::writeFile(target, recordBytes("Keep", 3)));
     const TTransferReport unreadable = ExportPuzzles(path("MISSING.QV3"), {0}, target);
-    EXPECT_EQ(unreadable.Text, QStringLiteral("Unable to export puzzles."));
+    EXPECT_EQ(unreadable.Text.section(u'\n', 0, 0), QStringLiteral("Unable to export puzzles."));
     EXPECT_EQ(OldBytes::readFile(target), recordBytes("Keep", 3));
 }
