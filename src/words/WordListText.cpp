@@ -3,6 +3,7 @@
 #include "store/Ansi.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 
 namespace WordListText {
@@ -27,6 +28,28 @@ QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes, bool* 
     return text;
 }
 
+/**
+ * UTF-16 written without its byte-order mark: text a word list can hold then has a NUL byte beside
+ * nearly every character, always on the same side (looked at in the first 4 KB).
+ */
+std::optional<Encoding> unmarkedUtf16(const QByteArray& bytes)
+{
+    if (bytes.size() < 4 || bytes.size() % 2 != 0)
+        return std::nullopt;
+    const qsizetype pairs = std::min<qsizetype>(bytes.size(), 4096) / 2;
+    qsizetype evenNuls = 0;
+    qsizetype oddNuls = 0;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        evenNuls += bytes[2 * i] == 0;
+        oddNuls += bytes[2 * i + 1] == 0;
+    }
+    if (oddNuls * 2 >= pairs && evenNuls * 20 < pairs)
+        return Encoding::Utf16LE;
+    if (evenNuls * 2 >= pairs && oddNuls * 20 < pairs)
+        return Encoding::Utf16BE;
+    return std::nullopt;
+}
+
 /** The text of the file and how it was read. */
 QString decodeFile(const QByteArray& bytes, Encoding& encoding)
 {
@@ -37,6 +60,10 @@ QString decodeFile(const QByteArray& bytes, Encoding& encoding)
     if (startsWith(bytes, "\xFE\xFF", 2)) {
         encoding = Encoding::Utf16BE;
         return decode(QStringConverter::Utf16BE, QByteArrayView(bytes).sliced(2));
+    }
+    if (const std::optional<Encoding> unmarked = unmarkedUtf16(bytes)) {
+        encoding = *unmarked;
+        return decode(encoding == Encoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, bytes);
     }
     const qsizetype bom = startsWith(bytes, "\xEF\xBB\xBF", 3) ? 3 : 0;
     bool failed = false;

@@ -41,6 +41,8 @@ TEST(WordListText, EveryEncodingOfTheSameListGivesTheSameItems)
         {"windows-1252", windows1252, Encoding::Windows1252},
         {"utf-16le with BOM", encoded(QStringConverter::Utf16LE, text, true), Encoding::Utf16LE},
         {"utf-16be with BOM", encoded(QStringConverter::Utf16BE, text, true), Encoding::Utf16BE},
+        {"utf-16le without BOM", encoded(QStringConverter::Utf16LE, text, false), Encoding::Utf16LE},
+        {"utf-16be without BOM", encoded(QStringConverter::Utf16BE, text, false), Encoding::Utf16BE},
     };
     for (const Case& c : cases) {
         const auto file = ReadWordFile(c.bytes, Unmappable::Skip);
@@ -68,9 +70,10 @@ TEST(WordListText, ControlBytesNeverReachAnItem)
     EXPECT_EQ(file.problems[2].line, 4);
     EXPECT_EQ(WordListText::ProblemText(file.problems[0]), QStringLiteral("line 1 holds a control character and was left out"));
 
-    // UTF-16 read without its byte-order mark would be a NUL after every letter: each line is left out.
-    const QByteArray noBom = encoded(QStringConverter::Utf16LE, QStringLiteral("CAT\nDOG\n"), false);
-    EXPECT_TRUE(ReadWordFile(noBom, Unmappable::Replace).items.isEmpty());
+    // A few NUL bytes do not make a file UTF-16: the lines around them are read as they are.
+    const auto sparse = ReadWordFile(raw("C\0\nDOGS\nEMU\nFOX\n"), Unmappable::Replace);
+    EXPECT_EQ(sparse.encoding, Encoding::Utf8);
+    EXPECT_EQ(sparse.items, (QList<QByteArray>{"DOGS", "EMU", "FOX"}));
 }
 
 TEST(WordListText, CharactersOutsideTheCodePageAreSkippedOrReplacedAndLinesCut)
