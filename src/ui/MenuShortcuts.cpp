@@ -8,12 +8,15 @@
 
 namespace {
 
+const char* const FieldsKeepKeyProperty = "quorvexFieldsKeepKey";
+
 /** Whether an enabled command of the window answers the key sequence. */
 bool WindowCommandTakes(const QWidget* window, const QKeySequence& keys)
 {
     const QList<QAction*> actions = window->findChildren<QAction*>();
     for (const QAction* action : actions) {
-        if (!action->isEnabled() || action->shortcutContext() == Qt::WidgetShortcut)
+        if (!action->isEnabled() || action->shortcutContext() == Qt::WidgetShortcut
+            || action->property(FieldsKeepKeyProperty).toBool())
             continue;
         if (action->associatedObjects().isEmpty())
             continue;
@@ -48,6 +51,11 @@ protected:
 };
 
 } // namespace
+
+void LetFieldsKeepTheKeyOf(QAction* action)
+{
+    action->setProperty(FieldsKeepKeyProperty, true);
+}
 
 void GiveMenuShortcutsPriority(QApplication& application)
 {

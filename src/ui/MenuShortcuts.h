@@ -1,5 +1,6 @@
 #pragma once
 
+class QAction;
 class QApplication;
 
 /**
@@ -9,3 +10,9 @@ class QApplication;
  * their editing meaning. Installed once on the application at start.
  */
 void GiveMenuShortcutsPriority(QApplication& application);
+
+/**
+ * Leaves a command's key to a text field that has the focus: the page designer's "E&xit" (Ctrl+X)
+ * discards the design without asking, so in its name and size fields Ctrl+X cuts text instead.
+ */
+void LetFieldsKeepTheKeyOf(QAction* action);

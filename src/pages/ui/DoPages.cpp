@@ -6,6 +6,7 @@
 #include "store/Ansi.h"
 #include "ui/AppContext.h"
 #include "ui/HelpWindow.h"
+#include "ui/MenuShortcuts.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
 #include "ui/Windows1252Text.h"
@@ -267,8 +268,10 @@ void TDoPages::buildMenus()
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     connect(item(file, QStringLiteral("&Save"), "MenuSave", QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered,
             this, &TDoPages::SaveClick);
-    connect(item(file, QStringLiteral("E&xit"), "MenuExit", QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered,
-            this, &QDialog::reject);
+    QAction* exit = item(file, QStringLiteral("E&xit"), "MenuExit", QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(exit, &QAction::triggered, this, &QDialog::reject);
+    // Exit discards the design: Ctrl+X typed to cut text in a field must not close the window.
+    LetFieldsKeepTheKeyOf(exit);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     QAction* undo = m_undo.createUndoAction(this, QStringLiteral("&Undo"));

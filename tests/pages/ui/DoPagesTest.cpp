@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -407,4 +408,23 @@ TEST_F(DoPagesTest, HelpOpensTheCrosswordObjectsTopic)
     help->trigger();
     EXPECT_EQ(shown, QStringLiteral("designer.html"));
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(DoPagesTest, CtrlXCutsInTheNameBoxAndExitsElsewhere)
+{
+    auto window = open();
+    place(*window, ObjectKind::Title, {48, 48});
+    auto* name = window->findChild<QLineEdit*>(QStringLiteral("NameBox"));
+    name->setText(QStringLiteral("Quiz Sheet"));
+    name->setFocus();
+    name->setSelection(4, 6);
+    QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(window->isVisible()) << "cutting text must not discard the design";
+    EXPECT_EQ(name->text(), QStringLiteral("Quiz"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral(" Sheet"));
+
+    window->findChild<QWidget*>(QStringLiteral("PageScroll"))->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->saved());
 }
