@@ -14,9 +14,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -66,6 +69,8 @@ TCandidatePicture::TCandidatePicture(int slot, int side, QWidget* parent)
 void TCandidatePicture::setRecord(const TPuzzleRecord* record)
 {
     m_record = record;
+    // An empty slot cannot be selected, so Tab passes it by.
+    setFocusPolicy(record ? Qt::StrongFocus : Qt::NoFocus);
     update();
 }
 
@@ -77,6 +82,36 @@ void TCandidatePicture::paintEvent(QPaintEvent*)
         DrawPuzzleGrid(painter, size(), *m_record, background);
     else
         painter.fillRect(rect(), background);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void TCandidatePicture::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (m_record && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::OtherFocusReason))
+        emit clicked(m_slot);
+    update();
+}
+
+void TCandidatePicture::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void TCandidatePicture::keyPressEvent(QKeyEvent* event)
+{
+    if (m_record && event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        emit doubleClicked(m_slot);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TCandidatePicture::mousePressEvent(QMouseEvent* event)

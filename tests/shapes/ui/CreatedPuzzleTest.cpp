@@ -291,3 +291,31 @@ TEST_F(CreatedPuzzleTest, ARunThatPlacedNothingOffersNoSave)
     EXPECT_FALSE(view.isVisible());
     EXPECT_EQ(RecordCount(collectionPath()), 0);
 }
+
+TEST_F(CreatedPuzzleTest, TheKeyboardChoosesAndEnlargesACandidate)
+{
+    TCreatedPuzzle view(*context);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.isActiveWindow(); }));
+    Control<QWidget>(&view, "Candidate1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Candidate2"));
+    EXPECT_EQ(Control<QLabel>(&view, "Caption2")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(Items(Control<QListWidget>(&view, "ExcludedWords")), QStringList{QStringLiteral("KIWI")});
+
+    QString caption;
+    WhenModal<TEnlargedPuzzle>([&](TEnlargedPuzzle* enlarged) {
+        caption = enlarged->windowTitle();
+        enlarged->reject();
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(caption, QStringLiteral("Second Best Fit"));
+
+    // The fourth slot is empty: Tab from the third goes on to the word lists.
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.isActiveWindow(); }));
+    Control<QWidget>(&view, "Candidate3")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("IncludedWords"));
+}
