@@ -19,7 +19,7 @@ namespace {
 /** Width of the fixed columns and of the word column; the clue column takes the rest. */
 constexpr int CountColumnWidth = 34;
 constexpr int UsedColumnWidth = 20;
-constexpr int WordColumnWidth = 170;
+constexpr int WordColumnWidth = 120;
 
 /** Cell editor of the word and clue columns: a word is cut to 30 characters, a clue to 150. */
 class WordClueDelegate : public QStyledItemDelegate {
