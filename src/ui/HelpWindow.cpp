@@ -37,11 +37,32 @@ QString helpFolderOrComplain(QWidget* parent, const AppContext& context)
     return {};
 }
 
+/**
+ * The help window beside a window: one for each window that opens help, made on first use and kept
+ * (hidden when closed) until that window goes. It belongs to the window so that it can be used
+ * while that window is modal.
+ */
+THelpWindow* helpWindowFor(QWidget* parent, const AppContext& context)
+{
+    QWidget* owner = parent ? parent->window() : nullptr;
+    if (owner) {
+        if (auto* existing = owner->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly))
+            return existing;
+    }
+    auto* window = new THelpWindow(context, owner);
+    if (!owner)
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
 bool showAt(QWidget* parent, const AppContext& context, const QString& page)
 {
-    THelpWindow window(context, parent);
-    window.OpenPage(page);
-    window.exec();
+    THelpWindow* window = helpWindowFor(parent, context);
+    window->OpenPage(page);
+    window->Browser()->clearHistory();
+    window->show();
+    window->raise();
+    window->activateWindow();
     return true;
 }
 
@@ -54,7 +75,8 @@ THelpWindow::THelpWindow(const AppContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Quorvex Help"));
-    setModal(true);
+    // Help is read beside the work, so the window does not block the one it was opened from.
+    setModal(false);
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));

@@ -13,7 +13,8 @@ class QTextBrowser;
  * The program's help window: the HTML help pages of the program directory's "help" folder in a
  * browser with "&Back", "&Forward" and "&Contents". A page names the topics it answers in its
  * keywords (<meta name="keywords" content="Report Window; PUZZLE CONNECTION">), which is how the
- * windows' help buttons and the Help menu reach it. Modal like every window but the main window.
+ * windows' help buttons and the Help menu reach it. Unlike the program's other windows it is not
+ * modal: it stays open beside the window it was opened from.
  */
 class THelpWindow : public QDialog {
     Q_OBJECT
@@ -47,8 +48,8 @@ private:
 };
 
 /**
- * Opens the help window at its contents; when the help pages are missing, says so and opens
- * nothing. Returns whether the window was shown.
+ * Opens the help window of a window (the one it already has, or a new one) at its contents; when
+ * the help pages are missing, says so and opens nothing. Returns whether the window was shown.
  */
 bool ShowHelpContents(QWidget* parent, const AppContext& context);
 
