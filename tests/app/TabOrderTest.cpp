@@ -1,9 +1,12 @@
 // Tab goes through a window in the order of its work: the fields a user fills, then the commands.
 #include "MainWinTestSupport.h"
 
+#include "pages/ui/HtmlCreation.h"
 #include "pages/ui/MyReport.h"
 #include "shapes/ui/DoShapes.h"
 #include "store/WorkingPuzzle.h"
+#include "words/ui/Import.h"
+#include "words/ui/ThesSuggestions.h"
 #include "words/ui/WordList.h"
 
 #include <functional>
@@ -53,6 +56,18 @@ TEST_F(TabOrderTest, TabFollowsTheWorkOfEachWindow)
          "Title Category BonusQuest WordsCluesGrid ShapeBox NewShape ModifyShape CopyShape "
          "DeleteShape ImportShape ExportShape ChangeLayoutButton Attempts AutoShrink QuickCreate "
          "CreateIt DeleteButton DeleteAllButton ImportButton ExportButton IntCharsButton ExitButton"},
+        {"web page", [](AppContext& c) {
+             return std::make_unique<THtmlCreation>(c, [](int width) { return QImage(width, width, QImage::Format_RGB32); });
+         },
+         "FirstHeaderText FirstHeaderBold FirstHeaderItalic FirstHeaderCenter FirstHeaderSize "
+         "SecondHeaderText SecondHeaderBold SecondHeaderItalic SecondHeaderCenter SecondHeaderSize "
+         "HorizontalUpper HorizontalLower FirstFooterText FirstFooterBold FirstFooterItalic "
+         "FirstFooterCenter FirstFooterSize SecondFooterText SecondFooterBold SecondFooterItalic "
+         "SecondFooterCenter SecondFooterSize WebTitle SaveHtmlButton CancelButton"},
+        {"thesaurus", [](AppContext& c) { return std::make_unique<TThesSuggestions>(c, 1, QStringLiteral("happy")); },
+         "TheWord LookUpButton CategoryList AntonymList SynonymList SuggestButton AbortButton"},
+        {"word import", [](AppContext& c) { return std::make_unique<TImport>(c, QList<WordListTransfer::GridRow>(3)); },
+         "WordListBox OpenFileButton AsWords AsClues AsWordsAndClues CancelButton HelpButton"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window);

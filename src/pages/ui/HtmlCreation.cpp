@@ -87,20 +87,6 @@ THtmlCreation::THtmlCreation(AppContext& context, PageImage pageImage, QWidget* 
     placeholder->setFrameShape(QFrame::Box);
     placeholder->setMinimumHeight(40);
 
-    m_title = new QLineEdit(settings.WebTitle.left(HtmlExport::TitleLength), this);
-    m_title->setObjectName(QStringLiteral("WebTitle"));
-    AcceptWindows1252Only(m_title);
-    m_title->setMaxLength(HtmlExport::TitleLength);
-    auto* titleLabel = new QLabel(QStringLiteral("Web Page Title"), this);
-    titleLabel->setBuddy(m_title);
-
-    auto* save = new QPushButton(QStringLiteral("&Save HTML"), this);
-    save->setObjectName(QStringLiteral("SaveHtmlButton"));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    connect(save, &QPushButton::clicked, this, &THtmlCreation::SaveHtmlClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     // The headers side by side above the puzzle and the footers below it, so that the page
@@ -116,6 +102,21 @@ THtmlCreation::THtmlCreation(AppContext& context, PageImage pageImage, QWidget* 
     footers->addWidget(MakeBlock(QStringLiteral("First Footer Lines"), QStringLiteral("FirstFooter"), settings.FirstFooter, m_blocks[2]));
     footers->addWidget(MakeBlock(QStringLiteral("Second Footer Lines"), QStringLiteral("SecondFooter"), settings.SecondFooter, m_blocks[3]));
     layout->addLayout(footers);
+    // The title and the buttons are made after the blocks above them, so that Tab goes down the page.
+    m_title = new QLineEdit(settings.WebTitle.left(HtmlExport::TitleLength), this);
+    m_title->setObjectName(QStringLiteral("WebTitle"));
+    AcceptWindows1252Only(m_title);
+    m_title->setMaxLength(HtmlExport::TitleLength);
+    auto* titleLabel = new QLabel(QStringLiteral("Web Page Title"), this);
+    titleLabel->setBuddy(m_title);
+
+    auto* save = new QPushButton(QStringLiteral("&Save HTML"), this);
+    save->setObjectName(QStringLiteral("SaveHtmlButton"));
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    connect(save, &QPushButton::clicked, this, &THtmlCreation::SaveHtmlClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(titleLabel);
     titleRow->addWidget(m_title, 1);

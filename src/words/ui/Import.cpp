@@ -50,11 +50,11 @@ TImport::TImport(AppContext& context, QList<WordListTransfer::GridRow> rows, QWi
     setModal(true);
 
     m_list = MakeWordListBox(this);
-    m_mode = std::make_unique<WordListModeBox>(this, std::array<const char*, 3>{"As &Words", "As &Clues", "&As Words and Clues"},
-                                               std::array<const char*, 3>{"AsWords", "AsClues", "AsWordsAndClues"});
     auto* open = MakeListButton("&Open File", "OpenFileButton", this);
     m_selectAll = MakeListButton("Select &All", "SelectAllButton", this);
     m_clear = MakeListButton("C&lear", "ClearButton", this);
+    m_mode = std::make_unique<WordListModeBox>(this, std::array<const char*, 3>{"As &Words", "As &Clues", "&As Words and Clues"},
+                                               std::array<const char*, 3>{"AsWords", "AsClues", "AsWordsAndClues"});
     m_ok = MakeListButton("&Ok", "OkButton", this);
     auto* cancel = MakeListButton("&Cancel", "CancelButton", this);
     auto* help = MakeListButton("&Help", "HelpButton", this);

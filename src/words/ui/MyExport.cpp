@@ -33,12 +33,12 @@ TMyExport::TMyExport(AppContext& context, const QList<WordListTransfer::GridRow>
     setModal(true);
 
     m_list = MakeWordListBox(this);
-    m_mode = std::make_unique<WordListModeBox>(this, std::array<const char*, 3>{"&Words", "&Clues", "Words &And Clues"},
-                                               std::array<const char*, 3>{"ExportWords", "ExportClues", "ExportWordsAndClues"});
     m_save = MakeListButton("Save &File", "SaveFileButton", this);
     auto* selectAll = MakeListButton("&Select All", "SelectAllButton", this);
     auto* clear = MakeListButton("C&lear", "ClearButton", this);
     auto* selectUsed = MakeListButton("Select &Used", "SelectUsedButton", this);
+    m_mode = std::make_unique<WordListModeBox>(this, std::array<const char*, 3>{"&Words", "&Clues", "Words &And Clues"},
+                                               std::array<const char*, 3>{"ExportWords", "ExportClues", "ExportWordsAndClues"});
     auto* exit = MakeListButton("&Exit", "ExitButton", this);
 
     auto* side = new QVBoxLayout;

@@ -46,12 +46,13 @@ TThesSuggestions::TThesSuggestions(AppContext& context, int thesaurus, const QSt
     m_word->setObjectName(QStringLiteral("TheWord"));
     auto* lookUp = MakeDialogButton(QStringLiteral("&Look Up"), "LookUpButton", this);
     lookUp->setDefault(true);
-    auto* suggest = MakeDialogButton(QStringLiteral("&Suggest"), "SuggestButton", this);
-    m_accept = MakeDialogButton(QStringLiteral("&Accept"), "AcceptButton", this);
-    auto* abort = MakeDialogButton(QStringLiteral("A&bort"), "AbortButton", this);
+    // Made in the order Tab goes through them: the word, the lists, then the buttons below them.
     m_categories = makeList("CategoryList", this);
     m_antonyms = makeList("AntonymList", this);
     m_synonyms = makeList("SynonymList", this);
+    auto* suggest = MakeDialogButton(QStringLiteral("&Suggest"), "SuggestButton", this);
+    m_accept = MakeDialogButton(QStringLiteral("&Accept"), "AcceptButton", this);
+    auto* abort = MakeDialogButton(QStringLiteral("A&bort"), "AbortButton", this);
 
     connect(lookUp, &QPushButton::clicked, this, &TThesSuggestions::LookUpClick);
     connect(suggest, &QPushButton::clicked, this, &TThesSuggestions::SuggestClick);
