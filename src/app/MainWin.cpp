@@ -87,6 +87,7 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
     // The screen size and pixel format items.
     UpdateChecks();
 
+    setAcceptDrops(true);
     RecordDesignGeometry();
     // Conversion of old-version data runs here, once the design geometry is recorded.
     // The page designer's hand cursor is Qt's own pointing hand: there is nothing to load.

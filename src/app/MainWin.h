@@ -170,6 +170,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     /** The first activation shows the tip of the day when "Show Tips" is on. */
     void changeEvent(QEvent* event) override;
+    /** A collection file dropped on the window (from a file manager) is opened. */
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     /** List item data: the category index or record number, and the text as stored (Windows-1252). */

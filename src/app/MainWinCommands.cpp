@@ -4,7 +4,10 @@
 #include "ui/MessageService.h"
 #include "pages/PageFile.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QListWidget>
 
 namespace {
@@ -77,6 +80,34 @@ void TMainWin::OpenCollection(const QString& path)
     LoadInPuzzles();
     DoLastFiles(oldPath, path);
     EnableDisable();
+}
+
+namespace {
+
+/** The one local collection file a drag carries, or an empty string. */
+QString droppedCollection(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return {};
+    const QString path = data->urls().constFirst().toLocalFile();
+    return QFileInfo(path).suffix().compare(CollectionSuffix, Qt::CaseInsensitive) == 0 ? path : QString();
+}
+
+} // namespace
+
+void TMainWin::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedCollection(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainWin::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedCollection(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenCollection(QFileInfo(path).absoluteFilePath());
 }
 
 void TMainWin::OpenSaveFile(int entry)

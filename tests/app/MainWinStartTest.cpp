@@ -1,6 +1,11 @@
-// A collection named when the program starts (as a file manager passes it) opens as the open
-// dialog's choice would; anything else is refused and the last collection stays open.
+// A collection named when the program starts, or dropped on its window (as a file manager passes
+// it), opens as the open dialog's choice would; anything else is refused and the last collection
+// stays open.
 #include "MainWinTestSupport.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 
 using MainWinStartTest = MainWinTest;
 
@@ -43,4 +48,32 @@ TEST_F(MainWinStartTest, ACollectionGivenAtStartOpensAndAnythingElseIsRefused)
             EXPECT_EQ(titles(), QStringList({QStringLiteral("Cats")}));
         }
     }
+}
+
+TEST_F(MainWinStartTest, ACollectionDroppedOnTheWindowOpensAndOtherFilesAreNotTaken)
+{
+    WriteCollection(defaultCollection(), {{"Animals", "Cats"}});
+    const QString other = startPath(QStringLiteral("Games.QV3"));
+    WriteCollection(other, {{"Sports", "Golf"}});
+    start();
+    const auto drop = [this](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        if (enter.isAccepted()) {
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &dropped);
+        }
+        return enter.isAccepted();
+    };
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(startPath(QStringLiteral("notes.txt")))}));
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(other), QUrl::fromLocalFile(defaultCollection())}));
+    EXPECT_FALSE(drop({QUrl(QStringLiteral("https://example.org/Games.QV3"))}));
+    EXPECT_EQ(titles(), QStringList({QStringLiteral("Cats")}));
+
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(other)}));
+    EXPECT_EQ(window->Context().Working.CurrentCollection, other);
+    EXPECT_EQ(titles(), QStringList({QStringLiteral("Golf")}));
+    EXPECT_TRUE(messages.shown.isEmpty());
 }
