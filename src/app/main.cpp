@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStringList>
 #include <csignal>
 
@@ -18,6 +19,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
     QApplication::setDesktopFileName(QStringLiteral("quorvex"));
+    // The program's icon on every window, the same picture the desktop entry names.
+    Q_INIT_RESOURCE(MainWin);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/quorvex.svg")));
     GiveMenuShortcutsPriority(app);
     TListPages::setDesigner(&TDoPages::Run);
     TMainWin window(StartDirectory(), ProgramDirectory());

@@ -77,3 +77,12 @@ TEST_F(MainWinStartTest, ACollectionDroppedOnTheWindowOpensAndOtherFilesAreNotTa
     EXPECT_EQ(titles(), QStringList({QStringLiteral("Golf")}));
     EXPECT_TRUE(messages.shown.isEmpty());
 }
+
+TEST_F(MainWinStartTest, TheProgramIconIsBuiltIn)
+{
+    start();
+    const QImage icon = QIcon(QStringLiteral(":/app/quorvex.svg")).pixmap(48, 48).toImage();
+    ASSERT_FALSE(icon.isNull());
+    // The blue tile of the desktop icon, drawn from the same picture.
+    EXPECT_EQ(icon.pixelColor(24, 3).rgb(), QColor(0x2b, 0x57, 0x97).rgb());
+}
