@@ -20,16 +20,12 @@ constexpr char ExportSignature[] = "PAG";
 
 TPageFileReport report(const IoResult& result, const TFixedMessage& message)
 {
-    return {result, message.text(), message.caption()};
+    return TCommandReport::shown(result, message);
 }
 
-// The report of a failed write: the command's own message followed by the system's reason; the
-// caption of an error inside the open file is the input/output error's.
-TPageFileReport failure(const IoResult& result, const TFixedMessage& openMessage)
+TPageFileReport failure(const IoResult& result, const TFixedMessage& message)
 {
-    const QString caption = result.status == IoResult::IoError ? QString::fromLatin1(PageMessages::IoErrorCaption)
-                                                               : openMessage.caption();
-    return {result, result.describe(openMessage.text()), caption};
+    return TCommandReport::failure(result, message);
 }
 
 // A paper size written with no decimals: rounded to the nearest whole number, halves to even.

@@ -2,6 +2,7 @@
 // The page file "QVFPAGE.DAT": a headerless file of page layout records, and the ".PAG" export file.
 
 #include "pages/PageLayout.h"
+#include "store/CommandReport.h"
 #include "store/FixedMessage.h"
 #include "store/IoResult.h"
 
@@ -41,19 +42,8 @@ inline constexpr char DefaultExtension[] = "PAG";
 QString deleteQuestion(const QString& entryText);
 } // namespace PageMessages
 
-/**
- * What a page file command reports: its outcome and the message box to show, if any. A refusal
- * or failure carries the program's own text; an input/output error after the file was opened
- * carries the system's text with the caption "Error"; a few successes carry a notice too.
- */
-struct TPageFileReport {
-    IoResult Result;
-    QString Text;    ///< empty when there is nothing to show
-    QString Caption;
-
-    bool isOk() const { return Result.isOk(); }
-    explicit operator bool() const { return isOk(); }
-};
+/** What a page file command reports: its outcome and the message box to show, if any. */
+using TPageFileReport = TCommandReport;
 
 /** One entry of the layout list: a record number and the text shown for it. */
 struct TLayoutEntry {

@@ -43,12 +43,9 @@ TTransferReport TTransferReport::success(int written, const TFixedMessage* notic
 TTransferReport TTransferReport::failure(const IoResult& result, const TFixedMessage& message, int written)
 {
     TTransferReport report;
-    report.Result = result.isOk() ? IoResult::failed(IoResult::Refused) : result;
+    static_cast<TCommandReport&>(report) =
+        TCommandReport::failure(result.isOk() ? IoResult::failed(IoResult::Refused) : result, message);
     report.Written = written;
-    // The command's own message names what failed; the system's reason follows on its own line.
-    report.Text = result.describe(message.text());
-    report.Caption = result.status == IoResult::IoError ? QString::fromLatin1(TransferMessages::IoErrorCaption)
-                                                        : message.caption();
     return report;
 }
 

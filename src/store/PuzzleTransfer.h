@@ -2,6 +2,7 @@
 // Moving puzzles between collection files: which files an import accepts, the titles offered for
 // a choice, and the import and export of chosen records with their bytes unchanged.
 
+#include "store/CommandReport.h"
 #include "store/FixedMessage.h"
 #include "store/IoResult.h"
 
@@ -34,8 +35,6 @@ inline constexpr TFixedMessage OldShapesQuestion{
     "Notice"};
 inline constexpr TFixedMessage UnableToAddShapes{"Unable to add shapes.", "Error"};
 inline constexpr TFixedMessage OldShapesAdded{"Puzzle shapes have been added.", "Ok"};
-/** Caption of a failure after the files were opened; the text is the system's. */
-inline constexpr char IoErrorCaption[] = "Error";
 
 /** Titles and filters of the import and export file dialogs, and their default extension. */
 inline constexpr char ImportDialogTitle[] = "Import Puzzles";
@@ -50,14 +49,8 @@ inline constexpr char DefaultExtension[] = "QV3";
  * if any (the program's own text for a refusal or failure, with the system's reason on the next
  * line when there is one, or a notice of success).
  */
-struct TTransferReport {
-    IoResult Result;
+struct TTransferReport : TCommandReport {
     int Written = 0;
-    QString Text;    ///< empty when there is nothing to show
-    QString Caption;
-
-    bool isOk() const { return Result.isOk(); }
-    explicit operator bool() const { return isOk(); }
 
     static TTransferReport success(int written, const TFixedMessage* notice = nullptr);
     /** A failure shown with the program's message followed by the system's reason, if any. */
