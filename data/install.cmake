@@ -26,9 +26,14 @@ endforeach()
 
 if(TARGET quorvex)
   set(DESKTOP_SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/desktop)
-  # The entry names the installed program by its full path, taken when installing (--prefix may differ).
+  # The entry starts the program through a launcher that opens it in the user's Quorvex folder; both
+  # name the installed files by their full paths, taken when installing (--prefix may differ).
   install(CODE "
-    set(QUORVEX_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quorvex\")
+    set(QUORVEX_PROGRAM_DIR \"\${CMAKE_INSTALL_PREFIX}/${QUORVEX_PROGRAM_SUBDIR}\")
+    set(QUORVEX_LAUNCHER \"\${QUORVEX_PROGRAM_DIR}/quorvex-desktop\")
+    configure_file(\"${DESKTOP_SOURCE}/quorvex-desktop.in\" \"\$ENV{DESTDIR}\${QUORVEX_LAUNCHER}\" @ONLY
+                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    message(STATUS \"Installing: \$ENV{DESTDIR}\${QUORVEX_LAUNCHER}\")
     configure_file(\"${DESKTOP_SOURCE}/quorvex.desktop.in\"
                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications/quorvex.desktop\" @ONLY)
     message(STATUS \"Installing: \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications/quorvex.desktop\")")

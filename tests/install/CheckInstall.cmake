@@ -1,7 +1,7 @@
 # Installs the build into a fresh prefix and checks the layout a desktop needs: the program
 # directory with the binaries and every data file, links in bin/, the desktop entry naming the
-# installed program, the icon and the collection file type; then runs the installed command-line
-# tool on the installed sample collection.
+# installed launcher, the icon and the collection file type; then starts the launcher and runs the
+# installed command-line tool on the installed sample collection.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -31,7 +31,7 @@ foreach(file share/icons/hicolor/scalable/apps/quorvex.svg share/mime/packages/q
 endforeach()
 
 file(READ ${PREFIX}/share/applications/quorvex.desktop entry)
-foreach(line "Exec=${PREFIX}/bin/quorvex %f" "MimeType=application/x-quorvex-collection;" "Icon=quorvex")
+foreach(line "Exec=${PREFIX}/lib/quorvex/quorvex-desktop %f" "MimeType=application/x-quorvex-collection;" "Icon=quorvex")
   string(FIND "${entry}" "${line}" found)
   if(found EQUAL -1)
     message(FATAL_ERROR "the desktop entry lacks \"${line}\":\n${entry}")
@@ -41,6 +41,17 @@ file(READ ${PREFIX}/share/mime/packages/quorvex.xml mime)
 string(FIND "${mime}" "<glob pattern=\"*.QV3\"/>" found)
 if(found EQUAL -1)
   message(FATAL_ERROR "the collection file type does not match *.QV3")
+endif()
+
+# The desktop launcher starts the program in the user's Quorvex folder, made on the first start with
+# the sample collection in it (the program itself is stopped after a moment).
+set(HOME_DIR ${PREFIX}/home)
+file(MAKE_DIRECTORY ${HOME_DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env HOME=${HOME_DIR} QT_QPA_PLATFORM=offscreen
+                        ${PROGRAM_DIR}/quorvex-desktop
+                TIMEOUT 3 RESULT_VARIABLE launched OUTPUT_QUIET ERROR_QUIET)
+if(NOT EXISTS ${HOME_DIR}/Quorvex/SAMPLE.QV3)
+  message(FATAL_ERROR "the desktop launcher did not prepare ${HOME_DIR}/Quorvex (${launched})")
 endif()
 
 execute_process(COMMAND ${PREFIX}/bin/quorvex-cli list ${PROGRAM_DIR}/SAMPLE.QV3
