@@ -212,7 +212,7 @@ void TAddWords::OpenEntry(int p)
     // Over the cell, moved in where the cell lies too near the picture's right or bottom edge.
     const QSize frame = m_entryFrame->sizeHint();
     m_entryFrame->resize(frame);
-    m_entryFrame->move(std::min(left, PictureSide - frame.width()), std::min(top, PictureSide - frame.height()));
+    m_entryFrame->move(std::min(left, m_canvas->width() - frame.width()), std::min(top, m_canvas->height() - frame.height()));
     m_entryFrame->show();
     m_entryFrame->raise();
     m_entry->setFocus();

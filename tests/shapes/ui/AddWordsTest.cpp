@@ -363,3 +363,22 @@ TEST_F(AddWordsTest, ACollectionThatCannotBeWrittenIsReportedAndTheWindowCloses)
 }
 
 } // namespace
+
+TEST_F(AddWordsTest, TheLetterEntryOpensOverTheClickedCellAtEveryScreenSize)
+{
+    for (const double factor : {1.0, 1.6}) {
+        SCOPED_TRACE(factor);
+        context->ScaleFactor = factor;
+        TAddWords window(*context, TAddWords::FromMainWindow);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // The last column: the entry is moved in from the right edge of the grown picture, over the cell.
+        const int s = window.cellSize();
+        const int last = Grid(window)->width() / s;
+        ClickCell(window, 3, last);
+        ASSERT_EQ(window.editedCell(), LinearCell(3, last));
+        const QRect entry = window.findChild<QWidget*>(QStringLiteral("LetterFrame"))->geometry();
+        EXPECT_TRUE(entry.contains(QPoint((last - 1) * s + 1, 2 * s + 1))) << entry.x() << "," << entry.y();
+        EXPECT_TRUE(Grid(window)->rect().contains(entry));
+    }
+}
