@@ -1,6 +1,7 @@
 #include "store/OldVersion.h"
 
 #include "store/ByteIO.h"
+#include "store/WordSlotBytes.h"
 #include "store/Collection.h"
 #include "store/RecordFile.h"
 #include "store/WorkingPuzzle.h"
@@ -44,20 +45,7 @@ TOldPuzzleRecord TOldPuzzleRecord::fromBytes(const QByteArray& bytes)
     r.Size = in.i16();
     in.skip(2);
     r.Grid = in.bytes<Limits::GridCells>();
-    r.WordCount = in.i16();
-    r.AcrossCount = in.i16();
-    r.DownCount = in.i16();
-    for (auto& w : r.Words)
-        w = in.string<Limits::WordLength>();
-    for (auto& c : r.Clues)
-        c = in.string<Limits::OldClueLength>();
-    for (auto& v : r.StartCell)
-        v = in.i16();
-    for (auto& v : r.LetterCount)
-        v = in.i16();
-    for (auto& v : r.ClueNumber)
-        v = in.i16();
-    r.Direction = in.bytes<Limits::WordSlots>();
+    ReadWordSlots(in, r);
     return r;
 }
 

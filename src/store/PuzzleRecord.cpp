@@ -1,6 +1,7 @@
 #include "store/PuzzleRecord.h"
 
 #include "store/ByteIO.h"
+#include "store/WordSlotBytes.h"
 
 TPuzzleRecord TPuzzleRecord::fromBytes(const char* data, std::size_t size)
 {
@@ -12,20 +13,7 @@ TPuzzleRecord TPuzzleRecord::fromBytes(const char* data, std::size_t size)
     r.GridWidth = in.i16();
     r.GridHeight = in.i16();
     r.Grid = in.bytes<Limits::GridCells>();
-    r.WordCount = in.i16();
-    r.AcrossCount = in.i16();
-    r.DownCount = in.i16();
-    for (auto& w : r.Words)
-        w = in.string<Limits::WordLength>();
-    for (auto& c : r.Clues)
-        c = in.string<Limits::ClueLength>();
-    for (auto& v : r.StartCell)
-        v = in.i16();
-    for (auto& v : r.LetterCount)
-        v = in.i16();
-    for (auto& v : r.ClueNumber)
-        v = in.i16();
-    r.Direction = in.bytes<Limits::WordSlots>();
+    ReadWordSlots(in, r);
     r.WordUsed = in.bytes<Limits::WordSlots>();
     r.Generated = in.u8();
     r.PageLayout = in.bytes<Limits::PageLayoutSize>();

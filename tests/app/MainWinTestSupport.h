@@ -4,6 +4,7 @@
 
 #include "app/MainWin.h"
 #include "app/RecentFiles.h"
+#include "pages/PageLayout.h"
 #include "store/Ansi.h"
 #include "store/Collection.h"
 #include "store/Settings.h"
@@ -28,6 +29,14 @@ inline void onNextDialog(std::function<void(QWidget*)> act)
         ASSERT_NE(dialog, nullptr);
         act(dialog);
     });
+}
+
+/** A page layout object of a kind, for opening its property dialogs. */
+inline TPageObject PageObjectOf(std::int16_t kind)
+{
+    TPageObject object;
+    object.Kind = kind;
+    return object;
 }
 
 /** A puzzle record with a category and title; generated ones carry a one-word grid. */

@@ -30,13 +30,6 @@ struct Field {
     std::function<std::unique_ptr<QWidget>(AppContext&)> make;
 };
 
-TPageObject objectOf(std::int16_t kind)
-{
-    TPageObject object;
-    object.Kind = kind;
-    return object;
-}
-
 /** The text a field shows, whatever kind of field it is. */
 QString textOf(QWidget* field)
 {
@@ -89,8 +82,8 @@ TEST_F(TextFieldsTest, StoredTextFieldsRefuseCharactersWindows1252CannotHold)
              return std::make_unique<TMyReport>(c, puzzle);
          }},
         {"designer", "NameBox", designer},
-        {"text object", "TextBox", [](AppContext& c) { return std::make_unique<TObjectText>(c, objectOf(ObjectKind::Text)); }},
-        {"heading object", "HeaderBox", [](AppContext& c) { return std::make_unique<TObjectText>(c, objectOf(ObjectKind::AcrossHeader)); }},
+        {"text object", "TextBox", [](AppContext& c) { return std::make_unique<TObjectText>(c, PageObjectOf(ObjectKind::Text)); }},
+        {"heading object", "HeaderBox", [](AppContext& c) { return std::make_unique<TObjectText>(c, PageObjectOf(ObjectKind::AcrossHeader)); }},
         {"web page", "WebTitle", webPage},
         {"web page", "FirstHeaderText", webPage},
     };

@@ -73,13 +73,6 @@ WindowMaker maker(Args... args)
 }
 
 /** Every window but the main window, as the commands open them. */
-TPageObject objectOf(std::int16_t kind)
-{
-    TPageObject object;
-    object.Kind = kind;
-    return object;
-}
-
 std::vector<NamedWindow> allDialogs()
 {
     const TPuzzleRecord puzzle = MakePuzzle("Animals", "Cats");
@@ -126,13 +119,13 @@ std::vector<NamedWindow> allDialogs()
         {"ThesSuggestions", maker<TThesSuggestions>(1, QStringLiteral("happy"))},
         {"ImportPuzzles", maker<TImportPuzzles>(QStringLiteral("OTHER.QV3"))},
         {"ExportPuzzles", maker<TExportPuzzles>()},
-        {"ObjectText", maker<TObjectText>(objectOf(ObjectKind::Text))},
-        {"ObjectProperties", maker<TObjectProperties>(objectOf(ObjectKind::Title))},
-        {"PuzzleProperties", maker<TPuzzleProperties>(objectOf(ObjectKind::Puzzle))},
-        {"NumbersInPuzzle", maker<TNumbersInPuzzle>(objectOf(ObjectKind::Puzzle))},
-        {"BorderInfo", maker<TBorderInfo>(objectOf(ObjectKind::Rectangle))},
-        {"FillInfo", maker<TFillInfo>(objectOf(ObjectKind::Rectangle))},
-        {"SizePosition", maker<TSizePosition>(objectOf(ObjectKind::Title), 48, true, QSize(408, 528))},
+        {"ObjectText", maker<TObjectText>(PageObjectOf(ObjectKind::Text))},
+        {"ObjectProperties", maker<TObjectProperties>(PageObjectOf(ObjectKind::Title))},
+        {"PuzzleProperties", maker<TPuzzleProperties>(PageObjectOf(ObjectKind::Puzzle))},
+        {"NumbersInPuzzle", maker<TNumbersInPuzzle>(PageObjectOf(ObjectKind::Puzzle))},
+        {"BorderInfo", maker<TBorderInfo>(PageObjectOf(ObjectKind::Rectangle))},
+        {"FillInfo", maker<TFillInfo>(PageObjectOf(ObjectKind::Rectangle))},
+        {"SizePosition", maker<TSizePosition>(PageObjectOf(ObjectKind::Title), 48, true, QSize(408, 528))},
         // The construction, report and metafile progress windows start their work as soon as they
         // are shown, and are left out here.
     };
