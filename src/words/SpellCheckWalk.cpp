@@ -38,15 +38,19 @@ SpellCheckOutcome RunSpellCheck(SpellChecker& checker, SpellCheckRows& rows, con
         }
     }
     for (int row = 0; row < rows.Clues.size(); ++row) {
-        const QString trimmed = ClueTokens::TrimSpaces(rows.Clues[row]);
+        // The trimmed clue is cut into tokens; the spaces around it stay in the cell as typed.
+        const QString typed = rows.Clues[row];
+        const QString trimmed = ClueTokens::TrimSpaces(typed);
         if (trimmed.isEmpty())
             continue;
+        const qsizetype leading = typed.indexOf(trimmed);
+        const QString trailing = typed.mid(leading + trimmed.size());
         ClueTokens tokens(trimmed);
         for (int i = 0; i < tokens.Tokens().size(); ++i) {
             const SpellDecision decision = checkOne(checker, ClueTokens::Checked(tokens.Tokens()[i]), ask, outcome);
             if (decision.kind == SpellDecision::Replace) {
                 tokens.Replace(i, decision.replacement);
-                rows.Clues[row] = tokens.Rebuilt();
+                rows.Clues[row] = typed.left(leading) + tokens.Text() + trailing;
                 if (changed)
                     changed(row, true);
             }

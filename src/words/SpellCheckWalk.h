@@ -43,8 +43,8 @@ using SpellRowChanged = std::function<void(int row, bool clue)>;
 
 /**
  * Walks the rows: first each non-blank trimmed word as one string (a replacement replaces the
- * whole word), then each non-blank trimmed clue token by token (ClueTokens); a replaced token
- * rebuilds its clue at once. Stops after the string that was answered with Abort.
+ * whole word), then each non-blank trimmed clue token by token (ClueTokens); a replacement
+ * changes only the characters of its token, at once, and leaves the rest of the clue as typed. Stops after the string that was answered with Abort.
  */
 SpellCheckOutcome RunSpellCheck(SpellChecker& checker, SpellCheckRows& rows, const SpellAsk& ask,
                                 const SpellRowChanged& changed = {});

@@ -9,29 +9,30 @@
 
 using namespace SpellingTest;
 
-TEST(ClueTokens, CutsAtSpacesAndPunctuationAndRebuildsWithSingleSpaces)
+TEST(ClueTokens, CutsAtSpacesAndPunctuationAndReplacesOnlyTheTokensCharacters)
 {
     struct Case {
         const char* clue;
         const char* tokens;     // joined with "|"
         int replaced;           // token index replaced with "X", -1 for none
-        const char* rebuilt;
+        const char* text;       // the clue after the replacement
     };
     const Case cases[] = {
-        // The comma stands apart, and the empty token after it gives a second space.
-        {"word, second", "word|,||second", 0, "X ,  second"},
-        {"word, second", "word|,||second", 3, "word ,  X"},
-        {"(big) cat", "|(|big|)||cat", 2, "( X )  cat"},
-        {"a-b", "a|-|b", -1, "a - b"},
+        // The comma stands apart as a token, yet the clue keeps its spacing as typed.
+        {"word, second", "word|,||second", 0, "X, second"},
+        {"word, second", "word|,||second", 3, "word, X"},
+        {"(big) cat", "|(|big|)||cat", 2, "(X) cat"},
+        {"Long-eard owl", "Long|-|eard|owl", 2, "Long-X owl"},
+        {"a-b", "a|-|b", -1, "a-b"},
         {"two  spaces", "two||spaces", 0, "X  spaces"},
-        {"\"quoted\"", "|\"|quoted|\"|", 2, "\" X \""},
+        {"\"quoted\"", "|\"|quoted|\"|", 2, "\"X\""},
     };
     for (const Case& c : cases) {
         ClueTokens tokens(QString::fromLatin1(c.clue));
         EXPECT_EQ(tokens.Tokens(), QString::fromLatin1(c.tokens).split(QLatin1Char('|'))) << c.clue;
         if (c.replaced >= 0)
             tokens.Replace(c.replaced, QStringLiteral("X"));
-        EXPECT_EQ(tokens.Rebuilt(), QString::fromLatin1(c.rebuilt)) << c.clue;
+        EXPECT_EQ(tokens.Text(), QString::fromLatin1(c.text)) << c.clue;
     }
     for (const char* p : {"\"", "(", ")", "+", ",", "-", ".", "/", ":", ";", "<", "=", ">", "?", "\\", "{", "}"})
         EXPECT_TRUE(ClueTokens::IsPunctuation(QLatin1Char(*p))) << p;
@@ -50,10 +51,10 @@ TEST(ClueTokens, FiftiethTokenTakesTheRestWithItsSpacesAndPunctuation)
     EXPECT_EQ(tokens.Tokens()[48], QStringLiteral("w49"));
     EXPECT_EQ(tokens.Tokens()[49], QStringLiteral("w50 w51 w52 w53 w54 w55, end."));
     EXPECT_EQ(ClueTokens::Checked(tokens.Tokens()[49]), QStringLiteral("w50 w51 w52 w53 w54 w55 end"));
-    EXPECT_EQ(tokens.Rebuilt(), clue);
+    EXPECT_EQ(tokens.Text(), clue);
     // A replaced last token keeps its trailing full stop; the rest of the clue is what was chosen.
     tokens.Replace(49, QStringLiteral("fin"));
-    EXPECT_TRUE(tokens.Rebuilt().endsWith(QStringLiteral("w49 fin.")));
+    EXPECT_TRUE(tokens.Text().endsWith(QStringLiteral("w49 fin.")));
 }
 
 class SpellCheckWalkTest : public ::testing::Test {
@@ -82,23 +83,26 @@ protected:
     QList<QStringList> offered;
 };
 
-TEST_F(SpellCheckWalkTest, WordsFirstThenClueTokensAndReplacementsRebuildTheClue)
+TEST_F(SpellCheckWalkTest, WordsFirstThenClueTokensAndReplacementsChangeOnlyTheWord)
 {
     SpellCheckRows rows;
     rows.Words = {QStringLiteral("  CAT "), QStringLiteral("DOGG"), QString(), QStringLiteral("ICE CREAM")};
-    rows.Clues = {QStringLiteral("Purrs, recieve milk"), QString(), QStringLiteral(" "), QStringLiteral("Cold (sweet) dessrt")};
+    rows.Clues = {QStringLiteral(" Red or grean fruit, keeps the docter away "), QString(), QStringLiteral(" "),
+                  QStringLiteral("Cold (sweet) dessrt")};
     const SpellCheckOutcome outcome = RunSpellCheck(
         *checker, rows,
-        scripted({{SpellDecision::Replace, QStringLiteral("DOG")}, {SpellDecision::Replace, QStringLiteral("receive")},
-                  {SpellDecision::Replace, QStringLiteral("dessert")}}));
+        scripted({{SpellDecision::Replace, QStringLiteral("DOG")}, {SpellDecision::Replace, QStringLiteral("green")},
+                  {SpellDecision::Replace, QStringLiteral("doctor")}, {SpellDecision::Replace, QStringLiteral("dessert")}}));
     EXPECT_TRUE(outcome.Misspelled);
     EXPECT_FALSE(outcome.Aborted);
-    EXPECT_EQ(asked, (QStringList{QStringLiteral("DOGG"), QStringLiteral("recieve"), QStringLiteral("dessrt")}));
-    EXPECT_TRUE(offered[1].contains(QStringLiteral("receive")));
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("DOGG"), QStringLiteral("grean"), QStringLiteral("docter"),
+                                  QStringLiteral("dessrt")}));
+    EXPECT_TRUE(offered[2].contains(QStringLiteral("doctor")));
     EXPECT_EQ(rows.Words[0], QStringLiteral("  CAT ")); // accepted cells stay as typed
     EXPECT_EQ(rows.Words[1], QStringLiteral("DOG"));
-    EXPECT_EQ(rows.Clues[0], QStringLiteral("Purrs ,  receive milk"));
-    EXPECT_EQ(rows.Clues[3], QStringLiteral("Cold  ( sweet )  dessert"));
+    // Two replacements in one clue: every other character, spaces and punctuation included, as typed.
+    EXPECT_EQ(rows.Clues[0], QStringLiteral(" Red or green fruit, keeps the doctor away "));
+    EXPECT_EQ(rows.Clues[3], QStringLiteral("Cold (sweet) dessert"));
 }
 
 TEST_F(SpellCheckWalkTest, StoredPuzzleChecksOnlyCluesAndAbortStopsAtOnce)

@@ -91,6 +91,16 @@ void TWordList::ThesaurusClick()
     if (thesaurus != Spelling::AmericanThesaurus && thesaurus != Spelling::BritishThesaurus)
         return;
     TThesSuggestions lookup(m_context, thesaurus, m_grid->item(row, WordColumn)->text(), this);
-    if (lookup.exec() == QDialog::Accepted && !lookup.Result().isEmpty())
-        m_grid->item(row, ClueColumn)->setText(lookup.Result());
+    if (lookup.exec() != QDialog::Accepted || lookup.Result().isEmpty())
+        return;
+    // A clue the user typed is replaced only after asking.
+    QTableWidgetItem* clue = m_grid->item(row, ClueColumn);
+    const QString typed = ClueTokens::TrimSpaces(clue->text());
+    if (!typed.isEmpty() && typed != lookup.Result()
+        && !MessageService::askYesNo(this,
+                                     QStringLiteral("This will replace the clue \"") + typed + QStringLiteral("\" with \"")
+                                         + lookup.Result() + QStringLiteral("\".  Continue?"),
+                                     QStringLiteral("Warning")))
+        return;
+    clue->setText(lookup.Result());
 }

@@ -70,9 +70,9 @@ protected:
     }
 };
 
-TEST_F(SpellingDialogsTest, ReplaceRewritesTheClueAndTheRunEndsComplete)
+TEST_F(SpellingDialogsTest, TwoReplacementsChangeOnlyTheirWordsAndTheRunEndsComplete)
 {
-    SetRow(0, "CAT", "Pets that recieve milk, often");
+    SetRow(0, "CAT", "Pets that recieve milk; vet (docter) visits");
     SetRow(2, "DOGG", "Barks");
     TWordList editor(*context);
     editor.show();
@@ -92,6 +92,11 @@ TEST_F(SpellingDialogsTest, ReplaceRewritesTheClueAndTheRunEndsComplete)
         WhenModal<TSpellSuggestions>([&](TSpellSuggestions* again) {
             asked.append(Control<QLineEdit>(again, "NotFoundWord")->text());
             SelectText(Control<QListWidget>(again, "SuggestionList"), QStringLiteral("receive"));
+            WhenModal<TSpellSuggestions>([&](TSpellSuggestions* third) {
+                asked.append(Control<QLineEdit>(third, "NotFoundWord")->text());
+                SelectText(Control<QListWidget>(third, "SuggestionList"), QStringLiteral("doctor"));
+                Click(third, "ReplaceButton");
+            });
             Click(again, "ReplaceButton");
         });
         Click(d, "ReplaceButton");
@@ -100,9 +105,9 @@ TEST_F(SpellingDialogsTest, ReplaceRewritesTheClueAndTheRunEndsComplete)
 
     EXPECT_FALSE(watchdog.fired());
     auto* grid = Control<QTableWidget>(&editor, "WordsCluesGrid");
-    EXPECT_EQ(asked, (QStringList{QStringLiteral("DOGG"), QStringLiteral("recieve")}));
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("DOGG"), QStringLiteral("recieve"), QStringLiteral("docter")}));
     EXPECT_EQ(CellText(grid, 2, TWordList::WordColumn), QStringLiteral("DOG"));
-    EXPECT_EQ(CellText(grid, 0, TWordList::ClueColumn), QStringLiteral("Pets that receive milk ,  often"));
+    EXPECT_EQ(CellText(grid, 0, TWordList::ClueColumn), QStringLiteral("Pets that receive milk; vet (doctor) visits"));
     EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("Spell checking complete. | Spelling Status")});
 }
 
@@ -226,10 +231,11 @@ TEST_F(SpellingDialogsTest, ButtonsFollowTheSettingsAndWhatIsInstalled)
     EXPECT_FALSE(Control<QPushButton>(&editor, "ThesaurusButton")->isEnabled());
 }
 
-TEST_F(SpellingDialogsTest, ThesaurusSynonymBecomesTheClue)
+TEST_F(SpellingDialogsTest, ThesaurusSynonymBecomesTheClueAskingBeforeItReplacesATypedOne)
 {
     SetRow(0, "CAT", "Pet");
     SetRow(1, "HAPPY", "Old clue");
+    SetRow(2, "HAPPY", "");
     TWordList editor(*context);
     editor.show();
     auto* grid = Control<QTableWidget>(&editor, "WordsCluesGrid");
@@ -247,10 +253,25 @@ TEST_F(SpellingDialogsTest, ThesaurusSynonymBecomesTheClue)
         ShapeUi::SaveScreenshot(d, QStringLiteral("ThesSuggestions"));
         Click(d, "AcceptButton");
     });
+    const auto acceptJoyful = [&] {
+        WhenModal<TThesSuggestions>([&](TThesSuggestions* d) {
+            SelectText(Control<QListWidget>(d, "SynonymList"), QStringLiteral("joyful"));
+            Click(d, "AcceptButton");
+        });
+        Control<QPushButton>(&editor, "ThesaurusButton")->click();
+    };
+    // No keeps the typed clue; Yes replaces it; an empty clue takes the synonym without a question.
     Control<QPushButton>(&editor, "ThesaurusButton")->click();
-    EXPECT_FALSE(watchdog.fired());
+    EXPECT_EQ(CellText(grid, 1, TWordList::ClueColumn), QStringLiteral("Old clue"));
+    messages.answers = {MessageService::Button::Yes};
+    acceptJoyful();
     EXPECT_EQ(CellText(grid, 1, TWordList::ClueColumn), QStringLiteral("joyful"));
+    grid->setCurrentCell(2, TWordList::WordColumn);
+    acceptJoyful();
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_EQ(CellText(grid, 2, TWordList::ClueColumn), QStringLiteral("joyful"));
     EXPECT_EQ(CellText(grid, 0, TWordList::ClueColumn), QStringLiteral("Pet"));
+    EXPECT_EQ(shownTexts(), (QStringList(2, QStringLiteral("This will replace the clue \"Old clue\" with \"joyful\".  Continue? | Warning"))));
 }
 
 TEST_F(SpellingDialogsTest, UnknownWordWarnsAndSuggestLooksUpTheChosenSubstitute)
