@@ -2,7 +2,9 @@
 
 #include "app/Background.h"
 #include "app/RecentFiles.h"
+#include "ui/HelpKey.h"
 #include "ui/ScreenSize.h"
+#include "ui/SettingsKeeper.h"
 #include "app/ToolbarIcons.h"
 #include "ui/WindowFit.h"
 #include "ui/WindowSetup.h"
@@ -53,12 +55,14 @@ TMainWin::TMainWin(const QString& startDir, const QString& programDir, QSize scr
     setObjectName(QStringLiteral("MainWin"));
 
     m_context.settings = LoadSettings(m_context.StartDir);
+    m_settingsKeeper = std::make_unique<SettingsKeeper>(m_context.settings, m_context.StartDir);
     m_context.Working.CurrentCollection = m_context.settings.LastGroup;
     m_context.RequestSelection = [this](const QByteArray& category, const QByteArray& title) {
         RequestSelection(category, title);
         LoadInPuzzles();
     };
 
+    InstallHelpKey(m_context, this);
     m_hooks.ChooseFont = ChooseCanvasFont;
     m_hooks.OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     InstallWindowOpeners();
@@ -421,8 +425,9 @@ void TMainWin::showEvent(QShowEvent* event)
 
 void TMainWin::closeEvent(QCloseEvent* event)
 {
-    // Every change to a collection was written when it was made; only the settings remain.
+    // Every change to a collection and to a setting was written when it was made; the settings
+    // are written once more in case a write failed.
     m_context.settings.LastGroup = m_context.Working.CurrentCollection;
-    SaveSettings(m_context.settings, m_context.StartDir);
+    m_settingsKeeper->Write();
     event->accept();
 }

@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -22,6 +23,7 @@ class QAction;
 class QListWidget;
 class QMenu;
 class QToolBar;
+class SettingsKeeper;
 class TBackgroundPanel;
 
 /**
@@ -52,7 +54,7 @@ struct TMainWinHooks {
  * The main window: the categories and titles of the open puzzle collection, the collection and
  * puzzle commands, the recent-file list, the options that only set settings, and help. It owns the
  * AppContext (settings, working puzzle, open collection) from start-up to exit: settings are read
- * when it is made and written when it closes.
+ * when it is made, written whenever one changes, and once more when it closes.
  */
 class TMainWin : public QMainWindow {
     Q_OBJECT
@@ -205,6 +207,8 @@ private:
                         const QString& hint, std::function<void()> run);
 
     AppContext m_context;
+    /** Writes the settings whenever one of them changes, and at exit. */
+    std::unique_ptr<SettingsKeeper> m_settingsKeeper;
     TMainWinHooks m_hooks;
     CollectionIndex m_index;
     QString m_groupName;

@@ -8,6 +8,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/MessageService.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QTimer>
@@ -36,8 +37,12 @@ void TMainWin::UserManual()
         return;
     const QString manual = m_context.ProgramFile(ManualFileName);
     if (QFileInfo(manual).isFile()) {
-        if (m_hooks.OpenUrl)
-            m_hooks.OpenUrl(QUrl::fromLocalFile(manual));
+        if (m_hooks.OpenUrl && m_hooks.OpenUrl(QUrl::fromLocalFile(manual)))
+            return;
+        // No viewer took the document: the user is told where it is, to open it another way.
+        MessageService::error(this, QStringLiteral("The User Manual could not be opened: no program to view PDF documents "
+                                                   "was found.  The manual is the file ")
+                                        + QDir::toNativeSeparators(manual) + QLatin1Char('.'));
         return;
     }
     MessageService::error(this, QStringLiteral("The User Manual could not be located.  Please make sure the user manual "

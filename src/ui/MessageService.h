@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -12,6 +13,12 @@ struct FileDialogRequest {
     QString defaultSuffix;     ///< added when the typed name has no extension, e.g. "QV3"
     QString initialPath;       ///< preset file or directory
     bool confirmOverwrite = true;
+    /**
+     * Checked on a chosen name before the overwrite question: true refuses the name (the check
+     * has shown its own message, parented to the dialog it is given) and the chooser stays open
+     * for another. Empty: every name is taken.
+     */
+    std::function<bool(QWidget* chooser, const QString& path)> refuse;
 };
 
 /**

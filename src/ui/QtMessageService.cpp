@@ -31,9 +31,33 @@ QMessageBox::StandardButton toStandard(MessageService::Button button)
     return QMessageBox::Ok;
 }
 
+/** A file dialog that puts the request's check before its own overwrite question. */
+class CheckedFileDialog : public QFileDialog {
+public:
+    CheckedFileDialog(QWidget* parent, const FileDialogRequest& request)
+        : QFileDialog(parent, request.title, request.initialPath, request.filter)
+        , m_refuse(request.refuse)
+    {
+        // The check runs in accept(), which only the dialog drawn by Qt itself goes through.
+        if (m_refuse)
+            setOption(QFileDialog::DontUseNativeDialog);
+    }
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (m_refuse && !chosen.isEmpty() && m_refuse(this, chosen.constFirst()))
+            return;
+        QFileDialog::accept();
+    }
+
+private:
+    std::function<bool(QWidget*, const QString&)> m_refuse;
+};
+
 QFileDialog* makeDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
-    auto* dialog = new QFileDialog(parent, request.title, request.initialPath, request.filter);
+    auto* dialog = new CheckedFileDialog(parent, request);
     dialog->setAcceptMode(mode);
     dialog->setDefaultSuffix(request.defaultSuffix);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

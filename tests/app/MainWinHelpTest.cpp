@@ -4,12 +4,16 @@
 
 #include "app/ProductInfo.h"
 #include "app/TipOfTheDay.h"
+#include "ui/HelpKey.h"
 #include "ui/HelpWindow.h"
+#include "ui/NumberDialog.h"
+#include "words/ui/WordList.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -195,6 +199,52 @@ TEST_F(MainWinHelpTest, TheShippedHelpPagesAreLinkedFromTheContentsAndCarryTheir
                   QLatin1String(page))
             << keyword;
     EXPECT_TRUE(THelpWindow::PageForKeyword(BuiltHelp, QStringLiteral("PUZZLE")).isEmpty());
+    // Every topic that F1 looks for names a page.
+    for (const QString& keyword : HelpKeyTopics())
+        EXPECT_FALSE(THelpWindow::PageForKeyword(BuiltHelp, keyword).isEmpty()) << qPrintable(keyword);
+}
+
+TEST_F(MainWinHelpTest, F1OpensTheTopicOfTheFocusedWindowAndTypesInTheWordListEditor)
+{
+    writeSettings([](Settings& s) { s.ShowTips = false; });
+    ASSERT_TRUE(QDir().mkpath(programPath(QStringLiteral("help"))));
+    for (const QString& page : QDir(BuiltHelp).entryList({QStringLiteral("*.html")}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(QDir(BuiltHelp).filePath(page), programPath(QStringLiteral("help/")) + page));
+    start();
+    showWindow();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    auto* help = window->findChild<THelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(fileNameOf(help->CurrentPage()), QStringLiteral("mainwindow.html"));
+    help->close();
+
+    // A dialog with a topic of its own, and one without, which shows that of the window it came from.
+    QStringList shown;
+    onNextDialog([&](QWidget* dialog) {
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+        if (auto* own = dialog->findChild<THelpWindow*>())
+            shown.append(fileNameOf(own->CurrentPage()));
+        TNumberDialog::Setup setup;
+        setup.Caption = QStringLiteral("Copies");
+        TNumberDialog number(window->Context(), setup, dialog);
+        number.show();
+        QTest::keyClick(&number, Qt::Key_F1);
+        if (auto* opened = number.findChild<THelpWindow*>())
+            shown.append(fileNameOf(opened->CurrentPage()));
+        click(dialog, "ExitButton");
+    });
+    window->ExportPuzzle();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("transfer.html"), QStringLiteral("transfer.html")}));
+
+    // The word list editor keeps F1 for its first international character.
+    TWordList editor(window->Context());
+    editor.show();
+    auto* title = editor.findChild<QLineEdit*>(QStringLiteral("Title"));
+    title->setFocus();
+    QTest::keyClick(title, Qt::Key_F1);
+    EXPECT_EQ(title->text(), QStringLiteral("\u00e1"));
+    EXPECT_EQ(editor.findChild<THelpWindow*>(), nullptr);
+    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(MainWinHelpTest, HelpOpensAtItsContentsAndAtTheDataExchangeKeywordWithBackAndForward)
@@ -279,6 +329,17 @@ TEST_F(MainWinHelpTest, TheManualIsBuiltFromTheHelpPagesAndTheNoticeOpensIt)
     window->UserManual();
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(openedUrls, QList<QUrl>({QUrl::fromLocalFile(programPath(QStringLiteral("QORVX.PDF")))}));
+
+    // No viewer opens it: the user is told which file to open.
+    TMainWinHooks hooks = window->Hooks();
+    hooks.OpenUrl = [](const QUrl&) { return false; };
+    window->SetHooks(hooks);
+    onNextDialog([](QWidget* dialog) { click(dialog, "OkButton"); });
+    window->UserManual();
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("The User Manual could not be opened: no program to view PDF "
+                                                           "documents was found.  The manual is the file ")
+                                            + programPath(QStringLiteral("QORVX.PDF")) + QLatin1Char('.')});
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
 }
 
 TEST_F(MainWinHelpTest, AboutOtherProductsAndOrderShowTheirInformation)

@@ -8,10 +8,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <csignal>
 
 using MainWinOptionsTest = MainWinTest;
 
@@ -342,4 +344,31 @@ TEST_F(MainWinOptionsTest, ShortcutsReachTheCommandsWhileThePuzzleListHasTheFocu
     EXPECT_EQ(editorCaptions, QStringList({QStringLiteral("Create New Puzzle (copy of existing puzzle)"),
                                            QStringLiteral("Modify Existing Puzzle"), QStringLiteral("AddWords"),
                                            QStringLiteral("Create New Puzzle")}));
+}
+
+TEST_F(MainWinOptionsTest, OptionsChosenBeforeAKillAreInTheSettingsFile)
+{
+    writeSettings([](Settings& s) { s.ShowTips = false; });
+    const QString other = startPath(QStringLiteral("OTHER.QV3"));
+    WriteCollection(other, {{"Animals", "Cats"}});
+    QProcess child;
+    child.start(QStringLiteral(QUORVEX_MAIN_WIN_CHILD_PATH),
+                {startDir.path(), programDir.path(), other, QStringLiteral("MenuScreen1024"),
+                 QStringLiteral("MenuBackground"), QStringLiteral("MenuDictionaryChoose")});
+    ASSERT_TRUE(child.waitForStarted(10000));
+    QByteArray said;
+    while (!said.contains("ready") && child.waitForReadyRead(30000))
+        said += child.readAllStandardOutput();
+    ASSERT_TRUE(said.contains("ready")) << child.readAllStandardError().constData();
+    ::kill(pid_t(child.processId()), SIGKILL);
+    ASSERT_TRUE(child.waitForFinished(10000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+    const Settings kept = LoadSettings(startDir.path());
+    EXPECT_EQ(kept.WindowSize, 1024);
+    EXPECT_FALSE(kept.BackgroundBitmap);
+    EXPECT_EQ(kept.Dictionary, 9);
+    EXPECT_EQ(kept.LastGroup, other);
+    EXPECT_EQ(kept.RecentFiles[0], defaultCollection()); // the collection left goes to the recent files
+    EXPECT_FALSE(kept.ShowTips);
 }

@@ -26,17 +26,20 @@ QListWidget* choiceList(QWidget* dialog)
     return dialog->findChild<QListWidget*>(QStringLiteral("PuzzleList"));
 }
 
-/** Clicks titles as a user picking several does: the first plainly, the others with Ctrl held. */
+/** Clicks titles plainly, one after the other, as a user picking several does. */
 void pickTitles(QListWidget* list, const QStringList& titles)
 {
-    bool first = true;
     for (const QString& title : titles) {
         const auto found = list->findItems(title, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << title.toStdString();
         const QRect rect = list->visualItemRect(found.constFirst());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, first ? Qt::NoModifier : Qt::ControlModifier, rect.center());
-        first = false;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     }
+}
+
+QString chosenCount(QWidget* dialog)
+{
+    return dialog->findChild<QLabel*>(QStringLiteral("ChosenCount"))->text();
 }
 
 /** Saves a picture of a dialog when a screenshot folder is given. */
@@ -68,18 +71,22 @@ TEST_F(MainWinTransferTest, ImportingThreeSelectedPuzzlesAppendsThemInTitleOrder
 
     QStringList listed;
     bool okAtFirst = true, okAfterSelectAll = false, okAfterClearAll = true, okAfterPicking = false;
-    QString fileLabel, caption;
+    QString fileLabel, caption, countAtFirst, countAfterPicking;
     onNextDialog([&](QWidget* dialog) {
         caption = dialog->windowTitle();
         fileLabel = dialog->findChild<QLabel*>(QStringLiteral("FileNameLabel"))->text();
         listed = texts(choiceList(dialog));
         okAtFirst = button(dialog, "OkButton")->isEnabled();
+        countAtFirst = chosenCount(dialog);
         QTest::mouseClick(button(dialog, "SelectAllButton"), Qt::LeftButton);
         okAfterSelectAll = button(dialog, "OkButton")->isEnabled();
         QTest::mouseClick(button(dialog, "ClearAllButton"), Qt::LeftButton);
         okAfterClearAll = button(dialog, "OkButton")->isEnabled();
-        pickTitles(choiceList(dialog), {QStringLiteral("Zebra"), QStringLiteral("apple"), QStringLiteral("Mango")});
+        // Plain clicks add to the choice; a second click on a title takes it out again.
+        pickTitles(choiceList(dialog), {QStringLiteral("Zebra"), QStringLiteral("Kiwi"), QStringLiteral("apple"),
+                                        QStringLiteral("Kiwi"), QStringLiteral("Mango")});
         okAfterPicking = button(dialog, "OkButton")->isEnabled();
+        countAfterPicking = chosenCount(dialog);
         saveScreenshot(dialog, QStringLiteral("ImportPuzzles.png"));
         QTest::mouseClick(button(dialog, "OkButton"), Qt::LeftButton);
     });
@@ -92,6 +99,8 @@ TEST_F(MainWinTransferTest, ImportingThreeSelectedPuzzlesAppendsThemInTitleOrder
     EXPECT_TRUE(okAfterSelectAll);
     EXPECT_FALSE(okAfterClearAll);
     EXPECT_TRUE(okAfterPicking);
+    EXPECT_EQ(countAtFirst, QStringLiteral("Selected: 0 of 4"));
+    EXPECT_EQ(countAfterPicking, QStringLiteral("Selected: 3 of 4"));
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(QLatin1Char('|')).toStdString();
 
     EXPECT_EQ(storedTitles(defaultCollection()), QByteArrayList({"Robin", "apple", "Mango", "Zebra"}));
@@ -205,21 +214,22 @@ TEST_F(MainWinTransferTest, ExportWritesTheSelectedPuzzlesAndRefusesTheOpenColle
     EXPECT_TRUE(messages.fileRequests[0].confirmOverwrite);
     EXPECT_EQ(window->Context().settings.LastExportPuzzleFile, target);
 
-    // Onto the open collection: refused, the dialog stays for another name, the file is unchanged.
+    // Onto the open collection: refused while the file chooser is still open, which then takes
+    // another name; the open collection is unchanged.
     messages.clear();
-    bool stillOpen = false;
+    const QString second = startPath(QStringLiteral("SECOND.QV3"));
     onNextDialog([&](QWidget* dialog) {
         QTest::mouseClick(button(dialog, "SelectAllButton"), Qt::LeftButton);
         messages.files.push_back(startPath(QStringLiteral("default.qv3")));
+        messages.files.push_back(second);
         QTest::mouseClick(button(dialog, "SaveFileButton"), Qt::LeftButton);
-        stillOpen = dialog->isVisible();
-        QTest::mouseClick(button(dialog, "ExitButton"), Qt::LeftButton);
     });
     window->ExportPuzzle();
-    EXPECT_TRUE(stillOpen);
     EXPECT_EQ(messages.texts(), QStringList({QStringLiteral("Export File cannot be the same as the currently open file.")}));
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
+    EXPECT_EQ(messages.fileRequests.size(), 1);
     EXPECT_EQ(OldBytes::readFile(defaultCollection()), before);
+    EXPECT_EQ(storedTitles(second), QByteArrayList({"apple", "Mango", "Zebra"}));
 }
 
 TEST_F(MainWinTransferTest, StartUpConvertsOldPuzzlesAndShapesOnlyWhenAskedAndAsksAgainAfterNo)

@@ -1,4 +1,9 @@
+#include "ui/QtMessageService.h"
+#include "uisupport/ModalWatchdog.h"
 #include "uisupport/UiTestEnvironment.h"
+
+#include <QFile>
+#include <QFileDialog>
 
 using MessageServiceTest = UiTest;
 
@@ -15,4 +20,41 @@ TEST_F(MessageServiceTest, InstalledServiceRecordsMessagesAndAnswersFromTheScrip
     EXPECT_EQ(MessageService::instance().openFileName(nullptr, {QStringLiteral("Open Puzzle Group"), {}, {}, {}, true}),
               startPath(QStringLiteral("a.QV3")));
     EXPECT_TRUE(MessageService::instance().saveFileName(nullptr, {}).isEmpty());
+}
+
+TEST_F(MessageServiceTest, TheProgramsFileChooserRefusesANameBeforeAskingToReplaceIt)
+{
+    const QString open = startPath(QStringLiteral("OPEN.QV3"));
+    const QString other = startPath(QStringLiteral("NEW.QV3"));
+    QFile file(open);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    FileDialogRequest request{QStringLiteral("Save Crossword Puzzles"), QStringLiteral("Puzzle Collection (*.QV3)"),
+                              QStringLiteral("QV3"), startDir.path(), true, {}};
+    QStringList checked;
+    request.refuse = [&](QWidget*, const QString& path) {
+        checked.append(path);
+        if (path != open)
+            return false;
+        MessageService::error(nullptr, QStringLiteral("Refused."));
+        return true;
+    };
+    // Were Qt's question "... already exists" asked first, accept() would wait on it until the watchdog closes it.
+    ModalWatchdog watchdog(5000);
+    bool stayedOpen = false;
+    QTimer::singleShot(0, [&] {
+        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        chooser->selectFile(open);
+        chooser->accept();
+        stayedOpen = chooser->isVisible();
+        chooser->selectFile(other);
+        chooser->accept();
+    });
+    QtMessageService service;
+    EXPECT_EQ(service.saveFileName(nullptr, request), other);
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(checked, (QStringList{open, other}));
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Refused.")});
 }

@@ -60,14 +60,17 @@ public:
     void clear() { shown.clear(); fileRequests.clear(); answers.clear(); files.clear(); }
 
 private:
+    /** The next scripted name; one the request's check refuses is passed over, as a chooser that stays open. */
     QString nextFile(Shown::Kind kind, const FileDialogRequest& request)
     {
         shown.append({kind, request.title, request.initialPath});
         fileRequests.append(request);
-        if (files.empty())
-            return {};
-        QString f = files.front();
-        files.pop_front();
-        return f;
+        while (!files.empty()) {
+            QString f = files.front();
+            files.pop_front();
+            if (!request.refuse || !request.refuse(nullptr, f))
+                return f;
+        }
+        return {};
     }
 };

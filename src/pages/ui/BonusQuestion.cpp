@@ -38,5 +38,12 @@ QString TBonusQuestion::Question() const
 void TBonusQuestion::showEvent(QShowEvent* event)
 {
     PrepareDialog(this, m_context);
+    m_typed.Take(this);
     QDialog::showEvent(event);
+}
+
+void TBonusQuestion::reject()
+{
+    if (m_typed.MayClose(this))
+        QDialog::reject();
 }

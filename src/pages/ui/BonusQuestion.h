@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/TypedTextGuard.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -19,10 +21,15 @@ public:
     /** The question as typed, trimmed of spaces. */
     QString Question() const;
 
+public slots:
+    /** Cancel, Escape and the close box ask before dropping what was typed. */
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     AppContext& m_context;
     QLineEdit* m_question = nullptr;
+    TypedTextGuard m_typed;
 };

@@ -79,5 +79,12 @@ QString TClueHeaders::DownHeader() const
 void TClueHeaders::showEvent(QShowEvent* event)
 {
     PrepareDialog(this, m_context);
+    m_typed.Take(this);
     QDialog::showEvent(event);
+}
+
+void TClueHeaders::reject()
+{
+    if (m_typed.MayClose(this))
+        QDialog::reject();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/TypedTextGuard.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -27,11 +29,16 @@ public:
     /** The down header as typed, trimmed of spaces and cut to 25 characters. */
     QString DownHeader() const;
 
+public slots:
+    /** Cancel, Escape and the close box ask before dropping what was typed. */
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     AppContext& m_context;
+    TypedTextGuard m_typed;
     QLineEdit* m_across = nullptr;
     QLineEdit* m_down = nullptr;
 };

@@ -112,6 +112,7 @@ TDoPages::TDoPages(AppContext& context, const TPageLayout& layout, DesignMode mo
     } else {
         m_layout.PaperName.setText(PaperSizes::CustomName);
     }
+    m_opened = m_layout;
 
     loadPictures(false);
     buildControls();
@@ -348,6 +349,35 @@ void TDoPages::done(int result)
     }
     m_pictures.clear();
     QDialog::done(result);
+}
+
+bool TDoPages::modified() const
+{
+    // Object edits are on the undo stack (a zoom or unit change rescales them, not an edit); the
+    // name and paper are compared as Save would store them.
+    const QByteArray name = Ansi::trimSpaces(Ansi::fromUnicode(m_name->text())).left(PageLimits::LayoutNameLength);
+    const bool custom = m_layout.PaperName.text() == QByteArray(PaperSizes::CustomName);
+    return !m_undo.isClean() || name != m_opened.LayoutName.text()
+        || Ansi::fromUnicode(m_paper->currentText()) != m_opened.PaperName.text() || bool(m_layout.Portrait) != bool(m_opened.Portrait)
+        || bool(m_layout.UseInches) != bool(m_opened.UseInches) || m_layout.PaperWidth != m_opened.PaperWidth
+        || m_layout.PaperHeight != m_opened.PaperHeight
+        || (custom && (m_width->text() != sideText(m_layout.PaperWidth) || m_height->text() != sideText(m_layout.PaperHeight)));
+}
+
+void TDoPages::reject()
+{
+    if (m_validating || !m_shown || !modified()) {
+        QDialog::reject();
+        return;
+    }
+    const MessageService::Button answer = MessageService::instance().ask(
+        this, QStringLiteral("Page layout has been modified.  Save changes?"), QStringLiteral("Warning"),
+        {MessageService::Button::Yes, MessageService::Button::No, MessageService::Button::Cancel},
+        MessageService::Icon::Question);
+    if (answer == MessageService::Button::Yes)
+        SaveClick(); // closes only when the layout was written
+    else if (answer == MessageService::Button::No)
+        QDialog::reject();
 }
 
 void TDoPages::loadPictures(bool warn)

@@ -66,6 +66,13 @@ public:
     void OpenObjectMenu(int index, QPoint globalPoint);
 
     void done(int result) override;
+    /**
+     * Cancel, Exit, the close box: when the design differs from what was opened, asks whether to
+     * save it, discard it or keep designing.
+     */
+    void reject() override;
+    /** Whether the design (name, paper, objects) differs from what the designer opened with. */
+    bool modified() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -134,6 +141,8 @@ private:
     int m_current = -1;
     TBitmapPictures m_pictures;
     QUndoStack m_undo;
+    /** The layout as opened, before any edit (its objects at the opening zoom). */
+    TPageLayout m_opened;
 
     QLineEdit* m_name = nullptr;
     QComboBox* m_paper = nullptr;

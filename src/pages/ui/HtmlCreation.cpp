@@ -198,7 +198,14 @@ HtmlTextBlock& THtmlCreation::Block(int index)
 void THtmlCreation::showEvent(QShowEvent* event)
 {
     PrepareDialog(this, m_context);
+    m_typed.Take(this);
     QDialog::showEvent(event);
+}
+
+void THtmlCreation::reject()
+{
+    if (m_typed.MayClose(this))
+        QDialog::reject();
 }
 
 void THtmlCreation::SaveHtmlClick()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/TypedTextGuard.h"
+
 #include <QDialog>
 #include <QImage>
 #include <array>
@@ -32,6 +34,8 @@ public:
 
 public slots:
     void SaveHtmlClick();
+    /** Cancel, Escape and the close box ask before dropping what was typed. */
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,6 +52,7 @@ private:
     HtmlTextBlock& Block(int index);
 
     AppContext& m_context;
+    TypedTextGuard m_typed;
     PageImage m_pageImage;
     std::array<BlockControls, 4> m_blocks;
     QLineEdit* m_title = nullptr;

@@ -23,7 +23,14 @@ QString TObjectDialog::nameOf(const TPageObject& object)
 void TObjectDialog::showEvent(QShowEvent* event)
 {
     PrepareDialog(this, m_context);
+    m_typed.Take(this);
     QDialog::showEvent(event);
+}
+
+void TObjectDialog::reject()
+{
+    if (m_typed.MayClose(this))
+        QDialog::reject();
 }
 
 void TObjectDialog::refuse(const char* text, QWidget* field)

@@ -2,6 +2,7 @@
 // The common ground of the page designer's property dialogs.
 
 #include "pages/PageLayout.h"
+#include "ui/TypedTextGuard.h"
 
 #include <QDialog>
 #include <QString>
@@ -24,6 +25,10 @@ public:
     /** The object's name as shown. */
     static QString nameOf(const TPageObject& object);
 
+public slots:
+    /** Cancel, Escape and the close box ask before dropping what was typed. */
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     /** Shows a refusal (caption "Error") and puts the focus on the field. */
@@ -33,4 +38,5 @@ protected:
 
     AppContext& m_context;
     TPageObject m_object;
+    TypedTextGuard m_typed;
 };

@@ -142,7 +142,14 @@ void TAddWords::showEvent(QShowEvent* event)
         m_prepared = true;
         PrepareDialog(this, m_context);
     }
+    m_typed.Take(this);
     QDialog::showEvent(event);
+}
+
+void TAddWords::reject()
+{
+    if (m_saved || m_typed.MayClose(this, m_puzzle.Grid != m_startingGrid))
+        QDialog::reject();
 }
 
 void TAddWords::keyPressEvent(QKeyEvent* event)
@@ -270,7 +277,7 @@ void TAddWords::OkButtonClick()
     const std::vector<ManualWords::WordStart> starts = ManualWords::NewWordStarts(m_puzzle);
     if (starts.empty()) {
         MessageService::notice(this, NoChangesMessage);
-        reject();
+        QDialog::reject();
         return;
     }
     const int newWords = int(starts.size());
@@ -296,7 +303,7 @@ void TAddWords::OkButtonClick()
     const IoResult written = WritePuzzle(m_context.Working.CurrentCollection, m_context.Working.CurrentRecordNumber, m_puzzle);
     if (!written) {
         MessageService::error(this, CollectionMessages::saveFailureText(written), QString(CollectionMessages::ErrorCaption));
-        reject();
+        QDialog::reject();
         return;
     }
     if (m_context.RequestSelection)

@@ -2,6 +2,8 @@
 
 #include "store/PuzzleRecord.h"
 
+#include "ui/TypedTextGuard.h"
+
 #include <QDialog>
 #include <vector>
 
@@ -42,6 +44,10 @@ public:
     /** The cell the open letter entry edits, or -1 while it is closed. */
     int editedCell() const { return m_editedCell; }
 
+public slots:
+    /** Cancel, Escape and the close box ask before dropping the letters placed. */
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -66,6 +72,7 @@ private:
     int m_origin;
     TPuzzleRecord m_puzzle;
     GridCells m_startingGrid{};
+    TypedTextGuard m_typed;
     std::vector<int> m_protected;
     int m_pressedCell = -1;
     int m_hoveredCell = -1;

@@ -105,6 +105,7 @@ TDoShapes::TDoShapes(AppContext& context, int mode, int recordNumber, QWidget* p
     setWindowTitle(QStringLiteral("Shape Creator"));
     m_shape = mode == NewShape ? ShapeEditing::NewShape() : m_context.CurrentShape;
     m_undoShape = m_shape;
+    m_openedShape = m_shape;
 
     m_canvas = new ShapeCanvas(this);
     m_canvas->setObjectName(QStringLiteral("ShapeGrid"));
@@ -203,7 +204,14 @@ void TDoShapes::showEvent(QShowEvent* event)
         m_prepared = true;
         PrepareDialog(this, m_context);
     }
+    m_typed.Take(this);
     QDialog::showEvent(event);
+}
+
+void TDoShapes::reject()
+{
+    if (m_saved || m_typed.MayClose(this, m_shape != m_openedShape))
+        QDialog::reject();
 }
 
 bool TDoShapes::eventFilter(QObject* watched, QEvent* event)

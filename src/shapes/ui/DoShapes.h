@@ -3,6 +3,8 @@
 #include "shapes/ShapeEditing.h"
 #include "shapes/ShapeRecord.h"
 
+#include "ui/TypedTextGuard.h"
+
 #include <QDialog>
 #include <QPoint>
 
@@ -36,6 +38,10 @@ public:
     /** Side of one cell in the drawing area. */
     int cellSize() const;
 
+public slots:
+    /** Cancel, Escape and the close box ask before dropping the title typed or the cells drawn. */
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +67,9 @@ private:
     int m_recordNumber;
     TShapeRecord m_shape;
     TShapeRecord m_undoShape;
+    /** The shape as the editor opened with it. */
+    TShapeRecord m_openedShape;
+    TypedTextGuard m_typed;
     bool m_saved = false;
     int m_savedNumber = -1;
     bool m_prepared = false;

@@ -25,17 +25,23 @@ void TExportPuzzles::CommandClick()
     request.defaultSuffix = QLatin1String(TransferMessages::DefaultExtension);
     request.initialPath = m_context.settings.LastExportPuzzleFile;
     request.confirmOverwrite = true;
+    // Exporting onto the open collection would lose it: refused before the file chooser asks to
+    // replace it, and the chooser stays open for another name.
+    request.refuse = [this](QWidget* chooser, const QString& path) {
+        if (!IsSameCollection(path, m_context.Working.CurrentCollection))
+            return false;
+        MessageService::error(chooser ? chooser : this, TransferMessages::ExportSameAsOpen.text(),
+                              TransferMessages::ExportSameAsOpen.caption());
+        return true;
+    };
     const QString target = MessageService::instance().saveFileName(this, request);
     if (target.isEmpty()) {
         reject();
         return;
     }
     m_context.settings.LastExportPuzzleFile = target;
-    // Exporting onto the open collection would lose it: refused, and another name may be chosen.
-    if (IsSameCollection(target, m_context.Working.CurrentCollection)) {
-        MessageService::error(this, TransferMessages::ExportSameAsOpen.text(), TransferMessages::ExportSameAsOpen.caption());
+    if (request.refuse(this, target))
         return;
-    }
     const TTransferReport report = ExportPuzzles(m_context.Working.CurrentCollection, records, target);
     if (!report.Text.isEmpty())
         MessageService::error(this, report.Text, report.Caption);

@@ -6,6 +6,7 @@
 #include "ui/WindowSetup.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,7 +34,8 @@ TPuzzleChoiceDialog::TPuzzleChoiceDialog(AppContext& context, const QString& col
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("PuzzleList"));
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A plain click adds a title to the choice or takes it out, as in the word list import.
+    m_list->setSelectionMode(QAbstractItemView::MultiSelection);
     for (const TTitleItem& title : SortedTitles(collection)) {
         auto* item = new QListWidgetItem(Ansi::toUnicode(title.Title), m_list);
         item->setData(RecordRole, title.Record);
@@ -52,7 +54,10 @@ TPuzzleChoiceDialog::TPuzzleChoiceDialog(AppContext& context, const QString& col
     auto* listRow = new QHBoxLayout;
     listRow->addWidget(m_list, 1);
     listRow->addLayout(listButtons);
+    m_chosen = new QLabel(this);
+    m_chosen->setObjectName(QStringLiteral("ChosenCount"));
     auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(m_chosen);
     commandRow->addStretch(1);
     commandRow->addWidget(m_command);
     commandRow->addWidget(close);
@@ -62,8 +67,13 @@ TPuzzleChoiceDialog::TPuzzleChoiceDialog(AppContext& context, const QString& col
 
     connect(selectAll, &QPushButton::clicked, m_list, &QListWidget::selectAll);
     connect(clearAll, &QPushButton::clicked, m_list, &QListWidget::clearSelection);
-    connect(m_list, &QListWidget::itemSelectionChanged, this,
-            [this] { m_command->setEnabled(!m_list->selectedItems().isEmpty()); });
+    const auto selectionChanged = [this] {
+        const qsizetype chosen = m_list->selectedItems().size();
+        m_command->setEnabled(chosen > 0);
+        m_chosen->setText(QStringLiteral("Selected: %1 of %2").arg(chosen).arg(m_list->count()));
+    };
+    connect(m_list, &QListWidget::itemSelectionChanged, this, selectionChanged);
+    selectionChanged();
     connect(m_command, &QPushButton::clicked, this, [this] { CommandClick(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }

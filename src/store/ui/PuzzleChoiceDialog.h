@@ -6,14 +6,16 @@
 #include <vector>
 
 class AppContext;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QVBoxLayout;
 
 /**
  * A modal dialog listing the titles of a collection (read-only, in the program's list order), each
- * carrying its record number; a file that cannot be opened lists nothing. "&Select All" selects
- * every title and "C&lear All" none; the command button starts disabled and is enabled exactly
+ * carrying its record number; a file that cannot be opened lists nothing. A plain click chooses a
+ * title or takes it out of the choice, and a line beside the buttons counts the titles chosen.
+ * "&Select All" selects every title and "C&lear All" none; the command button starts disabled and is enabled exactly
  * while a title is selected; the close button rejects the dialog. Prepared (fonts, scale, centre)
  * when first shown.
  */
@@ -46,5 +48,6 @@ protected:
 private:
     bool m_shown = false;
     QListWidget* m_list = nullptr;
+    QLabel* m_chosen = nullptr;
     QPushButton* m_command = nullptr;
 };

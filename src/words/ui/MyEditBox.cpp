@@ -69,7 +69,8 @@ TMyEditBox::TMyEditBox(AppContext& context, ListKind kind, QWidget* parent)
     root->addLayout(entry);
     root->addLayout(buttons);
 
-    m_words->addItems(UserWordList::Read(listPath()));
+    m_read = UserWordList::Read(listPath());
+    m_words->addItems(m_read);
     if (m_words->count() > 0)
         m_words->setCurrentRow(0);
     resize(DesignWidth, DesignHeight);
@@ -121,5 +122,12 @@ void TMyEditBox::OkClick()
 void TMyEditBox::showEvent(QShowEvent* event)
 {
     PrepareDialog(this, m_context);
+    m_typed.Take(this);
     QDialog::showEvent(event);
+}
+
+void TMyEditBox::reject()
+{
+    if (m_typed.MayClose(this, Words() != m_read))
+        QDialog::reject();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/TypedTextGuard.h"
+
 #include <QDialog>
 
 class AppContext;
@@ -25,6 +27,10 @@ public:
     /** Writes the list; a file that cannot be written is reported and the dialog stays open. */
     void OkClick();
 
+public slots:
+    /** Cancel, Escape and the close box ask before dropping added or deleted words, or a word typed. */
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -35,4 +41,7 @@ private:
     ListKind m_kind;
     QListWidget* m_words = nullptr;
     QLineEdit* m_addInfo = nullptr;
+    /** The words as read from the list file. */
+    QStringList m_read;
+    TypedTextGuard m_typed;
 };

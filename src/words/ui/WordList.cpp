@@ -80,6 +80,8 @@ TWordList::TWordList(AppContext& context, QWidget* parent)
     applySpellingAvailability();
     if (!m_newPuzzle)
         m_snapshot = puzzle;
+    else
+        m_openedRows = editorInput().Rows;
 }
 
 TWordList::~TWordList() = default;

@@ -55,7 +55,10 @@ public:
     void CreateItClick();
     /** "Sa&ve" (stored puzzles): checks title and category, stores the texts and writes the record. */
     void SaveButtonClick();
-    /** "E&xit": on a stored puzzle, asks before discarding changes; otherwise closes. */
+    /**
+     * "E&xit": on a stored puzzle, asks before discarding changes; on a new puzzle, asks before
+     * discarding words or clues typed or imported since the editor opened; otherwise closes.
+     */
     void ExitButtonClick();
     /** "De&lete": removes the selected row; the rows below move up. */
     void DeleteButtonClick();
@@ -91,6 +94,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    /** Whether a new puzzle's grid holds words or clues other than those it opened with. */
+    bool newListTyped() const;
     void buildControls();
     void buildGrid();
     void applyMode();
@@ -110,6 +115,8 @@ private:
     bool m_shown = false;
     std::optional<std::uint32_t> m_fixedSeed;
     TPuzzleRecord m_snapshot;
+    /** A new puzzle's rows as the editor opened with them; Exit asks when typed rows differ. */
+    std::array<TWordRow, Limits::WordSlots> m_openedRows{};
 
     QLineEdit* m_title = nullptr;
     QComboBox* m_category = nullptr;

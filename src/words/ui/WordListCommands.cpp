@@ -124,7 +124,11 @@ void TWordList::ExitButtonClick()
 {
     commitGridEdit();
     if (m_newPuzzle) {
-        QDialog::reject();
+        if (!newListTyped()
+            || MessageService::askYesNo(
+                this, QStringLiteral("The words and clues have not been made into a puzzle.  Discard them?"),
+                QStringLiteral("Warning")))
+            QDialog::reject();
         return;
     }
     TPuzzleRecord& puzzle = m_context.Working.CurrentPuzzle;
@@ -141,6 +145,19 @@ void TWordList::ExitButtonClick()
         SaveButtonClick(); // with Save's title and category checks, so no blank title is written
     else if (answer == MessageService::Button::No)
         QDialog::reject();
+}
+
+bool TWordList::newListTyped() const
+{
+    const TCreateInput input = editorInput();
+    bool anyText = false;
+    bool changed = false;
+    for (std::size_t row = 0; row < input.Rows.size(); ++row) {
+        const TWordRow& now = input.Rows[row];
+        anyText = anyText || !Ansi::trimSpaces(now.Word).isEmpty() || !Ansi::trimSpaces(now.Clue).isEmpty();
+        changed = changed || now.Word != m_openedRows[row].Word || now.Clue != m_openedRows[row].Clue;
+    }
+    return anyText && changed;
 }
 
 void TWordList::AddWordsButtonClick()

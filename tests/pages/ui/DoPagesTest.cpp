@@ -309,24 +309,54 @@ TEST_F(DoPagesTest, SaveThatCannotWriteKeepsTheDesignerOpen)
     EXPECT_EQ(window->layout().ObjectCount, 1);
 }
 
-TEST_F(DoPagesTest, CancelDiscardsWithoutAskingAndRemembersTheWindow)
+TEST_F(DoPagesTest, CancelExitAndCloseBoxAskBeforeDroppingChangesAndRememberTheWindow)
 {
     context->settings.PageDesignerWindowWidth = 600;
     context->settings.PageDesignerWindowHeight = 500;
+    const QString question = QStringLiteral("Page layout has been modified.  Save changes?");
+    {   // Unchanged, or changed only in zoom, or changed and undone: closes without a question.
+        auto window = open();
+        window->SetZoom(3);
+        place(*window, ObjectKind::Title, {48, 48});
+        window->undoStack().undo();
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_TRUE(messages.shown.isEmpty());
+    }
     auto window = open();
     place(*window, ObjectKind::Title, {48, 48});
     window->move(30, 40);
+    // Cancel keeps designing, whichever way the window was asked to close.
+    messages.answers = {MessageService::Button::Cancel, MessageService::Button::Cancel, MessageService::Button::Cancel};
     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+    action(*window, "MenuExit")->trigger();
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(messages.texts(), QStringList(3, question));
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Warning"));
+    EXPECT_EQ(window->layout().ObjectCount, 1);
+    // A new name alone is a change; No discards without writing.
+    window->undoStack().undo();
+    window->findChild<QLineEdit*>(QStringLiteral("NameBox"))->setText(QStringLiteral("Quiz"));
+    messages.clear();
+    messages.answers = {MessageService::Button::No};
+    window->close();
+    EXPECT_EQ(messages.texts(), QStringList{question});
     EXPECT_FALSE(window->saved());
     EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(context->PageFilePath()));
     EXPECT_EQ(context->settings.PageDesignerWindowLeft, 30);
     EXPECT_EQ(context->settings.PageDesignerWindowWidth, window->width());
-    // Opened again, it comes back where it was left, not moved by its frame.
+    // Opened again, it comes back where it was left, not moved by its frame; Yes saves.
     auto again = open();
     EXPECT_EQ(again->pos(), QPoint(30, 40));
     EXPECT_EQ(again->size(), window->size());
+    place(*again, ObjectKind::Text, {48, 48});
+    messages.answers = {MessageService::Button::Yes};
+    QTest::mouseClick(again->findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+    EXPECT_TRUE(again->saved());
+    EXPECT_FALSE(again->isVisible());
+    EXPECT_EQ(QFileInfo(context->PageFilePath()).size(), 28868);
 }
 
 TEST_F(DoPagesTest, PaperSizeOrientationAndCustomSizes)

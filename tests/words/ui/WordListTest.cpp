@@ -335,6 +335,38 @@ TEST_F(WordListEditorTest, ExitAsksOnlyWhenTheStoredPuzzleChanged)
     EXPECT_EQ(selections.size(), 1);
 }
 
+TEST_F(WordListEditorTest, NewListWithTypedWordsAsksBeforeExitCloseBoxOrEscapeDiscardIt)
+{
+    const QString question = QStringLiteral("The words and clues have not been made into a puzzle.  Discard them?");
+    {   // An empty list, and a copied one left as it was, close at once.
+        TWordList empty(*context);
+        empty.show();
+        QTest::mouseClick(Control<QPushButton>(&empty, "ExitButton"), Qt::LeftButton);
+        EXPECT_FALSE(empty.isVisible());
+        context->Working.CurrentPuzzle = StoredPuzzle({"CAT"});
+        TWordList copy(*context);
+        copy.show();
+        QTest::keyClick(&copy, Qt::Key_Escape);
+        EXPECT_FALSE(copy.isVisible());
+        EXPECT_TRUE(messages.shown.isEmpty());
+    }
+    context->Working.CurrentPuzzle = StoredPuzzle({"CAT"});
+    TWordList editor(*context);
+    editor.show();
+    TypeIntoCell(Control<QTableWidget>(&editor, "WordsCluesGrid"), 1, 3, QStringLiteral("barks"));
+    // No keeps the list, whichever way the window was asked to close.
+    QTest::mouseClick(Control<QPushButton>(&editor, "ExitButton"), Qt::LeftButton);
+    editor.close();
+    QTest::keyClick(&editor, Qt::Key_Escape);
+    EXPECT_EQ(messages.texts(), QStringList(3, question));
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Warning"));
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(CellText(Control<QTableWidget>(&editor, "WordsCluesGrid"), 1, 3), QStringLiteral("barks"));
+    messages.answers.push_back(MessageService::Button::Yes);
+    QTest::keyClick(&editor, Qt::Key_Escape);
+    EXPECT_FALSE(editor.isVisible());
+}
+
 TEST_F(WordListEditorTest, SaveReportsACollectionThatCannotBeWritten)
 {
     OpenStored({StoredPuzzle({"CAT"})}, 0);
