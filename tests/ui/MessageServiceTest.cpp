@@ -46,10 +46,10 @@ TEST_F(MessageServiceTest, TheProgramsFileChooserRefusesANameBeforeAskingToRepla
         auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(chooser, nullptr);
         chooser->selectFile(open);
-        chooser->accept();
+        static_cast<QDialog*>(chooser)->accept(); // the dialog's own accept, as its Save button runs it
         stayedOpen = chooser->isVisible();
         chooser->selectFile(other);
-        chooser->accept();
+        static_cast<QDialog*>(chooser)->accept(); // the dialog's own accept, as its Save button runs it
     });
     QtMessageService service;
     EXPECT_EQ(service.saveFileName(nullptr, request), other);

@@ -1,9 +1,9 @@
 // Windows that close without keeping what they hold ask before they drop what was typed into them.
 #include "uisupport/UiTestEnvironment.h"
 
-#include "pages/ui/BonusQuestion.h"
-#include "pages/ui/ClueHeaders.h"
-#include "pages/ui/HtmlCreation.h"
+#include "render/ui/BonusQuestion.h"
+#include "render/ui/ClueHeaders.h"
+#include "export/ui/HtmlCreation.h"
 #include "pages/ui/ObjectText.h"
 #include "shapes/ui/DoShapes.h"
 #include "store/Ansi.h"

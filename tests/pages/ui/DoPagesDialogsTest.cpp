@@ -1,5 +1,6 @@
 // The page designer's object menu and property dialogs.
 #include "pages/ui/DoPagesTestSupport.h"
+#include "ui/TypedTextGuard.h"
 
 #include "pages/PageDesign.h"
 #include "pages/ui/BorderInfo.h"
@@ -181,11 +182,12 @@ TEST_F(DoPagesTest, PropertyDialogsCheckTheirValuesAndApplyOnlyOnOk)
             box(dialog, r.field)->setText(QLatin1String(r.value));
             QTest::mouseClick(okButton(dialog), Qt::LeftButton);
             EXPECT_TRUE(dialog->isVisible());
+            messages.answers.push_back(MessageService::Button::Yes); // drop the typed value
             dialog->reject();
         });
         menu(*window, r.index, r.item);
-        EXPECT_EQ(messages.texts(), QStringList{QLatin1String(r.message)}) << r.item;
-        EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
+        EXPECT_EQ(messages.texts(), (QStringList{QLatin1String(r.message), TypedTextGuard::Question()})) << r.item;
+        EXPECT_EQ(messages.shown.first().caption, QStringLiteral("Error"));
     }
     EXPECT_EQ(window->layout(), before);
     EXPECT_EQ(window->undoStack().count(), undoCount);
