@@ -3,6 +3,7 @@
 
 #include "app/Background.h"
 #include "ui/ScreenSize.h"
+#include "ui/TypedTextGuard.h"
 #include "render/ui/ClueHeaders.h"
 #include "render/ui/PreviewTestSupport.h"
 
@@ -314,10 +315,12 @@ TEST_F(MainWinOptionsTest, DefaultClueHeadersArePresetAndOkStoresThemTrimmedAndC
 
     onNextDialog([&](QWidget* dialog) {
         QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("AcrossHeader")), QStringLiteral("x"));
+        messages.answers.push_back(MessageService::Button::Yes); // discard what was typed
         click(dialog, "CancelButton");
     });
     window->ClueHeaders();
     EXPECT_EQ(window->Context().settings.AcrossLabel, QStringLiteral("Horizontal"));
+    EXPECT_EQ(messages.texts(), QStringList{TypedTextGuard::Question()});
 }
 
 TEST_F(MainWinOptionsTest, TheClueHeadersDialogTakesTheCallersCaption)

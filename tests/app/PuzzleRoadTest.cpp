@@ -240,6 +240,8 @@ TEST_F(PuzzleRoadTest, NoToTheExcludedWordsWarningWritesNothing)
             },
             &viewSeen);
         QTest::mouseClick(Control<QPushButton>(editor, "CreateIt"), Qt::LeftButton);
+        // The words were never saved as a puzzle, so Exit asks before dropping them.
+        messages.answers.push_back(MessageService::Button::Yes);
         QTest::mouseClick(Control<QPushButton>(editor, "ExitButton"), Qt::LeftButton);
     });
     action("MenuNewPuzzle")->trigger();
@@ -248,7 +250,8 @@ TEST_F(PuzzleRoadTest, NoToTheExcludedWordsWarningWritesNothing)
     ASSERT_FALSE(watchdog.fired());
     EXPECT_TRUE(viewStillUp);
     EXPECT_EQ(messages.texts(),
-              QStringList{QStringLiteral("One or more words did not fit into the puzzle.  Save Puzzle anyway?")});
+              (QStringList{QStringLiteral("One or more words did not fit into the puzzle.  Save Puzzle anyway?"),
+                           QStringLiteral("The words and clues have not been made into a puzzle.  Discard them?")}));
     EXPECT_EQ(messages.last().caption, QStringLiteral("Warning"));
     QFile after(defaultCollection());
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
