@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(MainWin);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/quorvex.svg")));
     GiveMenuShortcutsPriority(app);
-    InstallScaledStyle(app);
+    InstallScaledStyle();
     TListPages::setDesigner(&TDoPages::Run);
     TMainWin window(StartDirectory(), ProgramDirectory());
     const QStringList arguments = QApplication::arguments();

@@ -12,7 +12,11 @@
 
 namespace {
 
-/** The sizes that follow the factor; layout margins and spacing are the window's (ScaleWindow). */
+/**
+ * The sizes that follow the factor. A layout's margins and spacing are scaled on the layout itself
+ * (ScaleSpacing), from these values at 1.0; the spacing the style gives between kinds of controls
+ * (layoutSpacing) follows the factor here.
+ */
 bool followsFactor(QStyle::PixelMetric metric)
 {
     switch (metric) {
@@ -77,8 +81,7 @@ private:
 
 } // namespace
 
-void InstallScaledStyle(QApplication& app)
+void InstallScaledStyle()
 {
-    Q_UNUSED(app);
     QApplication::setStyle(new ScaledStyle(QStyleFactory::create(QApplication::style()->name())));
 }

@@ -13,7 +13,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     GiveMenuShortcutsPriority(app);
-    InstallScaledStyle(app);
+    InstallScaledStyle();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
