@@ -55,6 +55,7 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QScreen>
+#include <QToolButton>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -344,6 +345,7 @@ struct Measured {
     qreal points = 0;
     int styleSize = 0;
     QSize picture;
+    QPoint placed; ///< where a click on the designer's page placed an object, design pixels
 };
 
 void showSettled(QWidget* window, const AppContext& context)
@@ -364,9 +366,12 @@ Measured measureDesigner(AppContext& context)
     const QSize outer = window.frameGeometry().size();
     EXPECT_TRUE(scroll->viewport()->width() >= page.width() || outer.width() >= freeArea().width());
     EXPECT_TRUE(scroll->viewport()->height() >= page.height() || outer.height() >= freeArea().height());
+    QTest::mouseClick(window.paletteButton(ObjectKind::Title), Qt::LeftButton);
+    QTest::mouseClick(window.canvas(), Qt::LeftButton, {}, QPoint(48, 24) * context.ScaleFactor);
+    const TObjectBounds& placed = window.layout().Objects[0].Bounds;
     const auto* radio = window.findChild<QRadioButton*>(QStringLiteral("PortraitButton"));
-    return {window.size(), radio->font().pointSizeF(),
-            radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio), window.canvas()->size()};
+    return {window.size(), radio->font().pointSizeF(), radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio),
+            window.canvas()->size(), QPoint(placed.Left, placed.Top)};
 }
 
 Measured measurePreview(AppContext& context)
@@ -413,6 +418,7 @@ TEST_F(WindowFitTest, AtTwiceTheSizeTheDesignerThePreviewAndAMessageBoxAreTwiceA
         }
         EXPECT_DOUBLE_EQ(at[1].points, 2 * at[0].points) << name;
         EXPECT_EQ(at[1].styleSize, 2 * at[0].styleSize) << name;
+        EXPECT_EQ(at[1].placed, at[0].placed) << name;
         EXPECT_NEAR(at[1].picture.width(), 2 * at[0].picture.width(), 1) << name;
         EXPECT_NEAR(at[1].picture.height(), 2 * at[0].picture.height(), 1) << name;
         // Twice as large, as far as the free area goes (a few pixels of frame aside).
