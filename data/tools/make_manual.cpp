@@ -179,7 +179,7 @@ public:
         return {page, y - page * m_page.height()};
     }
 
-    /** The blocks of the top-level headings, in order. */
+    /** The blocks of the headings of a level, in order. */
     QList<QTextBlock> headings(int level) const
     {
         QList<QTextBlock> found;
@@ -352,7 +352,8 @@ int main(int argc, char** argv)
     QList<int> numbers;
     std::unique_ptr<Manual> manual;
     QList<PdfNavigation::Place> topicPlaces;
-    for (int round = 0; round < 4; ++round) {
+    bool settled = false;
+    for (int round = 0; round < 4 && !settled; ++round) {
         manual = std::make_unique<Manual>(writer, page, manualHtml(introductionOf(contents), topics, numbers));
         const QList<QTextBlock> headings = manual->headings(1);
         if (headings.size() != topics.size() + 1) {
@@ -365,9 +366,12 @@ int main(int argc, char** argv)
             topicPlaces.append(manual->placeOf(headings.at(i)));
             found.append(topicPlaces.last().page + 1);
         }
-        if (found == numbers)
-            break;
+        settled = found == numbers;
         numbers = found;
+    }
+    if (!settled) {
+        std::fprintf(stderr, "make_manual: the contents' page numbers do not settle\n");
+        return 1;
     }
 
     QList<PdfNavigation::Bookmark> bookmarks;
