@@ -95,7 +95,7 @@ bool GivesAway(const QString& clue, const QString& answer, const QStringList& ir
             const QString stem = stemOf(word);
             if (token == word)
                 return true;
-            if (word.size() >= 3 && (token.startsWith(word) || (stem.size() >= 3 && token.startsWith(stem))))
+            if (word.size() >= 3 && (token.contains(word) || (stem.size() >= 3 && token.startsWith(stem))))
                 return true;
             if (stem.size() >= 4 && token.contains(stem))
                 return true;

@@ -19,8 +19,9 @@ QString Shorten(const QString& text);
 
 /**
  * True when a clue gives its answer away: it holds the answer, a word of a multi-word answer, or
- * an obvious form of one: a word that begins with it or, for words of four letters or more, holds
- * it ("apples", "applesauce", "crabapple" for APPLE; "cherries" for CHERRY), a word of four
+ * an obvious form of one: a word that holds it ("apples", "applesauce", "crabapple" for APPLE;
+ * "plant" for ANT too, to be safe), that begins with its stem or, from four letters, holds it
+ * ("cherries" for CHERRY), a word of four
  * letters or more that it begins with ("eucalypt" for EUCALYPTUS), or one of the
  * irregular forms given ("mice" for MOUSE). Case and punctuation do not matter.
  */
