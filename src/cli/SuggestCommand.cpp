@@ -67,6 +67,10 @@ int runTheme(const CliArguments& args, const LexicalSource& source, const QStrin
         request.TopicSense = senses[*sense - 1];
     } else {
         request.TopicSense = ThemeWords::DefaultSense(source, senses);
+        // The other meanings, for a second run with --sense.
+        for (qsizetype i = 0; senses.size() > 1 && i < senses.size(); ++i)
+            CliOutput::warning(QStringLiteral("%1 %2. %3").arg(senses[i].Id == request.TopicSense.Id ? QLatin1Char('*') : QLatin1Char(' '))
+                                   .arg(i + 1).arg(senses[i].Definition));
     }
     request.Count = int(*count);
     request.MinLength = int(*shortest);
