@@ -94,8 +94,9 @@ void BM_LibWordNetThemeWalk(benchmark::State& state)
     for (auto _ : state) {
         char topic[] = "fruit";
         IndexPtr index = index_lookup(topic, NOUN);
-        std::deque<long> queue{index->offset[0]};
-        std::set<long> seen{index->offset[0]};
+        const long start = static_cast<long>(index->offset[0]);
+        std::deque<long> queue{start};
+        std::set<long> seen{start};
         free_index(index);
         while (!queue.empty()) {
             SynsetPtr synset = read_synset(NOUN, queue.front(), const_cast<char*>(""));

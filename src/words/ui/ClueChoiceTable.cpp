@@ -32,8 +32,8 @@ ClueChoiceTable::ClueChoiceTable(QWidget* parent)
 
 void ClueChoiceTable::setEntries(const QList<Entry>& entries)
 {
-    const QSignalBlocker quiet(this);
-    clearContents();
+    QSignalBlocker quiet(this);
+    setRowCount(0);
     setRowCount(int(entries.size()));
     for (int row = 0; row < rowCount(); ++row) {
         const Entry& entry = entries[row];
@@ -49,6 +49,8 @@ void ClueChoiceTable::setEntries(const QList<Entry>& entries)
         clues->lineEdit()->setMaxLength(Limits::ClueLength);
         AcceptWindows1252Only(clues);
         clues->addItems(entry.Clues);
+        clues->lineEdit()->setCursorPosition(0); // a long clue shows its start
+        clues->setToolTip(entry.Clues.value(0));
         if (entry.Clues.isEmpty())
             clues->lineEdit()->setPlaceholderText(QStringLiteral("(no clue found)"));
         // Picking another draft or typing is a choice: the row is ticked.
@@ -59,6 +61,7 @@ void ClueChoiceTable::setEntries(const QList<Entry>& entries)
         });
         setCellWidget(row, ClueColumn, clues);
     }
+    quiet.unblock();
     emit choicesChanged();
 }
 

@@ -49,8 +49,9 @@ TThemeWords::TThemeWords(AppContext& context, const LexicalSource& source, QWidg
     m_topicField = new QLineEdit(this);
     m_topicField->setObjectName(QStringLiteral("Topic"));
     AcceptWindows1252Only(m_topicField);
+    // Return looks the typed topic up; in a clue list it only ends the typing, so no pick is lost.
     auto* lookUp = MakeDialogButton(QStringLiteral("&Look Up"), "LookUpButton", this);
-    lookUp->setDefault(true);
+    connect(m_topicField, &QLineEdit::returnPressed, this, &TThemeWords::LookUpClick);
     m_meaning = new QComboBox(this);
     m_meaning->setObjectName(QStringLiteral("Meaning"));
     m_meaning->setEnabled(false);
