@@ -177,11 +177,11 @@ void TWordList::buildControls()
     m_deleteAll = makeButton("Delete &All", "DeleteAllButton", this);
     m_import = makeButton("&Import", "ImportButton", this);
     m_export = makeButton("&Export", "ExportButton", this);
+    m_suggestClues = makeButton("Suggest Clues", "SuggestCluesButton", this);
+    m_themeWords = makeButton("T&heme Words", "ThemeWordsButton", this);
     m_spell = makeButton("&Spell Check", "SpellCheckButton", this);
     m_thesaurus = makeButton("&Thesaurus", "ThesaurusButton", this);
     m_intChars = makeButton("International Characters", "IntCharsButton", this);
-    m_suggestClues = makeButton("Suggest Clues", "SuggestCluesButton", this);
-    m_themeWords = makeButton("T&heme Words", "ThemeWordsButton", this);
     for (QPushButton* b : {m_delete, m_deleteAll, m_import, m_export, m_suggestClues, m_themeWords})
         tools->addWidget(b);
     tools->addStretch(1);
