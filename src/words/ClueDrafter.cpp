@@ -31,6 +31,20 @@ QString stemOf(const QString& word)
     return word;
 }
 
+/** True when one letter added, dropped or changed turns a into b ("citrous" and "citrus"). */
+bool oneEditApart(const QString& a, const QString& b)
+{
+    const QString& shorter = a.size() <= b.size() ? a : b;
+    const QString& longer = a.size() <= b.size() ? b : a;
+    if (longer.size() - shorter.size() > 1)
+        return false;
+    qsizetype i = 0;
+    while (i < shorter.size() && shorter[i] == longer[i])
+        ++i;
+    const qsizetype skip = shorter.size() == longer.size() ? 1 : 0;
+    return QStringView(shorter).mid(i + skip) == QStringView(longer).mid(i + 1);
+}
+
 bool fitsWindows1252(const QString& text)
 {
     for (const char32_t c : text.toUcs4())
@@ -100,6 +114,8 @@ bool GivesAway(const QString& clue, const QString& answer, const QStringList& ir
             if (stem.size() >= 4 && token.contains(stem))
                 return true;
             if (token.size() >= 4 && word.startsWith(token)) // "eucalypt" for EUCALYPTUS
+                return true;
+            if (word.size() >= 5 && oneEditApart(token, word)) // another spelling: "citrous" for CITRUS
                 return true;
         }
     }

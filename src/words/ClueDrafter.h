@@ -22,7 +22,8 @@ QString Shorten(const QString& text);
  * an obvious form of one: a word that holds it ("apples", "applesauce", "crabapple" for APPLE;
  * "plant" for ANT too, to be safe), that begins with its stem or, from four letters, holds it
  * ("cherries" for CHERRY), a word of four
- * letters or more that it begins with ("eucalypt" for EUCALYPTUS), or one of the
+ * letters or more that it begins with ("eucalypt" for EUCALYPTUS), another spelling of a word of
+ * five letters or more, one letter apart ("citrous" for CITRUS), or one of the
  * irregular forms given ("mice" for MOUSE). Case and punctuation do not matter.
  */
 bool GivesAway(const QString& clue, const QString& answer, const QStringList& irregularForms = {});

@@ -54,7 +54,8 @@ TEST(ClueRules, GivesAwayCatchesTheAnswerItsWordsAndObviousFormsOnly)
         {"Wild cherries", "CHERRY", true},                {"Frozen dessert", "ICE CREAM", false},
         {"Iced drink", "ICE CREAM", true},                {"Sweet icecream", "ICE CREAM", true},
         {"Eucalypt", "EUCALYPTUS", true},                 {"Small insect", "ANT", false},
-        {"Anteater's meal", "ANT", true},                 {"Out of time", "OUT OF THE BLUE", true},
+        {"Anteater's meal", "ANT", true},
+        {"Citrous fruit", "CITRUS", true},                {"Sweet melon", "LEMON", false},                 {"Out of time", "OUT OF THE BLUE", true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ClueDrafter::GivesAway(QLatin1String(c.clue), QLatin1String(c.answer)), c.givesAway) << c.clue;
