@@ -102,7 +102,12 @@
         button.appendChild(n);
         button.appendChild(text);
         button.setAttribute('aria-label', c.number + ' ' + (part[1] ? 'Across' : 'Down') + ': ' + shown);
-        button.addEventListener('click', function () { selectClue(index); focusGrid(); });
+        button.addEventListener('click', function () {
+          selectClue(index);
+          focusGrid();
+          // A clue tapped below the grid on a phone brings its square back into view.
+          if (current.cell >= 0) cells[current.cell].el.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+        });
         li.appendChild(button);
         list.appendChild(li);
         var cellsOfClue = c.cells.filter(function (k) { return cells[k] && cells[k].answer !== null; });
@@ -426,12 +431,12 @@
     typeText(event.data);
     resetEntry();
   });
+  // The input lies over the current square: a second tap on it turns the direction, a first one only focuses.
+  var hadFocus = false;
+  entryEl.addEventListener('pointerdown', function () { hadFocus = document.activeElement === entryEl; });
   entryEl.addEventListener('click', function () {
-    if (current.cell >= 0 && entryEl.dataset.focused === 'yes') turn();
-    entryEl.dataset.focused = 'yes';
+    if (current.cell >= 0 && hadFocus) turn();
   });
-  entryEl.addEventListener('blur', function () { entryEl.dataset.focused = 'no'; });
-  entryEl.addEventListener('focus', function () { setTimeout(function () { entryEl.dataset.focused = 'yes'; }, 0); });
 
   // Menus of the toolbar: one open at a time; Escape or a click elsewhere closes them.
   var menus = Array.prototype.slice.call(document.querySelectorAll('.menu'));
