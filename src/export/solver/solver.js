@@ -500,7 +500,17 @@
   }
   byId('pause').addEventListener('click', function () { pause(!timer.paused); });
   byId('resume').addEventListener('click', function () { pause(false); });
-  byId('clear-confirm').addEventListener('click', clearPuzzle);
+  // The answer closes the question at once, so the next letter already goes to the grid.
+  function answerClear(clear) {
+    return function (event) {
+      event.preventDefault();
+      byId('clear-dialog').close();
+      if (clear) clearPuzzle();
+      focusGrid();
+    };
+  }
+  byId('clear-confirm').addEventListener('click', answerClear(true));
+  byId('clear-cancel').addEventListener('click', answerClear(false));
   byId('clear-dialog').addEventListener('close', focusGrid);
 
   build();
