@@ -43,5 +43,6 @@ TWebPuzzleSetup::TWebPuzzleSetup(AppContext& context, QWidget* parent) : QDialog
     layout->addWidget(WordLengthsBox);
     layout->addWidget(TimerBox);
     layout->addWidget(buttons);
+    resize(440, 150);
     PrepareDialog(this, context);
 }
