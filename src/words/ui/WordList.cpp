@@ -255,6 +255,8 @@ void TWordList::showEvent(QShowEvent* event)
     if (first) {
         m_shown = true;
         PrepareDialog(this, m_context);
+        // The layout's picture is drawn again at the size the screen size gave its box.
+        refreshLayoutPreview();
     }
     QDialog::showEvent(event);
     if (first)
