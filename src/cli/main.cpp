@@ -19,7 +19,7 @@ const char Usage[] =
     "  quorvex-cli list COLLECTION.QV3\n"
     "  quorvex-cli show COLLECTION.QV3 --record N\n"
     "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|solver\n"
-    "                    [--answers] [--width PX] [--quality Q] --out FILE\n"
+    "                    [--answers] [--width PX] [--quality Q] [--enumerations] --out FILE\n"
     "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
     "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
     "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
@@ -53,7 +53,7 @@ int main(int argc, char** argv)
 
     QStringList words = QCoreApplication::arguments().mid(1);
     const QSet<QString> switches{QStringLiteral("shrink"), QStringLiteral("quick"), QStringLiteral("candidates"),
-                                 QStringLiteral("answers")};
+                                 QStringLiteral("answers"), QStringLiteral("enumerations")};
     const QSet<QString> options{QStringLiteral("words"), QStringLiteral("sep"), QStringLiteral("shape-file"),
                                 QStringLiteral("shape-lib"), QStringLiteral("shape"), QStringLiteral("attempts"),
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
