@@ -382,7 +382,7 @@ Measured measurePreview(AppContext& context)
     showSettled(&window, context);
     const auto* label = window.findChild<QLabel*>();
     return {window.size(), label->font().pointSizeF(), label->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, label),
-            window.findChild<QWidget*>(QStringLiteral("PreviewPage"))->size()};
+            window.findChild<QWidget*>(QStringLiteral("PreviewPage"))->size(), QPoint()};
 }
 
 Measured measureMessageBox(AppContext& context)
@@ -395,7 +395,7 @@ Measured measureMessageBox(AppContext& context)
         const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
         measured = {box->size(), text->font().pointSizeF(),
-                    text->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, text), icon->pixmap().size()};
+                    text->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, text), icon->pixmap().size(), QPoint()};
         box->close();
     });
     QtMessageService().inform(&owner, QStringLiteral("The page layout was not found."), QStringLiteral("Notice"),
