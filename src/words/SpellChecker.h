@@ -23,12 +23,12 @@ struct SpellingSetup;
 class SpellChecker {
 public:
     /**
-     * Opens the dictionary files and reads the two lists (paths may name missing files). Returns
+     * Opens the dictionary files with the words of the inclusion and exclusion lists. Returns
      * nothing when the dictionary files are missing or unreadable.
      */
-    static std::unique_ptr<SpellChecker> Open(const DictionaryFiles& dictionary, const QString& inclusionList,
-                                              const QString& exclusionList);
-    /** Opens a language of the setup with the setup's user lists. */
+    static std::unique_ptr<SpellChecker> Open(const DictionaryFiles& dictionary, const QStringList& inclusion,
+                                              const QStringList& exclusion);
+    /** Opens a language of the setup and reads the setup's user lists (missing files are empty lists). */
     static std::unique_ptr<SpellChecker> Open(const SpellingSetup& setup, int language);
     ~SpellChecker();
 
