@@ -3,7 +3,7 @@
 #include "support/TestFiles.h"
 
 #include "pages/DefaultLayout.h"
-#include "pages/MetafileExport.h"
+#include "export/MetafileExport.h"
 #include "store/Collection.h"
 #include "store/WorkingPuzzle.h"
 #include "words/SpellLanguages.h"
