@@ -90,6 +90,14 @@ QStringList SpellChecker::suggestPart(const QString& part) const
 
 QStringList SpellChecker::Suggestions(const QString& text) const
 {
+    const auto kept = m_suggestions.constFind(text);
+    if (kept != m_suggestions.constEnd())
+        return *kept;
+    return m_suggestions[text] = suggestWhole(text);
+}
+
+QStringList SpellChecker::suggestWhole(const QString& text) const
+{
     // A text of several parts gets the suggestions for its first refused part, put in its place.
     const QStringList parts = spaceParts(text);
     for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -122,6 +130,7 @@ QStringList SpellChecker::Stems(const QString& word) const
 void SpellChecker::Allow(const QString& word)
 {
     // A word added in capitals (as crossword words are typed) is accepted in lower case too.
+    m_suggestions.clear();
     for (const QString& part : spaceParts(word)) {
         m_excluded.remove(part.toLower());
         m_hunspell->add(encode(part));
