@@ -249,6 +249,7 @@ TEST_F(CreateCommandTest, AbortStopsTheRunAfterTheAttemptInProgress)
         EXPECT_GE(abortedAt, attemptAtClick);
         EXPECT_GE(answeredAfter, 0);
         EXPECT_LT(answeredAfter, 50);
+        RecordProperty(byEscape ? "EscapeAnsweredAfterMs" : "AbortAnsweredAfterMs", int(answeredAfter));
         EXPECT_LT(abortedAt, 999);
         EXPECT_TRUE(finalSecond.isEmpty());
         EXPECT_EQ(buttonAfter, QStringLiteral("&Ok"));
