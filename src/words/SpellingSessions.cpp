@@ -16,7 +16,9 @@ SpellChecker* SpellingSessions::CheckerFor(const SpellingSetup& setup, int langu
     const QString exclusionPath = setup.ExclusionListPath();
     const QStringList inclusion = UserWordList::Read(inclusionPath);
     const QStringList exclusion = UserWordList::Read(exclusionPath);
-    const bool sameFiles = open.inclusionPath == inclusionPath && open.exclusionPath == exclusionPath;
+    const DictionaryFiles& dictionary = setup.Dictionaries[std::size_t(language)];
+    const bool sameFiles = open.inclusionPath == inclusionPath && open.exclusionPath == exclusionPath
+        && open.dictionary.Affix == dictionary.Affix && open.dictionary.Words == dictionary.Words;
     if (open.checker && sameFiles && exclusion == open.exclusion && inclusion.mid(0, open.inclusion.size()) == open.inclusion) {
         // Words added at the end ("Add to Dictionary") join the open session.
         for (qsizetype i = open.inclusion.size(); i < inclusion.size(); ++i)
@@ -24,7 +26,8 @@ SpellChecker* SpellingSessions::CheckerFor(const SpellingSetup& setup, int langu
         open.inclusion = inclusion;
         return open.checker.get();
     }
-    open.checker = SpellChecker::Open(setup.Dictionaries[std::size_t(language)], inclusion, exclusion);
+    open.checker = SpellChecker::Open(dictionary, inclusion, exclusion);
+    open.dictionary = dictionary;
     open.inclusionPath = inclusionPath;
     open.exclusionPath = exclusionPath;
     open.inclusion = inclusion;
@@ -36,8 +39,11 @@ Thesaurus* SpellingSessions::ThesaurusFor(const SpellingSetup& setup, int code)
 {
     if (code != Spelling::AmericanThesaurus && code != Spelling::BritishThesaurus)
         return nullptr;
-    std::unique_ptr<Thesaurus>& open = m_thesauri[std::size_t(code)];
-    if (!open)
-        open = Thesaurus::Open(setup, code);
-    return open.get();
+    KeptThesaurus& open = m_thesauri[std::size_t(code)];
+    const DictionaryFiles& files = setup.Thesauri[std::size_t(code)];
+    if (!open.thesaurus || open.files.Affix != files.Affix || open.files.Words != files.Words) {
+        open.thesaurus = Thesaurus::Open(setup, code);
+        open.files = files;
+    }
+    return open.thesaurus.get();
 }

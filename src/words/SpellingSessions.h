@@ -15,7 +15,8 @@ class Thesaurus;
  * of the run: loading a dictionary takes a few hundred milliseconds, a check of a whole word list
  * a few. Before a checker is handed out again, the user's inclusion and exclusion lists are read
  * afresh (they are small): words only added to the inclusion list are allowed in the open session,
- * any other change opens the checker anew, so an edited or shortened list counts at once.
+ * any other change opens the checker anew, so an edited or shortened list counts at once. A setup
+ * that names other dictionary or thesaurus files than the open ones opens them anew too.
  */
 class SpellingSessions {
 public:
@@ -32,11 +33,16 @@ public:
 private:
     struct KeptChecker {
         std::unique_ptr<SpellChecker> checker;
+        DictionaryFiles dictionary;
         QString inclusionPath;
         QString exclusionPath;
         QStringList inclusion;
         QStringList exclusion;
     };
     std::array<KeptChecker, Spelling::LastLanguage + 1> m_checkers;
-    std::array<std::unique_ptr<Thesaurus>, 3> m_thesauri;
+    struct KeptThesaurus {
+        std::unique_ptr<Thesaurus> thesaurus;
+        DictionaryFiles files;
+    };
+    std::array<KeptThesaurus, 3> m_thesauri;
 };
