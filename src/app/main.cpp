@@ -6,6 +6,7 @@
 #include "pages/ui/DoPages.h"
 #include "store/Directories.h"
 #include "ui/MenuShortcuts.h"
+#include "ui/ScaledStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(MainWin);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/quorvex.svg")));
     GiveMenuShortcutsPriority(app);
+    InstallScaledStyle();
     TListPages::setDesigner(&TDoPages::Run);
     QString collection = line.Collection.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(line.Collection).absoluteFilePath());
     if (collection.isEmpty())
