@@ -41,17 +41,26 @@ if(TARGET quorvex)
   install(FILES ${DESKTOP_SOURCE}/quorvex.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   install(FILES ${DESKTOP_SOURCE}/quorvex-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
           RENAME quorvex.xml)
-  # Registers the file type and the entry where the desktop's tools are at hand; packagers run
-  # them in their own scripts instead (DESTDIR set).
+  # Registers the file type and the entry, so that the desktop opens a .QV3 file with Quorvex;
+  # packagers run the same tools in their own scripts instead (DESTDIR set). A tool that is missing
+  # or fails stops the install with a message: without them a double-clicked collection opens nothing.
   install(CODE "
     if(NOT DEFINED ENV{DESTDIR} OR \"\$ENV{DESTDIR}\" STREQUAL \"\")
-      find_program(UPDATE_MIME update-mime-database)
-      if(UPDATE_MIME)
-        execute_process(COMMAND \${UPDATE_MIME} \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime\")
-      endif()
-      find_program(UPDATE_DESKTOP update-desktop-database)
-      if(UPDATE_DESKTOP)
-        execute_process(COMMAND \${UPDATE_DESKTOP} \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
-      endif()
+      foreach(step \"update-mime-database;mime;shared-mime-info\" \"update-desktop-database;applications;desktop-file-utils\")
+        list(GET step 0 tool)
+        list(GET step 1 folder)
+        list(GET step 2 package)
+        find_program(QUORVEX_\${tool} \${tool})
+        if(NOT QUORVEX_\${tool})
+          message(FATAL_ERROR \"\${tool} was not found, so the desktop would not open .QV3 files with Quorvex: \"
+                              \"install the package \${package} (scripts/install-deps does) and install again\")
+        endif()
+        execute_process(COMMAND \${QUORVEX_\${tool}} \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/\${folder}\"
+                        RESULT_VARIABLE failed ERROR_VARIABLE reason)
+        if(NOT failed EQUAL 0)
+          message(FATAL_ERROR \"\${tool} failed on \${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/\${folder}: \${failed} \${reason}\")
+        endif()
+        message(STATUS \"Registered with \${tool}: \${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/\${folder}\")
+      endforeach()
     endif()")
 endif()

@@ -22,8 +22,9 @@ struct TBuildOptions {
 
 /**
  * The progress window's side of a run. The engine calls it only when more than one attempt is
- * asked for, and only between attempts: it is the run's sole link to the user interface. With a
- * single attempt the caller shows the busy cursor around the run itself.
+ * asked for, and only between attempts: it is the run's sole link to the user interface. The
+ * engine may run on a thread of its own (TBuildRun); then every call comes from that thread. With
+ * a single attempt the caller shows the busy cursor around the run itself.
  */
 class TBuildProgress {
 public:
@@ -32,6 +33,12 @@ public:
     virtual void setStatusLine(const QString& text) = 0;
     /** Replaces the second line and draws it at once. */
     virtual void setSecondLine(const QString& text) = 0;
+    /** Tells that an attempt is finished and the number of words the best attempt so far placed. */
+    virtual void attemptDone(int attempt, int bestScore)
+    {
+        (void)attempt;
+        (void)bestScore;
+    }
     /** Whether the user asked to abort the run. */
     virtual bool abortRequested() = 0;
     /** Lets the user interface handle pending events (repaints, the Abort button). */

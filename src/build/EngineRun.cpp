@@ -62,6 +62,7 @@ void RunAttempts(const TBuildOptions& options, int wordCount, TBuildProgress* pr
         if (result.CandidateScores[Limits::CandidateSlots - 1] == wordCount)
             attempt = attempts;
         if (window) {
+            window->attemptDone(attempt, result.CandidateScores[0]);
             window->processEvents();
             aborted = window->abortRequested();
             window->processEvents();

@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -81,6 +82,12 @@ int readShape(const CliArguments& args, TShapeRecord& shape)
     const auto n = args.number(QStringLiteral("shape"), 0, 1 << 30, error);
     if (!n)
         return CliOutput::fail(args.has(QStringLiteral("shape")) ? error : QStringLiteral("--shape-lib needs --shape N"));
+    std::vector<TShapeRecord> shapes;
+    if (ShapeLibrary::ReadLibrary(library, shapes) && QFileInfo(library).isFile() && *n >= qint64(shapes.size()))
+        return CliOutput::fail(shapes.empty() ? QStringLiteral("there is no shape %1: %2 holds no shapes").arg(*n).arg(library)
+                                              : QStringLiteral("there is no shape %1: %2 holds %3 shapes, numbered from 0 "
+                                                               "to %4 (quorvex-cli shapes %2 lists them)")
+                                                    .arg(*n).arg(library).arg(shapes.size()).arg(shapes.size() - 1));
     const IoResult result = ShapeLibrary::LoadShape(library, int(*n), shape);
     if (!result)
         return CliOutput::fail(QStringLiteral("cannot read shape %1 of %2%3").arg(*n).arg(library,

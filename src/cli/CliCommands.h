@@ -7,6 +7,8 @@
 int RunBuild(const CliArguments& args);
 /** quorvex-cli list: categories and titles with record numbers. */
 int RunList(const CliArguments& args);
+/** quorvex-cli shapes: the shapes of a library with the numbers --shape takes. */
+int RunShapes(const CliArguments& args);
 /** quorvex-cli show: one grid and its numbered word lists. */
 int RunShow(const CliArguments& args);
 /** quorvex-cli export: one record's page in a picture, document or text format. */

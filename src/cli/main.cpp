@@ -16,16 +16,21 @@ const char Usage[] =
     "  quorvex-cli build --words FILE [--sep C] (--shape-file FILE.LAY | --shape-lib QVFLAY.DAT --shape N)\n"
     "                    [--attempts N] [--shrink] [--quick] [--seed S] --title T --category C\n"
     "                    [--layout-file FILE.PAG] [--candidates] --out COLLECTION.QV3\n"
+    "                    (--sep: the separator of word and clue, \":\" unless given; --shape N counts from 0)\n"
+    "  quorvex-cli shapes [QVFLAY.DAT]   (the library's shapes with their --shape numbers;\n"
+    "                    the program folder's library unless given)\n"
     "  quorvex-cli list COLLECTION.QV3\n"
     "  quorvex-cli show COLLECTION.QV3 --record N\n"
-    "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|solver\n"
-    "                    [--answers] [--width PX] [--quality Q] [--enumerations] --out FILE\n"
+    "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|\n"
+    "                    solver|fitted [--answers] [--width PX] [--quality Q] [--layout-file FILE.PAG]\n"
+    "                    [--enumerations] --out FILE\n"
     "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
     "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
     "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
     "                    dutch|swedish]\n"
     "  quorvex-cli suggest --theme TOPIC [--sense N] [--count N] [--min-length L] [--max-length L] --out WORDS.txt\n"
-    "  quorvex-cli suggest --clues WORDS.txt [--sep C] --out WORDS2.txt";
+    "  quorvex-cli suggest --clues WORDS.txt [--sep C] --out WORDS2.txt\n"
+    "  quorvex-cli --help";
 
 } // namespace
 
@@ -52,6 +57,11 @@ int main(int argc, char** argv)
     }
 
     QStringList words = QCoreApplication::arguments().mid(1);
+    if (words.contains(QLatin1String("--help")) || words.contains(QLatin1String("-h"))
+        || (!words.isEmpty() && words.first() == QLatin1String("help"))) {
+        CliOutput::line(QLatin1String(Usage));
+        return 0;
+    }
     const QSet<QString> switches{QStringLiteral("shrink"), QStringLiteral("quick"), QStringLiteral("candidates"),
                                  QStringLiteral("answers"), QStringLiteral("enumerations")};
     const QSet<QString> options{QStringLiteral("words"), QStringLiteral("sep"), QStringLiteral("shape-file"),
@@ -74,6 +84,8 @@ int main(int argc, char** argv)
         return RunBuild(*args);
     if (args->command == QLatin1String("list"))
         return RunList(*args);
+    if (args->command == QLatin1String("shapes"))
+        return RunShapes(*args);
     if (args->command == QLatin1String("show"))
         return RunShow(*args);
     if (args->command == QLatin1String("export"))

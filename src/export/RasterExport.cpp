@@ -1,11 +1,10 @@
 #include "export/RasterExport.h"
 
+#include "export/PngEncoder.h"
 #include "render/PageCanvasPainter.h"
 #include "store/ByteIO.h"
 #include "store/RecordFile.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -214,13 +213,7 @@ IoResult encodeJpeg(const QImage& image, int quality, QByteArray& bytes)
 
 QByteArray encodePng(const QImage& image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image))
-        return {};
-    return bytes;
+    return PngEncoder::encode(image);
 }
 
 IoResult writeBmp(const QImage& image, const QString& path)

@@ -54,7 +54,7 @@ QByteArray encodeBmp(const QImage& image);
 /** JPEG bytes through libjpeg with the quality factor (clamped to 1..100), 24-bit colour. */
 IoResult encodeJpeg(const QImage& image, int quality, QByteArray& bytes);
 
-/** PNG bytes. */
+/** PNG bytes (PngEncoder: the smallest exact form, compressed for flat colour). */
 QByteArray encodePng(const QImage& image);
 
 /** Writes the file through a temporary file beside it, so a failure leaves no partial file. */

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 QString ProgramDirectory()
 {
@@ -21,4 +22,19 @@ QString StartDirectory()
 QString ProgramFile(const QString& name)
 {
     return QDir(ProgramDirectory()).filePath(name);
+}
+
+QString PrepareFirstStart(const QString& startDir, const QString& programDir)
+{
+    const QString sample = QDir(programDir).filePath(QStringLiteral("SAMPLE.QV3"));
+    const QString copy = StartDirFile(startDir, QStringLiteral("SAMPLE.QV3"));
+    if (QFile::exists(SettingsFilePath(startDir)) || QFile::exists(copy)
+        || QFile::exists(StartDirFile(startDir, QStringLiteral("DEFAULT.QV3"))) || !QFile::exists(sample))
+        return {};
+    if (QFile::copy(sample, copy)) {
+        // The installed sample may be read-only; the copy is the user's own to change.
+        QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner);
+        return {};
+    }
+    return sample;
 }

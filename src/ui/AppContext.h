@@ -4,6 +4,7 @@
 #include "store/Settings.h"
 #include "store/WorkingPuzzle.h"
 #include "words/SpellLanguages.h"
+#include "words/SpellingSessions.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,6 +39,8 @@ public:
     TShapeRecord CurrentShape;
     /** Dictionaries and thesauri found at start-up and the user lists in use (empty until the main window looks). */
     SpellingSetup Spelling;
+    /** The spell checkers and thesauri opened so far, kept for the rest of the run. */
+    SpellingSessions SpellingOpen;
 
     /** The construction engine's four result slots (made on first use); they keep their contents until the next run. */
     TBuildResult& Candidates();

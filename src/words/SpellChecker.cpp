@@ -21,8 +21,8 @@ bool FitsWindows1252(const QString& text)
     return Ansi::toUnicode(Ansi::fromUnicode(text)) == text;
 }
 
-std::unique_ptr<SpellChecker> SpellChecker::Open(const DictionaryFiles& dictionary, const QString& inclusionList,
-                                                 const QString& exclusionList)
+std::unique_ptr<SpellChecker> SpellChecker::Open(const DictionaryFiles& dictionary, const QStringList& inclusion,
+                                                 const QStringList& exclusion)
 {
     if (!dictionary.found() || !QFile::exists(dictionary.Affix) || !QFile::exists(dictionary.Words))
         return nullptr;
@@ -31,9 +31,9 @@ std::unique_ptr<SpellChecker> SpellChecker::Open(const DictionaryFiles& dictiona
                                                      QFile::encodeName(dictionary.Words).constData());
     const QString encoding = QString::fromStdString(checker->m_hunspell->get_dict_encoding()).toUpper();
     checker->m_latin1 = encoding == QLatin1String("ISO8859-1") || encoding == QLatin1String("ISO-8859-1");
-    for (const QString& word : UserWordList::Read(exclusionList))
+    for (const QString& word : exclusion)
         checker->m_excluded.insert(word.toLower());
-    for (const QString& word : UserWordList::Read(inclusionList))
+    for (const QString& word : inclusion)
         checker->Allow(word);
     return checker;
 }
@@ -42,7 +42,8 @@ std::unique_ptr<SpellChecker> SpellChecker::Open(const SpellingSetup& setup, int
 {
     if (!setup.LanguageAvailable(language))
         return nullptr;
-    return Open(setup.Dictionaries[std::size_t(language)], setup.InclusionListPath(), setup.ExclusionListPath());
+    return Open(setup.Dictionaries[std::size_t(language)], UserWordList::Read(setup.InclusionListPath()),
+                UserWordList::Read(setup.ExclusionListPath()));
 }
 
 SpellChecker::~SpellChecker() = default;
@@ -89,6 +90,14 @@ QStringList SpellChecker::suggestPart(const QString& part) const
 
 QStringList SpellChecker::Suggestions(const QString& text) const
 {
+    const auto kept = m_suggestions.constFind(text);
+    if (kept != m_suggestions.constEnd())
+        return *kept;
+    return m_suggestions[text] = suggestWhole(text);
+}
+
+QStringList SpellChecker::suggestWhole(const QString& text) const
+{
     // A text of several parts gets the suggestions for its first refused part, put in its place.
     const QStringList parts = spaceParts(text);
     for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -121,6 +130,7 @@ QStringList SpellChecker::Stems(const QString& word) const
 void SpellChecker::Allow(const QString& word)
 {
     // A word added in capitals (as crossword words are typed) is accepted in lower case too.
+    m_suggestions.clear();
     for (const QString& part : spaceParts(word)) {
         m_excluded.remove(part.toLower());
         m_hunspell->add(encode(part));

@@ -1,6 +1,7 @@
 #pragma once
 // One spell-checking session: a Hunspell dictionary with the user's inclusion and exclusion lists.
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -23,18 +24,22 @@ struct SpellingSetup;
 class SpellChecker {
 public:
     /**
-     * Opens the dictionary files and reads the two lists (paths may name missing files). Returns
+     * Opens the dictionary files with the words of the inclusion and exclusion lists. Returns
      * nothing when the dictionary files are missing or unreadable.
      */
-    static std::unique_ptr<SpellChecker> Open(const DictionaryFiles& dictionary, const QString& inclusionList,
-                                              const QString& exclusionList);
-    /** Opens a language of the setup with the setup's user lists. */
+    static std::unique_ptr<SpellChecker> Open(const DictionaryFiles& dictionary, const QStringList& inclusion,
+                                              const QStringList& exclusion);
+    /** Opens a language of the setup and reads the setup's user lists (missing files are empty lists). */
     static std::unique_ptr<SpellChecker> Open(const SpellingSetup& setup, int language);
     ~SpellChecker();
 
     /** Whether the text is spelled correctly. */
     bool Accepts(const QString& text) const;
-    /** Replacements for a text that is not accepted, best first, each storable in Windows-1252. */
+    /**
+     * Replacements for a text that is not accepted, best first, each storable in Windows-1252.
+     * Hunspell takes tens of milliseconds over one word, so the answers are kept until Allow
+     * changes the session: a second check of the same list asks nothing twice.
+     */
     QStringList Suggestions(const QString& text) const;
     /** Root forms of a word ("happier" gives "happy"), for a thesaurus lookup. */
     QStringList Stems(const QString& word) const;
@@ -45,12 +50,14 @@ private:
     SpellChecker() = default;
     bool acceptsPart(const QString& part) const;
     QStringList suggestPart(const QString& part) const;
+    QStringList suggestWhole(const QString& text) const;
     std::string encode(const QString& text) const;
     QString decode(const std::string& text) const;
 
     std::unique_ptr<Hunspell> m_hunspell;
     bool m_latin1 = false;
     QSet<QString> m_excluded;
+    mutable QHash<QString, QStringList> m_suggestions;
 };
 
 /** Whether Windows-1252 can hold every character of the text. */

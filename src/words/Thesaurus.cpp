@@ -54,7 +54,7 @@ std::unique_ptr<Thesaurus> Thesaurus::Open(const DictionaryFiles& thesaurus, con
         return nullptr; // the index could not be read
     const QString name = QString::fromLatin1(encoding).toUpper();
     session->m_latin1 = name == QLatin1String("ISO8859-1") || name == QLatin1String("ISO-8859-1");
-    session->m_speller = SpellChecker::Open(dictionary, {}, {});
+    session->m_speller = SpellChecker::Open(dictionary, QStringList{}, QStringList{});
     return session;
 }
 

@@ -1,5 +1,6 @@
 // quorvex-cli run as a separate process, as batch users and the build scripts run it.
 #include "support/CliRun.h"
+#include "support/TestFiles.h"
 
 #include "pages/DefaultLayout.h"
 #include "export/MetafileExport.h"
@@ -358,4 +359,48 @@ TEST(Cli, ExportPrintsTheRunsWarningsOnStandardError)
         expected << RenderLimits::ClueOverflowWarning << RenderLimits::TextOverflowWarning;
         EXPECT_EQ(run.err, expected.join(QLatin1Char('\n')) + QLatin1Char('\n')) << format;
     }
+}
+
+TEST(Cli, HelpGivesEveryDocumentedOptionAndShapesGivesTheNumbersBuildTakes)
+{
+    const CliRun help = cli({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    // Every option and export format of the README's quorvex-cli section is in the usage.
+    QString readme = QString::fromUtf8(bytesOf(QStringLiteral(QUORVEX_DATA_DIR "/../README.md")));
+    readme = readme.section(QStringLiteral("## quorvex-cli"), 1).section(QStringLiteral("\n## "), 0, 0);
+    QStringList documented;
+    for (const auto& m : QRegularExpression(QStringLiteral("--[a-z][a-z-]+")).globalMatch(readme))
+        documented.append(m.captured());
+    for (const auto& m : QRegularExpression(QStringLiteral("--format ([a-z|]+)")).globalMatch(readme))
+        documented += m.captured(1).split(QLatin1Char('|'));
+    ASSERT_GT(documented.size(), 20);
+    for (const QString& word : documented)
+        EXPECT_TRUE(help.out.contains(word)) << word.toStdString();
+
+    const QString library = QStringLiteral(QUORVEX_BUILD_DIR "/QVFLAY.DAT");
+    const CliRun shapes = cli({QStringLiteral("shapes"), library});
+    EXPECT_EQ(shapes.status, 0);
+    EXPECT_TRUE(shapes.out.contains(QStringLiteral("count from 0"))) << shapes.out.toStdString();
+    const QStringList lines = shapes.out.trimmed().split(QLatin1Char('\n'));
+    const qsizetype count = lines.size() - 1;
+    ASSERT_GT(count, 2);
+    EXPECT_TRUE(lines[1].trimmed().startsWith(QStringLiteral("0  "))) << lines[1].toStdString();
+    EXPECT_EQ(cli({QStringLiteral("shapes")}).out, shapes.out); // the program folder's library by default
+
+    // The shape listed as number 2 is the one build takes for --shape 2; one past the last is refused.
+    QTemporaryDir dir;
+    const QString words = dir.filePath(QStringLiteral("w.txt"));
+    ASSERT_TRUE(TestFiles::put(words, "CAT\nDOG\n"));
+    QStringList args = buildArgs(words, dir.filePath(QStringLiteral("x.QV3")), QStringLiteral("1"));
+    ASSERT_EQ(cli(args).status, 0);
+    // "  2  15x15 Title" and "Grid 15 x 15"
+    const QString size = lines[3].trimmed().section(QLatin1Char(' '), 2, 2).replace(QLatin1Char('x'), QStringLiteral(" x "));
+    const CliRun shown = cli({QStringLiteral("show"), dir.filePath(QStringLiteral("x.QV3")), QStringLiteral("--record"),
+                              QStringLiteral("0")});
+    EXPECT_TRUE(shown.out.contains(QStringLiteral("Grid ") + size)) << size.toStdString() << "\n" << shown.out.toStdString();
+    args[args.indexOf(QStringLiteral("--shape")) + 1] = QString::number(count);
+    const CliRun wrong = cli(args);
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_TRUE(wrong.err.contains(QStringLiteral("holds %1 shapes, numbered from 0 to %2").arg(count).arg(count - 1)))
+        << wrong.err.toStdString();
 }

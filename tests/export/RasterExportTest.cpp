@@ -236,6 +236,46 @@ TEST(RasterExport, PngAndTheDrawnPage)
     }
 }
 
+TEST(RasterExport, PngHoldsEveryPixelInTheSmallestExactForm)
+{
+    // A grey page, the same page with a coloured box (few colours), a colour gradient with
+    // thousands of colours large enough to be compressed in two halves, and an indexed image.
+    TRenderOptions coloured;
+    coloured.BoxColor = 0x0000C0FF; // 0x00BBGGRR: orange
+    coloured.AnswerKey = true;
+    QImage gradient(2100, 1000, QImage::Format_RGB32);
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixel(x, y, qRgb(x % 256, y % 256, (x / 7 + y) % 256));
+    const struct {
+        const char* name;
+        QImage image;
+        char colourType; // PNG colour type: 0 grey, 2 colour, 3 palette; -1 palette or colour
+    } cases[] = {
+        {"grey page", RasterExport::renderPageImage(samplePuzzle(), defaultLayout(), {}, 850,
+                                                    RasterExport::PixelFormat::Rgb24).Image, 0},
+        {"coloured box", RasterExport::renderPageImage(samplePuzzle(), defaultLayout(), coloured, 850,
+                                                       RasterExport::PixelFormat::Rgb24).Image, -1},
+        {"gradient", gradient, 2},
+        {"indexed", RasterExport::renderPageImage(samplePuzzle(), defaultLayout(), coloured, 850,
+                                                  RasterExport::PixelFormat::Indexed8).Image, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray png = RasterExport::encodePng(c.image);
+        ASSERT_GT(png.size(), 33);
+        if (c.colourType < 0) {
+            EXPECT_TRUE(png.at(25) == 2 || png.at(25) == 3) << int(png.at(25));
+        } else {
+            EXPECT_EQ(png.at(25), c.colourType);
+        }
+        QImage read;
+        ASSERT_TRUE(read.loadFromData(png, "PNG"));
+        EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), c.image.convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(read.dotsPerMeterX(), c.image.dotsPerMeterX());
+    }
+}
+
 TEST(RasterExport, PdfHoldsTheTextAsText)
 {
     TPageLayout layout = defaultLayout();

@@ -4,6 +4,7 @@
 #include "store/Ansi.h"
 #include "store/Settings.h"
 #include "words/SpellChecker.h"
+#include "words/SpellingSessions.h"
 #include "words/UserWordList.h"
 
 #include <QDir>
@@ -94,6 +95,34 @@ TEST(SpellChecker, InclusionListAcceptsAndExclusionListRefuses)
     const auto british = SpellChecker::Open(setup, 1);
     EXPECT_TRUE(british->Accepts(QStringLiteral("receive")));
     EXPECT_FALSE(british->Accepts(QStringLiteral("Quorvex")));
+}
+
+TEST(SpellingSessions, AKeptCheckerFollowsEveryChangeOfTheUserLists)
+{
+    QTemporaryDir dir;
+    const SpellingSetup setup = SystemSetup(dir.path());
+    SKIP_WITHOUT_LANGUAGE(setup, 1);
+    const QString inclusion = dir.filePath(QStringLiteral("IncEngl.tlx"));
+    SpellingSessions sessions;
+    SpellChecker* first = sessions.CheckerFor(setup, 1);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(first->Accepts(QStringLiteral("zyxwords")));
+    // "Add to Dictionary" appends to the list: the open session takes the word without reopening.
+    ASSERT_TRUE(UserWordList::Add(inclusion, QStringLiteral("zyxwords")).isOk());
+    EXPECT_EQ(sessions.CheckerFor(setup, 1), first);
+    EXPECT_TRUE(first->Accepts(QStringLiteral("zyxwords")));
+    // A word excluded, or one taken off the inclusion list, counts at the next check.
+    WriteWords(dir.filePath(QStringLiteral("ExcEngl.tlx")), "receive\n");
+    EXPECT_FALSE(sessions.CheckerFor(setup, 1)->Accepts(QStringLiteral("receive")));
+    ASSERT_TRUE(UserWordList::Write(inclusion, {QStringLiteral("qqvex")}).isOk());
+    SpellChecker* edited = sessions.CheckerFor(setup, 1);
+    EXPECT_FALSE(edited->Accepts(QStringLiteral("zyxwords")));
+    EXPECT_TRUE(edited->Accepts(QStringLiteral("qqvex")));
+    EXPECT_FALSE(edited->Accepts(QStringLiteral("receive")));
+    EXPECT_EQ(sessions.CheckerFor(setup, 1), edited);
+    if (setup.ThesaurusAvailable(Spelling::AmericanThesaurus)) {
+        EXPECT_EQ(sessions.ThesaurusFor(setup, 1), sessions.ThesaurusFor(setup, 1));
+    }
 }
 
 TEST(SpellChecker, UserWordListWritesWindows1252LinesAndReadsThemBack)

@@ -103,7 +103,7 @@ void TThesSuggestions::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!first)
         return;
-    m_thesaurus = Thesaurus::Open(m_context.Spelling, m_code);
+    m_thesaurus = m_context.SpellingOpen.ThesaurusFor(m_context.Spelling, m_code);
     if (!m_thesaurus) {
         MessageService::error(this, QStringLiteral("Could not find the Thesaurus file."));
         return;
@@ -113,7 +113,7 @@ void TThesSuggestions::showEvent(QShowEvent* event)
 
 void TThesSuggestions::done(int result)
 {
-    m_thesaurus.reset();
+    m_thesaurus = nullptr;
     QDialog::done(result);
 }
 

@@ -45,7 +45,8 @@ private:
     AppContext& m_context;
     int m_code;
     bool m_shown = false;
-    std::unique_ptr<Thesaurus> m_thesaurus;
+    /** The session kept open by the context (null when the thesaurus is missing). */
+    Thesaurus* m_thesaurus = nullptr;
     QString m_result;
     QLineEdit* m_word = nullptr;
     QListWidget* m_categories = nullptr;

@@ -37,7 +37,7 @@ void TWordList::SpellCheckClick()
 
 void TWordList::runSpellCheck(int language)
 {
-    const std::unique_ptr<SpellChecker> checker = SpellChecker::Open(m_context.Spelling, language);
+    SpellChecker* checker = m_context.SpellingOpen.CheckerFor(m_context.Spelling, language);
     if (!checker) {
         MessageService::error(this, QStringLiteral("Could not find one of the dictionary files."));
         return;
