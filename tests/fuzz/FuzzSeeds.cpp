@@ -1,6 +1,7 @@
 // Writes the small seed corpora of the fuzz harnesses from the built data files and word lists:
 //   fuzz_seeds OUTPUT_FOLDER BUILD_FOLDER WORDS_FOLDER
 #include "store/IniFile.h"
+#include "store/OldPuzzleBytes.h"
 #include "store/Settings.h"
 
 #include <QDir>
@@ -58,6 +59,11 @@ int main(int argc, char** argv)
     ok &= put(out, "pages", QStringLiteral("export"), "PAG1.0" + pages.mid(LayoutSize, LayoutSize));
     for (qint64 n = 0; n < sample.size() / PuzzleSize && n < 3; ++n)
         ok &= put(out, "puzzle-page", QStringLiteral("record-%1").arg(n), sample.mid(n * PuzzleSize, PuzzleSize));
+
+    // 16-bit puzzle files: a whole one, one with every word slot filled, and one cut short.
+    ok &= put(out, "old-puzzle", QStringLiteral("animals"), OldBytes::qvz(OldBytes::record("Animals", 11, 12, 12, 6, 6)));
+    ok &= put(out, "old-puzzle", QStringLiteral("full"), OldBytes::qvz(OldBytes::record("Full", 15, 200, 200, 100, 100)));
+    ok &= put(out, "old-puzzle", QStringLiteral("cut"), OldBytes::qvz(OldBytes::record("Cut", 11, 12, 12)).left(20000));
 
     // A settings file as the program writes it, and one by hand with quotes, odd numbers and case.
     QTemporaryDir start;

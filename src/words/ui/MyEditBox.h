@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/IoResult.h"
+
 #include <QDialog>
 
 class AppContext;
@@ -33,6 +35,8 @@ private:
 
     AppContext& m_context;
     ListKind m_kind;
+    IoResult m_loaded;  ///< reading the list at start; a failure keeps it from being written
+    bool m_utf8 = false;
     QListWidget* m_words = nullptr;
     QLineEdit* m_addInfo = nullptr;
 };
