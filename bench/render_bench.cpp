@@ -1,10 +1,10 @@
 // Page renderer benchmark: a Letter page with a 21 x 21 grid and 200 clues whose lists must
 // shrink (MakeFit) to fit; measuring and fitting, drawing to a 2550-pixel-wide image, and PDF.
 #include "pages/DefaultLayout.h"
-#include "pages/PageCanvasPainter.h"
-#include "pages/PageRenderer.h"
-#include "pages/RasterExport.h"
-#include "pages/VectorExport.h"
+#include "render/PageCanvasPainter.h"
+#include "render/PageRenderer.h"
+#include "export/RasterExport.h"
+#include "export/VectorExport.h"
 
 #include <QGuiApplication>
 #include <QImage>

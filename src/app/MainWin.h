@@ -2,7 +2,7 @@
 
 #include "ui/AppContext.h"
 #include "store/Collection.h"
-#include "pages/PageCanvas.h"
+#include "render/PageCanvas.h"
 
 #include <QByteArray>
 #include <QFont>

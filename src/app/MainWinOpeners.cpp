@@ -2,8 +2,8 @@
 #include "app/MainWin.h"
 
 #include "pages/ui/ListPages.h"
-#include "pages/ui/MyReport.h"
-#include "pages/ui/ViewPrint.h"
+#include "render/ui/MyReport.h"
+#include "render/ui/ViewPrint.h"
 #include "app/TipOfTheDay.h"
 #include "shapes/ui/AddWords.h"
 #include "shapes/ui/SelectShapes.h"

@@ -5,7 +5,7 @@
 #include "ui/MessageService.h"
 #include "ui/ScreenSize.h"
 #include "ui/WindowSetup.h"
-#include "pages/ui/ClueHeaders.h"
+#include "render/ui/ClueHeaders.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The main window's printer and picture settings: printer set-up and the JPEG quality factor.
 #include "app/MainWin.h"
 
-#include "pages/ui/JpegFactor.h"
-#include "pages/ui/PrinterDriver.h"
+#include "export/ui/JpegFactor.h"
+#include "render/ui/PrinterDriver.h"
 
 void TMainWin::PrinterSetup()
 {

@@ -3,8 +3,8 @@
 
 #include "app/Background.h"
 #include "ui/ScreenSize.h"
-#include "pages/ui/ClueHeaders.h"
-#include "pages/ui/PreviewTestSupport.h"
+#include "render/ui/ClueHeaders.h"
+#include "render/ui/PreviewTestSupport.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -6,9 +6,9 @@
 #include "build/EngineTestSupport.h"
 #include "build/SavedCandidate.h"
 #include "pages/DefaultLayout.h"
-#include "pages/EmfWalk.h"
-#include "pages/ui/MyPreview.h"
-#include "pages/ui/PreviewTestSupport.h"
+#include "export/EmfWalk.h"
+#include "render/ui/MyPreview.h"
+#include "render/ui/PreviewTestSupport.h"
 #include "shapes/ui/ShapeUiSupport.h"
 #include "uisupport/ModalWatchdog.h"
 

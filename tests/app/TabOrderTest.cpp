@@ -1,8 +1,8 @@
 // Tab goes through a window in the order of its work: the fields a user fills, then the commands.
 #include "MainWinTestSupport.h"
 
-#include "pages/ui/HtmlCreation.h"
-#include "pages/ui/MyReport.h"
+#include "export/ui/HtmlCreation.h"
+#include "render/ui/MyReport.h"
 #include "shapes/ui/DoShapes.h"
 #include "store/WorkingPuzzle.h"
 #include "words/ui/Import.h"

@@ -2,11 +2,11 @@
 // page cannot hold as it is typed or pasted, instead of saving it as "?".
 #include "MainWinTestSupport.h"
 
-#include "pages/ui/BonusQuestion.h"
-#include "pages/ui/ClueHeaders.h"
+#include "render/ui/BonusQuestion.h"
+#include "render/ui/ClueHeaders.h"
 #include "pages/ui/DoPages.h"
-#include "pages/ui/HtmlCreation.h"
-#include "pages/ui/MyReport.h"
+#include "export/ui/HtmlCreation.h"
+#include "render/ui/MyReport.h"
 #include "pages/ui/ObjectText.h"
 #include "shapes/ui/AddAClue.h"
 #include "shapes/ui/DoShapes.h"

@@ -2,7 +2,7 @@
 #include "support/CliRun.h"
 
 #include "pages/DefaultLayout.h"
-#include "pages/MetafileExport.h"
+#include "export/MetafileExport.h"
 #include "store/Collection.h"
 #include "store/WorkingPuzzle.h"
 #include "words/SpellLanguages.h"

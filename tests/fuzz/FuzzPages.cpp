@@ -2,9 +2,9 @@
 #include "FuzzSupport.h"
 
 #include "pages/PageFile.h"
-#include "pages/PageRenderer.h"
-#include "pages/RasterExport.h"
-#include "pages/RenderSettings.h"
+#include "render/PageRenderer.h"
+#include "export/RasterExport.h"
+#include "render/RenderSettings.h"
 #include "store/Settings.h"
 
 #include <vector>

@@ -1,10 +1,10 @@
 // One puzzle record drawn with its own page layout and exported as clue text.
 #include "FuzzSupport.h"
 
-#include "pages/PageRenderer.h"
-#include "pages/RasterExport.h"
-#include "pages/RenderSettings.h"
-#include "pages/TextExport.h"
+#include "render/PageRenderer.h"
+#include "export/RasterExport.h"
+#include "render/RenderSettings.h"
+#include "export/TextExport.h"
 #include "store/Settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -2,8 +2,8 @@
 #include "pages/DefaultLayout.h"
 #include "pages/PageFile.h"
 #include "pages/PaperSizes.h"
-#include "pages/PageRenderSupport.h"
-#include "pages/PageRenderer.h"
+#include "render/PageRenderSupport.h"
+#include "render/PageRenderer.h"
 
 #include <QDir>
 #include <QFile>

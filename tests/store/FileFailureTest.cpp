@@ -3,11 +3,11 @@
 // fails, the old file is left as it was and the failure is reported with the system's reason, or
 // the write is complete and reported as done; no temporary file or journal is left behind.
 #include "pages/PageFile.h"
-#include "pages/PageRenderer.h"
-#include "pages/RasterExport.h"
-#include "pages/RenderSettings.h"
-#include "pages/TextExport.h"
-#include "pages/VectorExport.h"
+#include "render/PageRenderer.h"
+#include "export/RasterExport.h"
+#include "render/RenderSettings.h"
+#include "export/TextExport.h"
+#include "export/VectorExport.h"
 #include "shapes/ShapeExport.h"
 #include "shapes/ShapeLibrary.h"
 #include "store/Collection.h"

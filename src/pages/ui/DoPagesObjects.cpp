@@ -1,7 +1,7 @@
 // The page designer's objects: placing, selecting, the object menu, its dialogs and undo.
 #include "pages/ui/DoPages.h"
 
-#include "pages/ObjectFont.h"
+#include "render/ObjectFont.h"
 #include "pages/ui/BorderInfo.h"
 #include "pages/ui/FillInfo.h"
 #include "pages/ui/FontChooser.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageCanvas.h"
+#include "render/PageCanvas.h"
 
 #include <QString>
 #include <optional>

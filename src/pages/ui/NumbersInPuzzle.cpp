@@ -1,6 +1,6 @@
 #include "pages/ui/NumbersInPuzzle.h"
 
-#include "pages/ObjectFont.h"
+#include "render/ObjectFont.h"
 #include "pages/ui/FontChooser.h"
 #include "ui/WindowSetup.h"
 

@@ -1,6 +1,6 @@
 #include "words/ui/WordList.h"
 
-#include "pages/PageRenderer.h"
+#include "render/PageRenderer.h"
 
 #include "ui/AppContext.h"
 #include "ui/WindowSetup.h"

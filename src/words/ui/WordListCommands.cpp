@@ -2,7 +2,7 @@
 #include "words/ui/WordList.h"
 
 #include "pages/PageFile.h"
-#include "pages/PageRenderer.h"
+#include "render/PageRenderer.h"
 #include "pages/ui/ListPages.h"
 
 #include "ui/AppContext.h"

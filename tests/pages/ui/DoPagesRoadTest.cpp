@@ -2,7 +2,7 @@
 // designer, the saved layout chosen for a puzzle and drawn with its objects where they were placed.
 #include "pages/ui/DoPagesTestSupport.h"
 
-#include "pages/RasterExport.h"
+#include "export/RasterExport.h"
 #include "shapes/ui/ShapeUiSupport.h"
 #include "store/Collection.h"
 

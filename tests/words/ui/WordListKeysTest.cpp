@@ -2,9 +2,9 @@
 // dialog, the word separator dialog, and what both do to a printed page.
 #include "words/ui/WordListTestSupport.h"
 
-#include "pages/RasterExport.h"
-#include "pages/RenderSettings.h"
-#include "pages/PageRenderer.h"
+#include "export/RasterExport.h"
+#include "render/RenderSettings.h"
+#include "render/PageRenderer.h"
 #include "shapes/ui/CreatedPuzzle.h"
 #include "words/ui/DoIntChars.h"
 #include "words/ui/WordLetters.h"

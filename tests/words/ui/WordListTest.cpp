@@ -4,7 +4,7 @@
 #include "shapes/ui/AddAClue.h"
 #include "shapes/ui/AddWords.h"
 #include "pages/PageFile.h"
-#include "pages/PageRenderer.h"
+#include "render/PageRenderer.h"
 #include "pages/ui/ListPages.h"
 #include "shapes/ui/CreatedPuzzle.h"
 #include "words/ui/WordList.h"

@@ -1,0 +1,126 @@
+#include "export/HtmlExport.h"
+
+#include "export/RasterExport.h"
+#include "store/Ansi.h"
+#include "store/RecordFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace HtmlExport {
+
+namespace {
+
+const QString LineEnd = QStringLiteral("\r\n");
+constexpr int MinFontSize = 1;
+constexpr int MaxFontSize = 7;
+
+/** Line breaks as CR LF whatever the text editor gave: a lone LF gains its CR. */
+QString crLf(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'\n' && (i == 0 || text.at(i - 1) != u'\r'))
+            out += u'\r';
+        out += text.at(i);
+    }
+    return out;
+}
+
+QString trimmedSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace
+
+QString pictureName(const QString& documentPath)
+{
+    const QString name = QFileInfo(documentPath).fileName();
+    return name.left(std::max<qsizetype>(0, name.size() - 3)) + QStringLiteral("JPG");
+}
+
+QString blockLine(const HtmlTextBlock& block)
+{
+    const QString text = crLf(block.Text.left(BlockTextLength));
+    if (text.isEmpty())
+        return {};
+    QString line = QStringLiteral("<FONT SIZE=%1>").arg(std::clamp(block.Font, MinFontSize, MaxFontSize)) + text
+        + QStringLiteral("</FONT>");
+    if (block.Bold)
+        line = QStringLiteral("<B>") + line + QStringLiteral("</B>");
+    if (block.Italic)
+        line = QStringLiteral("<I>") + line + QStringLiteral("</I>");
+    if (block.Center)
+        line = QStringLiteral("<CENTER>") + line + QStringLiteral("</CENTER>");
+    return QStringLiteral("  ") + line + QStringLiteral("<P>");
+}
+
+QByteArray documentBytes(const Settings& settings, const QString& pictureFileName)
+{
+    QString doc;
+    const auto add = [&](const QString& line) { doc += line + LineEnd; };
+    const auto addBlock = [&](const HtmlTextBlock& block) {
+        const QString line = blockLine(block);
+        if (!line.isEmpty())
+            add(line);
+    };
+    add(QStringLiteral("<HTML>"));
+    add(QStringLiteral(" <HEAD>"));
+    add(QStringLiteral("  <TITLE>") + trimmedSpaces(settings.WebTitle).left(TitleLength) + QStringLiteral("</TITLE>"));
+    add(QStringLiteral("  <META NAME=\"GENERATOR\" CONTENT=\"Tavrel / Quorvex 97\">"));
+    add(QStringLiteral(" </HEAD>"));
+    add(QStringLiteral(" <BODY>"));
+    addBlock(settings.FirstHeader);
+    addBlock(settings.SecondHeader);
+    if (settings.HorizontalUpper)
+        add(QStringLiteral("  <HR><P>"));
+    add(QStringLiteral("  <CENTER><IMG SRC=\"") + pictureFileName
+        + QStringLiteral("\" ALT=\"Quorvex 97 Puzzle\"></CENTER><P>"));
+    if (settings.HorizontalLower)
+        add(QStringLiteral("  <HR><P>"));
+    addBlock(settings.FirstFooter);
+    addBlock(settings.SecondFooter);
+    add(QStringLiteral(" </BODY>"));
+    add(QStringLiteral("</HTML>"));
+    return Ansi::fromUnicode(doc);
+}
+
+IoResult writeHtml(const TPuzzleRecord& puzzle, const TRenderOptions& options, const Settings& settings,
+                   int pixelWidth, int quality, const QString& htmlPath)
+{
+    return writeHtml(FitPage(puzzle, options), settings, pixelWidth, quality, htmlPath);
+}
+
+IoResult writeHtml(const TFittedPage& page, const Settings& settings, int pixelWidth, int quality,
+                   const QString& htmlPath)
+{
+    if (pixelWidth < RasterExport::MinWidth || pixelWidth > RasterExport::MaxWidth)
+        return IoResult::failed(IoResult::Refused, QStringLiteral("Invalid width specified.  Please correct."));
+    const QString picture = pictureName(htmlPath);
+    if (IoResult r = RecordFile::replaceWhole(htmlPath, documentBytes(settings, picture)); !r)
+        return r;
+    // The picture goes beside the document whatever the working directory is.
+    const QString picturePath = QFileInfo(htmlPath).absoluteDir().filePath(picture);
+    const QImage image =
+        RasterExport::drawPageImage(page, pixelWidth, RasterExport::pixelFormatFromSetting(settings.PixelFormat));
+    if (image.isNull())
+        return IoResult::failed(IoResult::IoError, QStringLiteral("The page image could not be drawn"));
+    return RasterExport::writeJpeg(image, quality, picturePath);
+}
+
+} // namespace HtmlExport
+
+IoResult exportHtml(const TPuzzleRecord& puzzle, const TRenderOptions& options, const Settings& settings,
+                    int pixelWidth, int quality, const QString& htmlPath)
+{
+    return HtmlExport::writeHtml(puzzle, options, settings, pixelWidth, quality, htmlPath);
+}

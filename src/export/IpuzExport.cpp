@@ -1,0 +1,93 @@
+#include "export/IpuzExport.h"
+
+#include "export/SolvingPuzzle.h"
+#include "store/Ansi.h"
+#include "store/RecordFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+namespace IpuzExport {
+
+namespace {
+
+// The block character; a grid that holds "#" as a separator letter takes the first free one of these.
+QString blockMarker(const TSolvingPuzzle& s)
+{
+    for (const char candidate : {'#', '@', '%', '~', '^'}) {
+        if (std::find(s.Cells.begin(), s.Cells.end(), std::uint8_t(candidate)) == s.Cells.end())
+            return QString(QLatin1Char(candidate));
+    }
+    return QStringLiteral("\u25A0");
+}
+
+QString letterOf(std::uint8_t c)
+{
+    return Ansi::toUnicode(QByteArray(1, char(c)));
+}
+
+QJsonArray clueList(const std::vector<TSolvingClue>& clues)
+{
+    QJsonArray list;
+    for (const TSolvingClue& clue : clues)
+        list.append(QJsonArray{clue.Number, Ansi::toUnicode(clue.Clue)});
+    return list;
+}
+
+} // namespace
+
+QByteArray documentBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options)
+{
+    const TSolvingPuzzle s = TSolvingPuzzle::fromRecord(puzzle, options);
+    const QString block = blockMarker(s);
+    QJsonArray grid;
+    QJsonArray solution;
+    for (int row = 0; row < s.Height; ++row) {
+        QJsonArray gridRow;
+        QJsonArray solutionRow;
+        for (int column = 0; column < s.Width; ++column) {
+            const auto i = std::size_t(row * s.Width + column);
+            const std::uint8_t c = s.Cells[i];
+            if (c == TSolvingPuzzle::Outside) {
+                gridRow.append(QJsonValue::Null);
+                solutionRow.append(QJsonValue::Null);
+            } else if (c == TSolvingPuzzle::Block) {
+                gridRow.append(block);
+                solutionRow.append(block);
+            } else {
+                if (s.Given[i])
+                    gridRow.append(QJsonObject{{QStringLiteral("cell"), s.Numbers[i]}, {QStringLiteral("value"), letterOf(c)}});
+                else
+                    gridRow.append(s.Numbers[i]);
+                solutionRow.append(letterOf(c));
+            }
+        }
+        grid.append(gridRow);
+        solution.append(solutionRow);
+    }
+
+    QJsonObject document{
+        {QStringLiteral("version"), QStringLiteral("http://ipuz.org/v2")},
+        {QStringLiteral("kind"), QJsonArray{QStringLiteral("http://ipuz.org/crossword#1")}},
+        {QStringLiteral("title"), Ansi::toUnicode(s.Title)},
+        {QStringLiteral("dimensions"), QJsonObject{{QStringLiteral("width"), s.Width}, {QStringLiteral("height"), s.Height}}},
+        {QStringLiteral("block"), block},
+        {QStringLiteral("empty"), 0},
+        {QStringLiteral("puzzle"), grid},
+        {QStringLiteral("solution"), solution},
+        {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(s.Across)},
+                                              {QStringLiteral("Down"), clueList(s.Down)}}},
+    };
+    if (!s.Category.isEmpty())
+        document.insert(QStringLiteral("notes"), Ansi::toUnicode(s.Category));
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const QString& path)
+{
+    return RecordFile::replaceWhole(path, documentBytes(puzzle, options));
+}
+
+} // namespace IpuzExport

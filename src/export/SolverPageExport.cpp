@@ -1,0 +1,93 @@
+#include "export/SolverPageExport.h"
+
+#include "export/SolverPageAssets.h"
+#include "export/SolvingPuzzle.h"
+#include "store/Ansi.h"
+#include "store/RecordFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace SolverPageExport {
+
+namespace {
+
+QJsonArray clueList(const std::vector<TSolvingClue>& clues)
+{
+    QJsonArray list;
+    for (const TSolvingClue& clue : clues) {
+        QJsonArray cells;
+        for (const int cell : clue.Cells)
+            cells.append(cell);
+        list.append(QJsonObject{{QStringLiteral("number"), clue.Number},
+                                {QStringLiteral("clue"), Ansi::toUnicode(clue.Clue)},
+                                {QStringLiteral("cells"), cells}});
+    }
+    return list;
+}
+
+// The puzzle as the page's script reads it: grid cells are null (outside the shape), 0 (block) or the letter.
+QByteArray puzzleData(const TSolvingPuzzle& s)
+{
+    QJsonArray grid;
+    QJsonArray numbers;
+    QJsonArray given;
+    for (int i = 0; i < s.Width * s.Height; ++i) {
+        const std::uint8_t c = s.Cells[std::size_t(i)];
+        if (c == TSolvingPuzzle::Outside)
+            grid.append(QJsonValue::Null);
+        else if (c == TSolvingPuzzle::Block)
+            grid.append(0);
+        else
+            grid.append(Ansi::toUnicode(QByteArray(1, char(c))));
+        numbers.append(s.Numbers[std::size_t(i)]);
+        if (s.Given[std::size_t(i)])
+            given.append(i);
+    }
+    const QJsonObject data{
+        {QStringLiteral("width"), s.Width},
+        {QStringLiteral("height"), s.Height},
+        {QStringLiteral("title"), Ansi::toUnicode(s.Title)},
+        {QStringLiteral("category"), Ansi::toUnicode(s.Category)},
+        {QStringLiteral("acrossHeading"), Ansi::toUnicode(s.AcrossHeading)},
+        {QStringLiteral("downHeading"), Ansi::toUnicode(s.DownHeading)},
+        {QStringLiteral("grid"), grid},
+        {QStringLiteral("numbers"), numbers},
+        {QStringLiteral("given"), given},
+        {QStringLiteral("across"), clueList(s.Across)},
+        {QStringLiteral("down"), clueList(s.Down)},
+    };
+    // "<" only occurs inside JSON strings, where its escape keeps "</script>" out of the page.
+    return QJsonDocument(data).toJson(QJsonDocument::Compact).replace("<", "\\u003c");
+}
+
+} // namespace
+
+QByteArray pageBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options)
+{
+    const TSolvingPuzzle s = TSolvingPuzzle::fromRecord(puzzle, options);
+    const QByteArray title = Ansi::toUnicode(s.Title).toHtmlEscaped().toUtf8();
+    QByteArray page;
+    page += "<!DOCTYPE html>\n<html lang=\"en\" data-solved=\"no\">\n<head>\n<meta charset=\"utf-8\">\n"
+            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+            "<meta name=\"generator\" content=\"Quorvex\">\n<title>";
+    page += title;
+    page += "</title>\n<style>\n";
+    page += SolverPageAssets::Style;
+    page += "</style>\n</head>\n<body>\n";
+    page += SolverPageAssets::Body;
+    page += "<script type=\"application/json\" id=\"puzzle-data\">";
+    page += puzzleData(s);
+    page += "</script>\n<script>\n";
+    page += SolverPageAssets::Script;
+    page += "</script>\n</body>\n</html>\n";
+    return page;
+}
+
+IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const QString& path)
+{
+    return RecordFile::replaceWhole(path, pageBytes(puzzle, options));
+}
+
+} // namespace SolverPageExport

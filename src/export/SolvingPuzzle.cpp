@@ -1,0 +1,62 @@
+#include "export/SolvingPuzzle.h"
+
+#include "render/PrintedSlots.h"
+#include "shapes/GridModel.h"
+
+#include <algorithm>
+
+namespace {
+
+// The cells of the word in a slot, stopping at the edge of the grid; none when its start cell lies outside.
+std::vector<int> wordCells(const TPuzzleRecord& puzzle, std::size_t i, int width, int height)
+{
+    std::vector<int> cells;
+    const int start = puzzle.StartCell[i];
+    if (start < 1 || start > Limits::GridCells)
+        return cells;
+    int row = GridModel::RowOf(start) - 1;
+    int column = GridModel::ColumnOf(start) - 1;
+    const bool across = puzzle.Direction[i] == WordDirection::Across;
+    const int length = std::clamp<int>(puzzle.LetterCount[i], 0, Limits::GridSide);
+    for (int k = 0; k < length && row < height && column < width; ++k) {
+        cells.push_back(row * width + column);
+        (across ? column : row) += 1;
+    }
+    return cells;
+}
+
+} // namespace
+
+TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRenderOptions& options)
+{
+    TSolvingPuzzle s;
+    s.Width = std::clamp<int>(puzzle.GridWidth, 1, Limits::GridSide);
+    s.Height = std::clamp<int>(puzzle.GridHeight, 1, Limits::GridSide);
+    s.Title = puzzle.Title.text();
+    s.Category = puzzle.Category.text();
+    s.AcrossHeading = options.AcrossHeading;
+    s.DownHeading = options.DownHeading;
+    const std::size_t size = std::size_t(s.Width * s.Height);
+    s.Cells.resize(size);
+    s.Numbers.assign(size, 0);
+    s.Given.assign(size, false);
+    for (int row = 0; row < s.Height; ++row) {
+        for (int column = 0; column < s.Width; ++column)
+            s.Cells[std::size_t(row * s.Width + column)] = GridModel::Cell(puzzle.Grid, GridModel::LinearCell(row + 1, column + 1));
+    }
+
+    const TPrintedSlots printed = PrintedSlots(puzzle);
+    for (int slot = 1; slot <= printed.Print; ++slot) {
+        const auto i = std::size_t(slot - 1);
+        TSolvingClue clue{slot, puzzle.ClueNumber[i], slot <= printed.Across, puzzle.Clues[i].text(),
+                          wordCells(puzzle, i, s.Width, s.Height)};
+        if (!clue.Cells.empty() && clue.Number > 0)
+            s.Numbers[std::size_t(clue.Cells.front())] = clue.Number;
+        for (const int cell : clue.Cells) {
+            if (s.isLetter(cell) && options.isSeparator(s.Cells[std::size_t(cell)]))
+                s.Given[std::size_t(cell)] = true;
+        }
+        (clue.Across ? s.Across : s.Down).push_back(std::move(clue));
+    }
+    return s;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A constructed puzzle as the solving formats (iPUZ, Across Lite, the web puzzle) see it.
+
+#include "render/PageRenderer.h"
+#include "store/PuzzleRecord.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <vector>
+
+/** One clue of the printed lists with the cells its word fills. */
+struct TSolvingClue {
+    int Slot = 0;              ///< word slot 1..200
+    int Number = 0;            ///< the slot's ClueNumber
+    bool Across = true;
+    QByteArray Clue;           ///< Windows-1252, as stored
+    std::vector<int> Cells;    ///< cell indexes (row x Width + column, from 0) along the word, inside the grid
+};
+
+/**
+ * The grid of a constructed puzzle cut to its GridWidth x GridHeight, with the clue numbers and the
+ * clue lists of the printed page (slots and numbers as the record holds them; nothing is numbered
+ * again). Cells are indexed row by row from 0. Every count and cell number of the record is
+ * clamped, so a damaged record gives a smaller puzzle, never a read outside the grid.
+ */
+struct TSolvingPuzzle {
+    /** A cell's byte: Outside (0) is not part of the shape; Block (a space) is a black square. */
+    static constexpr std::uint8_t Outside = 0;
+    static constexpr std::uint8_t Block = ' ';
+
+    int Width = 0;
+    int Height = 0;
+    QByteArray Title;                 ///< Windows-1252
+    QByteArray Category;              ///< Windows-1252
+    QByteArray AcrossHeading;         ///< the run's heading texts, Windows-1252
+    QByteArray DownHeading;
+    std::vector<std::uint8_t> Cells;  ///< Outside, Block or the letter
+    std::vector<int> Numbers;         ///< clue number printed in the cell, 0 for none
+    std::vector<bool> Given;          ///< enabled separator characters, shown before any solving
+    std::vector<TSolvingClue> Across;
+    std::vector<TSolvingClue> Down;
+
+    /** Builds it from a record; the options give the separators to show and the headings. */
+    static TSolvingPuzzle fromRecord(const TPuzzleRecord& puzzle, const TRenderOptions& options);
+
+    bool isLetter(int index) const { return Cells[std::size_t(index)] != Outside && Cells[std::size_t(index)] != Block; }
+};
