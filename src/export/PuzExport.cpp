@@ -1,6 +1,7 @@
 #include "export/PuzExport.h"
 
 #include "export/SolvingPuzzle.h"
+#include "store/Ansi.h"
 #include "store/RecordFile.h"
 
 #include <QtEndian>
@@ -89,13 +90,9 @@ std::vector<Run> letterRuns(const TSolvingPuzzle& s)
 }
 
 // A clue or title as the format stores it: one line, so control characters become spaces.
-QByteArray oneLine(QByteArray text)
+QByteArray oneLine(const QByteArray& text)
 {
-    for (char& c : text) {
-        if (std::uint8_t(c) < ' ')
-            c = ' ';
-    }
-    return text;
+    return Ansi::plainBytes(text);
 }
 
 void putWord(QByteArray& bytes, int offset, quint16 value)

@@ -2,6 +2,7 @@
 
 #include "render/PrintedSlots.h"
 #include "shapes/GridModel.h"
+#include "store/Ansi.h"
 
 #include <algorithm>
 
@@ -32,10 +33,11 @@ TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRe
     TSolvingPuzzle s;
     s.Width = std::clamp<int>(puzzle.GridWidth, 1, Limits::GridSide);
     s.Height = std::clamp<int>(puzzle.GridHeight, 1, Limits::GridSide);
-    s.Title = puzzle.Title.text();
-    s.Category = puzzle.Category.text();
-    s.AcrossHeading = options.AcrossHeading;
-    s.DownHeading = options.DownHeading;
+    // Control characters of the record's texts would break the files made from them: they become spaces.
+    s.Title = Ansi::plainBytes(puzzle.Title.text());
+    s.Category = Ansi::plainBytes(puzzle.Category.text());
+    s.AcrossHeading = Ansi::plainBytes(options.AcrossHeading);
+    s.DownHeading = Ansi::plainBytes(options.DownHeading);
     const std::size_t size = std::size_t(s.Width * s.Height);
     s.Cells.resize(size);
     s.Numbers.assign(size, 0);
@@ -48,7 +50,7 @@ TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRe
     const TPrintedSlots printed = PrintedSlots(puzzle);
     for (int slot = 1; slot <= printed.Print; ++slot) {
         const auto i = std::size_t(slot - 1);
-        TSolvingClue clue{slot, puzzle.ClueNumber[i], slot <= printed.Across, puzzle.Clues[i].text(),
+        TSolvingClue clue{slot, puzzle.ClueNumber[i], slot <= printed.Across, Ansi::plainBytes(puzzle.Clues[i].text()),
                           wordCells(puzzle, i, s.Width, s.Height)};
         if (!clue.Cells.empty() && clue.Number > 0)
             s.Numbers[std::size_t(clue.Cells.front())] = clue.Number;
