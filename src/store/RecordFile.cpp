@@ -65,6 +65,15 @@ IoResult openForWriting(const QString& path, SystemFile& file, bool create, bool
     }
 }
 
+/** A refusal that leaves no file behind when the refused call created it. */
+IoResult refuseCreated(const QString& path, bool created, const IoResult& refusal)
+{
+    int error = 0;
+    if (created)
+        SystemPath::remove(path, error);
+    return refusal;
+}
+
 /**
  * Writes a record past the last one; a failure cuts the file back to its old size, or removes it
  * when this write created it.
@@ -263,12 +272,8 @@ IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArra
         return opened;
     const qint64 size = file.size();
     const qint64 records = size / recordSize;
-    if (check && (n < 0 || n >= records)) {
-        int error = 0;
-        if (created)
-            SystemPath::remove(path, error);
-        return recordMoved();
-    }
+    if (check && (n < 0 || n >= records))
+        return refuseCreated(path, created, recordMoved());
     if (n < 0 || n > records)
         return outOfRange();
     if (n == records)
@@ -284,12 +289,8 @@ IoResult append(const QString& path, qint64 recordSize, QByteArrayView records, 
         return opened;
     const qint64 size = file.size();
     const qint64 count = size / recordSize;
-    if (records.size() % recordSize != 0 || count + records.size() / recordSize > maxRecords) {
-        int error = 0;
-        if (created)
-            SystemPath::remove(path, error);
-        return refused(QString());
-    }
+    if (records.size() % recordSize != 0 || count + records.size() / recordSize > maxRecords)
+        return refuseCreated(path, created, refused(QString()));
     if (firstNumber)
         *firstNumber = count;
     return appendAt(path, file, count * recordSize, size, created, records);
