@@ -7,6 +7,7 @@
 #include "ui/MessageService.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -109,6 +110,7 @@ TEST_F(MainWinTransferTest, ImportRefusesOtherFilesAndTheOpenCollection)
 {
     WriteCollection(defaultCollection(), {{"Birds", "Robin"}});
     const QByteArray before = OldBytes::readFile(defaultCollection());
+    ASSERT_TRUE(QFile::link(defaultCollection(), startPath(QStringLiteral("LINK.QV3"))));
     start();
     const struct {
         QString chosen;
@@ -116,8 +118,7 @@ TEST_F(MainWinTransferTest, ImportRefusesOtherFilesAndTheOpenCollection)
     } cases[] = {
         {startPath(QStringLiteral("notes.txt")), QStringLiteral("The file selected is not a valid Quorvex file.")},
         {startPath(QStringLiteral("Other.QV3.bak")), QStringLiteral("The file selected is not a valid Quorvex file.")},
-        {startPath(QStringLiteral("default.qv3")),
-         QStringLiteral("Import File cannot be the same as the currently open file.")},
+        {startPath(QStringLiteral("LINK.QV3")), QStringLiteral("Import File cannot be the same as the currently open file.")},
         {defaultCollection(), QStringLiteral("Import File cannot be the same as the currently open file.")},
     };
     for (const auto& c : cases) {
@@ -205,12 +206,13 @@ TEST_F(MainWinTransferTest, ExportWritesTheSelectedPuzzlesAndRefusesTheOpenColle
     EXPECT_TRUE(messages.fileRequests[0].confirmOverwrite);
     EXPECT_EQ(window->Context().settings.LastExportPuzzleFile, target);
 
+    ASSERT_TRUE(QFile::link(defaultCollection(), startPath(QStringLiteral("LINK.QV3"))));
     // Onto the open collection: refused, the dialog stays for another name, the file is unchanged.
     messages.clear();
     bool stillOpen = false;
     onNextDialog([&](QWidget* dialog) {
         QTest::mouseClick(button(dialog, "SelectAllButton"), Qt::LeftButton);
-        messages.files.push_back(startPath(QStringLiteral("default.qv3")));
+        messages.files.push_back(startPath(QStringLiteral("LINK.QV3")));
         QTest::mouseClick(button(dialog, "SaveFileButton"), Qt::LeftButton);
         stillOpen = dialog->isVisible();
         QTest::mouseClick(button(dialog, "ExitButton"), Qt::LeftButton);

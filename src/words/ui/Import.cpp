@@ -117,7 +117,9 @@ void TImport::OpenFileClick()
     m_context.settings.LastImportWordFile = path;
     QByteArray bytes;
     if (const IoResult read = TextInput::Read(path, bytes); !read) {
-        MessageService::error(this, read.describe(QStringLiteral("Unable to open import file.")));
+        // A file that is no word file at all (a FIFO, a device, far too large) is named with the reason.
+        const QString message = QStringLiteral("Unable to open import file.");
+        MessageService::error(this, read.status == IoResult::Refused ? read.describe(message) : message);
         return;
     }
     const WordListText::WordFile words = WordListText::ReadWordFile(bytes, WordListText::Unmappable::Skip);
