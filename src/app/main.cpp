@@ -4,6 +4,7 @@
 #include "pages/ui/DoPages.h"
 #include "store/Directories.h"
 #include "ui/MenuShortcuts.h"
+#include "ui/ScaledStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(MainWin);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/quorvex.svg")));
     GiveMenuShortcutsPriority(app);
+    InstallScaledStyle();
     TListPages::setDesigner(&TDoPages::Run);
     TMainWin window(StartDirectory(), ProgramDirectory());
     const QStringList arguments = QApplication::arguments();

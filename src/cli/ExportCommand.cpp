@@ -97,9 +97,12 @@ int RunExport(const CliArguments& args)
     options.PartialLetters = false;
 
     if (format == QLatin1String("ipuz") || format == QLatin1String("puz") || format == QLatin1String("solver")) {
-        const IoResult result = format == QLatin1String("ipuz") ? IpuzExport::write(puzzle, options, out)
+        TSolvingOptions solving{settings.WebPuzzleWordLengths, settings.WebPuzzleTimer};
+        if (args.has(QStringLiteral("enumerations")))
+            solving.WordLengths = true;
+        const IoResult result = format == QLatin1String("ipuz") ? IpuzExport::write(puzzle, options, solving, out)
             : format == QLatin1String("puz")                    ? PuzExport::write(puzzle, options, out)
-                                                                : SolverPageExport::write(puzzle, options, out);
+                                                                : SolverPageExport::write(puzzle, options, solving, out);
         return result ? 0 : failed(result, out);
     }
 

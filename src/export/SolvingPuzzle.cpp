@@ -28,12 +28,36 @@ std::vector<int> wordCells(const TPuzzleRecord& puzzle, std::size_t i, int width
 
 } // namespace
 
+QByteArray TSolvingPuzzle::enumerationOf(QByteArrayView typedWord)
+{
+    QByteArray lengths;
+    int letters = 0;
+    char pending = 0;   // the separator met since the last letter: ',' or '-' (a dash wins over spaces)
+    bool parts = false;
+    for (const char c : typedWord) {
+        if (c == ' ' || c == '-') {
+            if (letters > 0)
+                pending = (c == '-' || pending == '-') ? '-' : ',';
+            continue;
+        }
+        if (pending != 0 && letters > 0) {
+            lengths += QByteArray::number(letters) + pending;
+            letters = 0;
+            parts = true;
+        }
+        pending = 0;
+        ++letters;
+    }
+    if (!parts)
+        return {};
+    return lengths + QByteArray::number(letters);
+}
+
 TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRenderOptions& options)
 {
     TSolvingPuzzle s;
     s.Width = std::clamp<int>(puzzle.GridWidth, 1, Limits::GridSide);
     s.Height = std::clamp<int>(puzzle.GridHeight, 1, Limits::GridSide);
-    // Control characters of the record's texts would break the files made from them: they become spaces.
     s.Title = Ansi::plainBytes(puzzle.Title.text());
     s.Category = Ansi::plainBytes(puzzle.Category.text());
     s.AcrossHeading = Ansi::plainBytes(options.AcrossHeading);
@@ -51,7 +75,7 @@ TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRe
     for (int slot = 1; slot <= printed.Print; ++slot) {
         const auto i = std::size_t(slot - 1);
         TSolvingClue clue{slot, puzzle.ClueNumber[i], slot <= printed.Across, Ansi::plainBytes(puzzle.Clues[i].text()),
-                          wordCells(puzzle, i, s.Width, s.Height)};
+                          enumerationOf(puzzle.Words[i].text()), wordCells(puzzle, i, s.Width, s.Height)};
         if (!clue.Cells.empty() && clue.Number > 0)
             s.Numbers[std::size_t(clue.Cells.front())] = clue.Number;
         for (const int cell : clue.Cells) {

@@ -90,6 +90,8 @@ private:
     enum class SolvingFormat { Ipuz, AcrossLite, WebPuzzle };
     void ExportSolving(SolvingFormat format);
     void StoreGeometry();
+    /** Pixels per inch the page is shown at, zoom 100: the screen's at the window's screen size factor. */
+    double viewDotsPerInch() const;
 
     AppContext& m_context;
     std::shared_ptr<const TReportPage> m_report;

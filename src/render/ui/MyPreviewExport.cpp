@@ -11,6 +11,7 @@
 #include "export/VectorExport.h"
 #include "export/ui/HtmlCreation.h"
 #include "export/ui/MetafileCreation.h"
+#include "export/ui/WebPuzzleSetup.h"
 #include "export/ui/BitmapWidth.h"
 #include "export/ui/JpegFactor.h"
 #include "render/ui/ReportPage.h"
@@ -119,29 +120,38 @@ void TMyPreview::ExportText(TextExport::Content content)
 
 void TMyPreview::ExportSolving(SolvingFormat format)
 {
+    using Writer = IoResult (*)(const TPuzzleRecord&, const TRenderOptions&, const TSolvingOptions&, const QString&);
     struct Choice {
         QString title;
         QString filter;
         QString suffix;
         QString Settings::*lastFile;
-        IoResult (*write)(const TPuzzleRecord&, const TRenderOptions&, const QString&);
+        Writer write;
     };
+    const Writer puz = [](const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions&,
+                          const QString& path) { return PuzExport::write(puzzle, options, path); };
     const Choice choice = format == SolvingFormat::Ipuz
         ? Choice{QStringLiteral("Save Puzzle As iPUZ"), QStringLiteral("iPUZ (*.ipuz)"), QStringLiteral("ipuz"),
                  &Settings::LastExportIPUZFile, &IpuzExport::write}
         : format == SolvingFormat::AcrossLite
         ? Choice{QStringLiteral("Save Puzzle As Across Lite"), QStringLiteral("Across Lite (*.puz)"),
-                 QStringLiteral("puz"), &Settings::LastExportPUZFile, &PuzExport::write}
+                 QStringLiteral("puz"), &Settings::LastExportPUZFile, puz}
         : Choice{QStringLiteral("Save Puzzle As Web Puzzle"), QStringLiteral("Web Puzzle (*.html *.htm)"),
                  QStringLiteral("html"), &Settings::LastExportWebPuzzleFile, &SolverPageExport::write};
 
     Settings& settings = m_context.settings;
+    if (format == SolvingFormat::WebPuzzle) {
+        TWebPuzzleSetup setup(m_context, this);
+        if (setup.exec() != QDialog::Accepted)
+            return;
+    }
     const QString path = askSaveFile(this, choice.title, choice.filter, choice.suffix, settings.*choice.lastFile);
     if (path.isEmpty())
         return;
     settings.*choice.lastFile = path;
-    // The puzzle as this run shows it: its separators and its headings.
-    const IoResult result = choice.write(*m_report->Puzzle, m_report->Options, path);
+    // The puzzle as this run shows it: its separators and its headings; the web puzzle's set-up.
+    const IoResult result = choice.write(*m_report->Puzzle, m_report->Options,
+                                         {settings.WebPuzzleWordLengths, settings.WebPuzzleTimer}, path);
     if (result.status == IoResult::Refused)
         MessageService::error(this, result.systemError);
     else if (!result)
