@@ -60,15 +60,10 @@ int main(int argc, char** argv)
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
                                 QStringLiteral("layout-file"), QStringLiteral("out"), QStringLiteral("record"),
                                 QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality"),
-<<<<<<< HEAD
-                                QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language")};
-    // Import, export-puzzles and delete take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
-=======
                                 QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language"),
                                 QStringLiteral("theme"), QStringLiteral("sense"), QStringLiteral("clues"),
                                 QStringLiteral("count"), QStringLiteral("min-length"), QStringLiteral("max-length")};
-    // Import and export-puzzles take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
->>>>>>> main
+    // Import, export-puzzles and delete take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
     const bool manyRecords = !words.isEmpty()
         && (words.first() == QLatin1String("import") || words.first() == QLatin1String("export-puzzles")
             || words.first() == QLatin1String("delete"));
