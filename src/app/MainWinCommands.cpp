@@ -150,6 +150,7 @@ bool TMainWin::ReadSelectedForEditing(int row)
         return false;
     }
     working.CurrentPuzzle = record;
+    working.ReadAs = TRecordName::of(record);
     return true;
 }
 
@@ -195,7 +196,8 @@ void TMainWin::DeletePuzzle()
     if (m_puzzleBox->count() > 1)
         title = m_puzzleBox->item(row > 0 ? row - 1 : row)->data(StoredTextRole).toByteArray();
 
-    const IoResult removed = RemoveRecord(m_context.Working.CurrentCollection, item->data(NumberRole).toInt());
+    const TRecordName listed{category, item->data(StoredTextRole).toByteArray()};
+    const IoResult removed = RemoveRecord(m_context.Working.CurrentCollection, item->data(NumberRole).toInt(), &listed);
     if (!removed)
         MessageService::error(this, removed.describe(QStringLiteral("Unable to delete puzzle.")));
     RequestSelection(category, title);

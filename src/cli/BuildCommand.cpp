@@ -15,6 +15,7 @@
 #include "store/Directories.h"
 #include "store/ExportFile.h"
 #include "store/Settings.h"
+#include "store/TextInput.h"
 #include "store/WorkingPuzzle.h"
 #include "words/WordListText.h"
 
@@ -33,10 +34,12 @@ namespace {
 int readWordRows(const CliArguments& args, TCreateInput& input)
 {
     const QString path = args.value(QStringLiteral("words"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return CliOutput::fail(QStringLiteral("cannot open word file %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    if (const IoResult read = TextInput::Read(path, bytes); !read) {
+        if (read.status == IoResult::Refused)
+            return CliOutput::fail(QStringLiteral("cannot read word file: ") + read.systemError);
+        return CliOutput::fail(QStringLiteral("cannot open word file %1: %2").arg(path, read.systemError));
+    }
     char separator = ':';
     if (args.has(QStringLiteral("sep"))) {
         const QByteArray sep = Ansi::fromUnicode(args.value(QStringLiteral("sep")));

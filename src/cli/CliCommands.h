@@ -22,6 +22,8 @@ int RunSuggest(const CliArguments& args);
 int RunImport(const CliArguments& args);
 /** quorvex-cli export-puzzles: writes chosen puzzles of a collection as a new collection file. */
 int RunExportPuzzles(const CliArguments& args);
+/** quorvex-cli delete: deletes chosen puzzles of a collection, as the main window's delete does. */
+int RunDelete(const CliArguments& args);
 
 /** Reads the record named by the collection argument and --record; prints the error and returns non-zero on failure. */
 int ReadRecordArgument(const CliArguments& args, TPuzzleRecord& puzzle);

@@ -1,4 +1,5 @@
-// quorvex-cli import and export-puzzles: puzzles moved between collections as the program moves them.
+// quorvex-cli import, export-puzzles and delete: whole puzzles moved between collections or
+// deleted, as the program does it.
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
@@ -11,6 +12,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -134,5 +136,36 @@ int RunExportPuzzles(const CliArguments& args)
     if (!report)
         return failWith(report, out);
     CliOutput::line(QStringLiteral("exported %1 puzzle(s) to %2").arg(report.Written).arg(out));
+    return 0;
+}
+
+int RunDelete(const CliArguments& args)
+{
+    const QString usage = QStringLiteral("usage: quorvex-cli delete COLLECTION.QV3 --record N [N ...]");
+    if (args.positional.size() != 1 || !args.has(RecordOption))
+        return CliOutput::fail(usage);
+    const QString path = args.positional.first();
+    if (!QFileInfo(path).isFile())
+        return CliOutput::fail(QStringLiteral("cannot open %1").arg(path));
+    std::vector<qint64> records;
+    if (const int status = recordArguments(args, path, false, records))
+        return status;
+    IoResult listed;
+    const CollectionIndex index = ListCollection(path, &listed);
+    if (!listed)
+        return CliOutput::fail(QStringLiteral("cannot read %1: %2").arg(path, listed.systemError));
+    // The highest number first, so the numbers still to go keep naming the records listed; each
+    // delete checks that its record still holds the puzzle listed (another program may write too).
+    std::sort(records.begin(), records.end(), std::greater<>());
+    for (const qint64 n : records) {
+        if (n >= qint64(index.Entries.size()))
+            return CliOutput::fail(QStringLiteral("%1 has no record %2 (it holds %3)").arg(path).arg(n).arg(index.Entries.size()));
+        const CollectionEntry& entry = index.Entries[std::size_t(n)];
+        const TRecordName name{index.Categories[std::size_t(entry.categoryIndex())], entry.Title};
+        const IoResult removed = RemoveRecord(path, n, &name);
+        if (!removed)
+            return CliOutput::failOn(removed.describe(QStringLiteral("Unable to delete puzzle.")), path);
+        CliOutput::line(QStringLiteral("deleted record %1 \"%2\" from %3").arg(n).arg(CliOutput::ansi(entry.Title), path));
+    }
     return 0;
 }

@@ -26,6 +26,7 @@ const char Usage[] =
     "                    [--enumerations] --out FILE\n"
     "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
     "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
+    "  quorvex-cli delete COLLECTION.QV3 --record N [N ...]\n"
     "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
     "                    dutch|swedish]\n"
     "  quorvex-cli suggest --theme TOPIC [--sense N] [--count N] [--min-length L] [--max-length L] --out WORDS.txt\n"
@@ -72,9 +73,10 @@ int main(int argc, char** argv)
                                 QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language"),
                                 QStringLiteral("theme"), QStringLiteral("sense"), QStringLiteral("clues"),
                                 QStringLiteral("count"), QStringLiteral("min-length"), QStringLiteral("max-length")};
-    // Import and export-puzzles take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
+    // Import, export-puzzles and delete take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
     const bool manyRecords = !words.isEmpty()
-        && (words.first() == QLatin1String("import") || words.first() == QLatin1String("export-puzzles"));
+        && (words.first() == QLatin1String("import") || words.first() == QLatin1String("export-puzzles")
+            || words.first() == QLatin1String("delete"));
     const QSet<QString> lists = manyRecords ? QSet<QString>{QStringLiteral("record")} : QSet<QString>{};
     QString error;
     const auto args = CliArguments::parse(words, switches, options, error, lists);
@@ -94,6 +96,8 @@ int main(int argc, char** argv)
         return RunImport(*args);
     if (args->command == QLatin1String("export-puzzles"))
         return RunExportPuzzles(*args);
+    if (args->command == QLatin1String("delete"))
+        return RunDelete(*args);
     if (args->command == QLatin1String("spell"))
         return RunSpell(*args);
     if (args->command == QLatin1String("suggest"))

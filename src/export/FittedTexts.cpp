@@ -2,6 +2,7 @@
 
 #include "render/PageMetrics.h"
 #include "render/PageRenderer.h"
+#include "store/Ansi.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ QByteArray FittedTextsReport(const TFittedPage& page)
                    .arg(t.Width * Points, 0, 'f', 3)
                    .arg(metrics.ascent() * Points, 0, 'f', 3)
                    .arg(metrics.descent() * Points, 0, 'f', 3)
-                   .arg(t.Text);
+                   .arg(Ansi::plainText(t.Text));   // one row of eight columns whatever the text holds
     }
     return out.toUtf8();
 }

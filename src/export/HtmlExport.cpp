@@ -50,7 +50,7 @@ QString pictureName(const QString& documentPath)
 
 QString blockLine(const HtmlTextBlock& block)
 {
-    const QString text = crLf(block.Text.left(BlockTextLength));
+    const QString text = crLf(Ansi::plainText(block.Text.left(BlockTextLength), true));
     if (text.isEmpty())
         return {};
     QString line = QStringLiteral("<FONT SIZE=%1>").arg(std::clamp(block.Font, MinFontSize, MaxFontSize)) + text
@@ -75,7 +75,7 @@ QByteArray documentBytes(const Settings& settings, const QString& pictureFileNam
     };
     add(QStringLiteral("<HTML>"));
     add(QStringLiteral(" <HEAD>"));
-    add(QStringLiteral("  <TITLE>") + trimmedSpaces(settings.WebTitle).left(TitleLength) + QStringLiteral("</TITLE>"));
+    add(QStringLiteral("  <TITLE>") + trimmedSpaces(Ansi::plainText(settings.WebTitle)).left(TitleLength) + QStringLiteral("</TITLE>"));
     add(QStringLiteral("  <META NAME=\"GENERATOR\" CONTENT=\"Tavrel / Quorvex 97\">"));
     add(QStringLiteral(" </HEAD>"));
     add(QStringLiteral(" <BODY>"));
@@ -105,16 +105,29 @@ IoResult writeHtml(const TFittedPage& page, const Settings& settings, int pixelW
 {
     if (pixelWidth < RasterExport::MinWidth || pixelWidth > RasterExport::MaxWidth)
         return IoResult::failed(IoResult::Refused, QStringLiteral("Invalid width specified.  Please correct."));
-    const QString picture = pictureName(htmlPath);
-    if (IoResult r = RecordFile::replaceWhole(htmlPath, documentBytes(settings, picture)); !r)
-        return r;
-    // The picture goes beside the document whatever the working directory is.
-    const QString picturePath = QFileInfo(htmlPath).absoluteDir().filePath(picture);
     const QImage image =
         RasterExport::drawPageImage(page, pixelWidth, RasterExport::pixelFormatFromSetting(settings.PixelFormat));
-    if (image.isNull())
+    return writePair(image, quality, settings, htmlPath);
+}
+
+IoResult writePair(const QImage& picture, int quality, const Settings& settings, const QString& htmlPath,
+                   QString* failedPath)
+{
+    const QString name = pictureName(htmlPath);
+    if (name == QFileInfo(htmlPath).fileName())
+        return IoResult::failed(IoResult::Refused, QStringLiteral("The picture would be written over the document: "
+                                                                  "choose a name that does not end in \"JPG\"."));
+    // The picture goes beside the document whatever the working directory is.
+    const QString picturePath = QFileInfo(htmlPath).absoluteDir().filePath(name);
+    if (failedPath)
+        *failedPath = picturePath;
+    if (picture.isNull())
         return IoResult::failed(IoResult::IoError, QStringLiteral("The page image could not be drawn"));
-    return RasterExport::writeJpeg(image, quality, picturePath);
+    if (IoResult r = RasterExport::writeJpeg(picture, quality, picturePath); !r)
+        return r;
+    if (failedPath)
+        *failedPath = htmlPath;
+    return RecordFile::replaceWhole(htmlPath, documentBytes(settings, name));
 }
 
 } // namespace HtmlExport

@@ -6,6 +6,7 @@
 #include "store/Settings.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 namespace HtmlExport {
@@ -26,18 +27,25 @@ QString pictureName(const QString& documentPath);
 /**
  * One header or footer block as its document line (without the line end): two spaces, the text as
  * typed inside FONT, B, I and CENTER in that order outwards, and "<P>". Empty text gives an empty
- * string, meaning no line at all. Line breaks in the text are written as CR LF.
+ * string, meaning no line at all. Line breaks in the text are written as CR LF; other control
+ * characters as spaces.
  */
 QString blockLine(const HtmlTextBlock& block);
 
-/** The whole document in Windows-1252, every line ending in CR LF, showing the named picture. */
+/** The whole document in Windows-1252, every line ending in CR LF, showing the named picture (control characters of the title as spaces). */
 QByteArray documentBytes(const Settings& settings, const QString& pictureFileName);
 
 /**
- * Writes the document to htmlPath, then the page picture as a JPEG of pixelWidth pixels at the
- * quality factor into the same directory under pictureName(htmlPath). A document that cannot be
- * created gives OpenFailed (show CreateFailedMessage) and no picture is made.
+ * Writes the page picture as a JPEG at the quality factor beside htmlPath under pictureName(htmlPath),
+ * then the document to htmlPath, so that a failure never leaves a document without its picture.
+ * Refused, writing nothing, when the picture's name is the document's own ("page.JPG"). A file that
+ * cannot be created gives OpenFailed (show CreateFailedMessage); failedPath (when given) names the
+ * file of any failure.
  */
+IoResult writePair(const QImage& picture, int quality, const Settings& settings, const QString& htmlPath,
+                   QString* failedPath = nullptr);
+
+/** writePair with the picture drawn from the puzzle at pixelWidth pixels. */
 IoResult writeHtml(const TPuzzleRecord& puzzle, const TRenderOptions& options, const Settings& settings,
                    int pixelWidth, int quality, const QString& htmlPath);
 /** As above with the picture drawn from an already fitted page. */

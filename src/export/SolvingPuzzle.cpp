@@ -2,6 +2,7 @@
 
 #include "render/PrintedSlots.h"
 #include "shapes/GridModel.h"
+#include "store/Ansi.h"
 
 #include <algorithm>
 
@@ -23,18 +24,6 @@ std::vector<int> wordCells(const TPuzzleRecord& puzzle, std::size_t i, int width
         (across ? column : row) += 1;
     }
     return cells;
-}
-
-// A text for the solving formats: every control character becomes a space.
-QByteArray plainText(QByteArray text)
-{
-    static constexpr std::uint8_t unassigned[] = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
-    for (char& c : text) {
-        const auto b = std::uint8_t(c);
-        if (b < ' ' || b == 0x7F || std::find(std::begin(unassigned), std::end(unassigned), b) != std::end(unassigned))
-            c = ' ';
-    }
-    return text;
 }
 
 } // namespace
@@ -69,10 +58,10 @@ TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRe
     TSolvingPuzzle s;
     s.Width = std::clamp<int>(puzzle.GridWidth, 1, Limits::GridSide);
     s.Height = std::clamp<int>(puzzle.GridHeight, 1, Limits::GridSide);
-    s.Title = plainText(puzzle.Title.text());
-    s.Category = plainText(puzzle.Category.text());
-    s.AcrossHeading = plainText(options.AcrossHeading);
-    s.DownHeading = plainText(options.DownHeading);
+    s.Title = Ansi::plainBytes(puzzle.Title.text());
+    s.Category = Ansi::plainBytes(puzzle.Category.text());
+    s.AcrossHeading = Ansi::plainBytes(options.AcrossHeading);
+    s.DownHeading = Ansi::plainBytes(options.DownHeading);
     const std::size_t size = std::size_t(s.Width * s.Height);
     s.Cells.resize(size);
     s.Numbers.assign(size, 0);
@@ -85,7 +74,7 @@ TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRe
     const TPrintedSlots printed = PrintedSlots(puzzle);
     for (int slot = 1; slot <= printed.Print; ++slot) {
         const auto i = std::size_t(slot - 1);
-        TSolvingClue clue{slot, puzzle.ClueNumber[i], slot <= printed.Across, plainText(puzzle.Clues[i].text()),
+        TSolvingClue clue{slot, puzzle.ClueNumber[i], slot <= printed.Across, Ansi::plainBytes(puzzle.Clues[i].text()),
                           enumerationOf(puzzle.Words[i].text()), wordCells(puzzle, i, s.Width, s.Height)};
         if (!clue.Cells.empty() && clue.Number > 0)
             s.Numbers[std::size_t(clue.Cells.front())] = clue.Number;

@@ -1,6 +1,7 @@
 #include "export/TextExport.h"
 
 #include "render/PrintedSlots.h"
+#include "store/Ansi.h"
 #include "store/RecordFile.h"
 
 namespace TextExport {
@@ -14,7 +15,8 @@ QByteArray clueText(const TPuzzleRecord& puzzle, Content content)
     const auto line = [&](int slot) {
         const auto i = std::size_t(slot - 1);
         const QByteArray text = content == Content::Clues ? puzzle.Clues[i].text() : puzzle.Words[i].text();
-        return QByteArray::number(puzzle.ClueNumber[i]) + ". " + text + lineEnd;
+        // CR, NUL, ESC and the like in a record's text would break the line structure: they become spaces.
+        return QByteArray::number(puzzle.ClueNumber[i]) + ". " + Ansi::plainBytes(text) + lineEnd;
     };
     QByteArray out = "ACROSS" + lineEnd;
     for (int slot = 1; slot <= across; ++slot)

@@ -1,6 +1,7 @@
 #include "export/VectorExport.h"
 
 #include "render/PageCanvasPainter.h"
+#include "store/Ansi.h"
 #include "store/RecordFile.h"
 
 #include <QBuffer>
@@ -79,7 +80,8 @@ QByteArray encodeSvg(const TFittedPage& page)
         generator.setResolution(SvgUnitsPerInch);
         generator.setSize(units);
         generator.setViewBox(QRect(QPoint(0, 0), units));
-        generator.setTitle(page.Title);
+        // The generator writes the title into the XML as it is: markup characters are escaped here.
+        generator.setTitle(Ansi::plainText(page.Title).toHtmlEscaped());
         generator.setDescription(QStringLiteral("Quorvex"));
         QPainter painter;
         if (!painter.begin(&generator))

@@ -42,8 +42,8 @@ QString wholeNumber(double value)
 // Writes one record's bytes after the last whole record of the page file.
 TPageFileReport appendBytes(const QString& pagePath, const QByteArray& bytes, qint64* newNumber)
 {
-    const qint64 number = RecordFile::count(pagePath, RecordSize);
-    const IoResult result = RecordFile::write(pagePath, RecordSize, number, bytes);
+    qint64 number = 0;
+    const IoResult result = RecordFile::append(pagePath, RecordSize, bytes, std::numeric_limits<qint64>::max(), &number);
     if (!result)
         return failure(result, PageMessages::AddFailed);
     if (newNumber)

@@ -16,6 +16,12 @@ using PageMeasure::trimSpaces;
 
 namespace {
 
+/** A text of the record or the options as it is printed: control characters as spaces. */
+QString shown(QByteArrayView bytes)
+{
+    return Ansi::plainText(Ansi::toUnicode(bytes));
+}
+
 int clampSize(int size)
 {
     return std::clamp(size, RenderLimits::MinFontSize, RenderLimits::MaxFontSize);
@@ -128,10 +134,10 @@ bool Measurer::printed(std::int16_t kind) const
 void Measurer::fit(TFittedObject& f)
 {
     switch (f.Kind) {
-    case ObjectKind::Title: fitSingleLine(f, Ansi::toUnicode(m_puzzle.Title.text())); break;
-    case ObjectKind::DownHeader: fitSingleLine(f, Ansi::toUnicode(m_options.DownHeading)); break;
-    case ObjectKind::AcrossHeader: fitSingleLine(f, Ansi::toUnicode(m_options.AcrossHeading)); break;
-    case ObjectKind::BonusQuestion: fitSingleLine(f, Ansi::toUnicode(m_puzzle.BonusQuestion.text())); break;
+    case ObjectKind::Title: fitSingleLine(f, shown(m_puzzle.Title.text())); break;
+    case ObjectKind::DownHeader: fitSingleLine(f, shown(m_options.DownHeading)); break;
+    case ObjectKind::AcrossHeader: fitSingleLine(f, shown(m_options.AcrossHeading)); break;
+    case ObjectKind::BonusQuestion: fitSingleLine(f, shown(m_puzzle.BonusQuestion.text())); break;
     case ObjectKind::Text: fitTextBlock(f); break;
     case ObjectKind::WordList: fitWordList(f); break;
     case ObjectKind::DownClues:
@@ -241,7 +247,7 @@ Wrap wrapText(TTextMeasure& canvas, const QString& text, double width, int rows)
 
 void Measurer::fitTextBlock(TFittedObject& f)
 {
-    const QString text = Ansi::toUnicode(f.Object.text());
+    const QString text = Ansi::plainText(Ansi::toUnicode(f.Object.text()), true);
     TFittedTextBlock block;
     block.Number = ++m_page.TextObjects;
     const auto attempt = [&]() {
@@ -297,7 +303,7 @@ void Measurer::fitWordList(TFittedObject& f)
                 list.Fits = false;
                 break;
             }
-            QString text = Ansi::toUnicode(words[i]);
+            QString text = shown(words[i]);
             double width = m_canvas.textWidth(text);
             if (width > list.ColumnWidth) {
                 strained = true;
@@ -324,7 +330,7 @@ std::vector<PageMeasure::ClueItem> Measurer::clueItems(int first, int last) cons
     std::vector<PageMeasure::ClueItem> items;
     for (int slot = first; slot <= last; ++slot) {
         const auto i = std::size_t(slot - 1);
-        items.push_back({slot, m_puzzle.ClueNumber[i], Ansi::toUnicode(m_puzzle.Clues[i].text())});
+        items.push_back({slot, m_puzzle.ClueNumber[i], shown(m_puzzle.Clues[i].text())});
     }
     return items;
 }
@@ -342,8 +348,8 @@ void Measurer::fitClues(TFittedObject& f)
         flow.SplitColumns = f.Object.SplitColumns;
         flow.Across = clueItems(1, across);
         flow.Down = clueItems(across + 1, m_page.PrintCount);
-        flow.AcrossHeading = Ansi::toUnicode(m_options.AcrossHeading);
-        flow.DownHeading = Ansi::toUnicode(m_options.DownHeading);
+        flow.AcrossHeading = shown(m_options.AcrossHeading);
+        flow.DownHeading = shown(m_options.DownHeading);
     }
     TFittedClues clues = PageMeasure::FitClues(m_canvas, flow, f.Rect, f.Object.Columns, f.Object.MakeFit, f.Font);
     if (!clues.Fits)
@@ -425,7 +431,7 @@ void Measurer::fitGrid(TFittedObject& f)
     };
     const auto letterAt = [&](int row, int column) {
         const char c = char(g.cell(row, column));
-        const QString text = Ansi::toUnicode(QByteArrayView(&c, 1));
+        const QString text = shown(QByteArrayView(&c, 1));
         return TGridText{row, column, text, m_canvas.textWidth(text)};
     };
     // One pass over the placed words, each cell at most once, keeping those the test accepts.
@@ -514,7 +520,7 @@ TFittedPage MeasurePage(const TPuzzleRecord& puzzle, const TPageLayout& layout, 
 {
     TFittedPage page;
     TTextMeasure& canvas = metrics;
-    page.Title = Ansi::toUnicode(puzzle.Title.text());
+    page.Title = shown(puzzle.Title.text());
     page.PaperWidth = paperInches.width();
     page.PaperHeight = paperInches.height();
     page.Scale = pageScale(layout, page.PaperWidth, page.PaperHeight);

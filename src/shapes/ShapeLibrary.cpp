@@ -47,8 +47,8 @@ IoResult LoadShape(const QString& path, int n, TShapeRecord& shape)
 
 IoResult AppendShape(const QString& path, const TShapeRecord& shape, int* recordNumber)
 {
-    const qint64 n = RecordFile::count(path, RecordSize);
-    const IoResult result = RecordFile::write(path, RecordSize, n, shape.toBytes());
+    qint64 n = 0;
+    const IoResult result = RecordFile::append(path, RecordSize, shape.toBytes(), std::numeric_limits<qint64>::max(), &n);
     if (result && recordNumber)
         *recordNumber = int(n);
     return result;

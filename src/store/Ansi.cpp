@@ -57,6 +57,23 @@ QByteArray fromTextFile(const QByteArray& fileBytes)
     return fileBytes;
 }
 
+QString plainText(QStringView text, bool keepLineBreaks)
+{
+    QString out = text.toString();
+    for (QChar& c : out) {
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F);
+        if (control && !(keepLineBreaks && (u == u'\r' || u == u'\n')))
+            c = u' ';
+    }
+    return out;
+}
+
+QByteArray plainBytes(QByteArrayView bytes)
+{
+    return fromUnicode(plainText(toUnicode(bytes)));
+}
+
 QByteArray trimSpaces(QByteArrayView text)
 {
     qsizetype begin = 0;

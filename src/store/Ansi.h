@@ -21,6 +21,15 @@ std::optional<char> encode(char32_t character);
 /** Reads a text file's bytes: UTF-8 when they are valid UTF-8, else Windows-1252. Returns Windows-1252. */
 QByteArray fromTextFile(const QByteArray& fileBytes);
 
+/**
+ * The text with every control character (C0, DEL and C1, which the five unassigned Windows-1252
+ * bytes decode to) as a space, as every exported file wants it; keepLineBreaks keeps CR and LF.
+ */
+QString plainText(QStringView text, bool keepLineBreaks = false);
+
+/** Windows-1252 bytes with every control character (and unassigned byte) as a space. */
+QByteArray plainBytes(QByteArrayView bytes);
+
 /** Upper-cases one ANSI byte: a..z, 224..246 and 248..254 lose 32; every other byte stays. */
 constexpr std::uint8_t UpCaseLatin1(std::uint8_t c)
 {

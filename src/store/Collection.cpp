@@ -21,7 +21,32 @@ IoResult refused()
     return IoResult::failed(IoResult::Refused, QString(CollectionMessages::UnableToSave));
 }
 
+/** The category and title stored back to back from fields (the category field's first byte). */
+TRecordName nameOf(const char* fields)
+{
+    AnsiString<Limits::CategoryLength> category;
+    AnsiString<Limits::TitleLength> title;
+    category.fromStored(fields);
+    title.fromStored(fields + CategorySize);
+    return {category.text(), title.text()};
+}
+
+/** The check that record bytes still hold the puzzle named; none without a name. */
+RecordFile::RecordCheck holding(const TRecordName* name)
+{
+    if (!name)
+        return {};
+    return [expected = *name](QByteArrayView current) {
+        return current.size() >= CategoryOffset + ListedFieldsSize && nameOf(current.data() + CategoryOffset) == expected;
+    };
+}
+
 } // namespace
+
+TRecordName TRecordName::of(const TPuzzleRecord& record)
+{
+    return {record.Category.text(), record.Title.text()};
+}
 
 QString CollectionMessages::saveFailureText(const IoResult& result)
 {
@@ -43,24 +68,23 @@ IoResult ReadPuzzle(const QString& path, qint64 n, TPuzzleRecord& record)
     return RecordFile::readRecord(path, RecordSize, n, record);
 }
 
-IoResult WritePuzzle(const QString& path, qint64 n, const TPuzzleRecord& record)
+IoResult WritePuzzle(const QString& path, qint64 n, const TPuzzleRecord& record, const TRecordName* readAs)
 {
     if (n < 0 || n >= Limits::MaxCollectionRecords)
         return refused();
-    return RecordFile::write(path, RecordSize, n, record.toBytes());
+    const IoResult written = RecordFile::write(path, RecordSize, n, record.toBytes(), holding(readAs));
+    return written.status == IoResult::Refused && written.systemError.isEmpty() ? refused() : written;
 }
 
 IoResult AppendPuzzle(const QString& path, const TPuzzleRecord& record)
 {
-    const qint64 count = RecordCount(path);
-    if (!CanAppendRecord(count))
-        return refused();
-    return RecordFile::write(path, RecordSize, count, record.toBytes());
+    const IoResult appended = RecordFile::append(path, RecordSize, record.toBytes(), Limits::MaxCollectionRecords);
+    return appended.status == IoResult::Refused ? refused() : appended;
 }
 
-IoResult RemoveRecord(const QString& path, qint64 n)
+IoResult RemoveRecord(const QString& path, qint64 n, const TRecordName* listedAs)
 {
-    return RecordFile::remove(path, RecordSize, n);
+    return RecordFile::remove(path, RecordSize, n, holding(listedAs));
 }
 
 CollectionIndex ListCollection(const QString& path, IoResult* result)
@@ -82,13 +106,10 @@ CollectionIndex ListCollection(const QString& path, IoResult* result)
                 outcome = got;
                 break;
             }
-            AnsiString<Limits::CategoryLength> category;
-            AnsiString<Limits::TitleLength> title;
-            category.fromStored(fields);
-            title.fromStored(fields + CategorySize);
+            const TRecordName stored = nameOf(fields);
 
             // At most 65536 records are listed, so the category index always fits its 16 bits.
-            const QByteArray name = category.text();
+            const QByteArray& name = stored.Category;
             int position = int(index.Categories.size());
             const auto found = categoryPositions.constFind(name);
             if (found != categoryPositions.cend()) {
@@ -97,7 +118,7 @@ CollectionIndex ListCollection(const QString& path, IoResult* result)
                 categoryPositions.insert(name, position);
                 index.Categories.push_back(name);
             }
-            index.Entries.push_back({title.text(), MakeIndexTag(position, int(n))});
+            index.Entries.push_back({stored.Title, MakeIndexTag(position, int(n))});
         }
     }
     if (result)

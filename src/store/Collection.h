@@ -73,6 +73,19 @@ constexpr bool CanAppendRecord(qint64 count)
     return count >= 0 && count < Limits::MaxCollectionRecords;
 }
 
+/**
+ * What a puzzle was read or listed as: its category and title as stored. A write or delete given
+ * one changes record n only while the record still holds that puzzle, which another copy of the
+ * program (or quorvex-cli) deleting a record meanwhile would have moved.
+ */
+struct TRecordName {
+    QByteArray Category;
+    QByteArray Title;
+
+    static TRecordName of(const TPuzzleRecord& record);
+    bool operator==(const TRecordName&) const = default;
+};
+
 /** Creates the file, or empties an existing one, leaving 0 bytes. */
 IoResult CreateCollection(const QString& path);
 
@@ -86,21 +99,26 @@ IoResult ReadPuzzle(const QString& path, qint64 n, TPuzzleRecord& record);
 /**
  * Writes record n in place; n equal to the record count appends. A missing file is created.
  * Refused (the caller shows "Unable to save puzzle.") when n is negative, beyond the count, or a
- * record number the listing cannot address (65536 and up). OpenFailed also means "Unable to save
+ * record number the listing cannot address (65536 and up), and, with readAs, when record n no
+ * longer holds the puzzle read there (the reason says so). OpenFailed also means "Unable to save
  * puzzle."; IoError carries the system's text.
  */
-IoResult WritePuzzle(const QString& path, qint64 n, const TPuzzleRecord& record);
+IoResult WritePuzzle(const QString& path, qint64 n, const TPuzzleRecord& record, const TRecordName* readAs = nullptr);
 
-/** Writes the record after the last whole one; refused once the collection holds 65536 records. */
+/**
+ * Writes the record after the last whole one, counting under the file's lock; refused once the
+ * collection holds 65536 records.
+ */
 IoResult AppendPuzzle(const QString& path, const TPuzzleRecord& record);
 
 /**
  * Removes record n: every later record moves down one place and the file ends one record shorter
  * (a trailing partial record goes too). The new file is streamed beside the old one and renamed
- * into place (RecordFile::remove, with its fallback for folders that take no new file). OpenFailed (missing file) is reported to nobody; record numbers held elsewhere are
- * stale afterwards, so the caller re-lists at once.
+ * into place (RecordFile::remove, with its fallback for folders that take no new file). OpenFailed
+ * (missing file) is reported to nobody; record numbers held elsewhere are stale afterwards, so the
+ * caller re-lists at once. With listedAs, refused when record n no longer holds that puzzle.
  */
-IoResult RemoveRecord(const QString& path, qint64 n);
+IoResult RemoveRecord(const QString& path, qint64 n, const TRecordName* listedAs = nullptr);
 
 /**
  * Lists the categories and titles of the file, reading only those two fields of each record. A file

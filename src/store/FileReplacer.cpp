@@ -1,5 +1,7 @@
 #include "store/FileReplacer.h"
 
+#include "store/RollbackJournal.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -42,7 +44,8 @@ void removeLeftovers(const QFileInfo& target)
 } // namespace
 
 FileReplacer::FileReplacer(const QString& path)
-    : m_target(resolvedTarget(path))
+    : m_path(path)
+    , m_target(resolvedTarget(path))
 {
 }
 
@@ -110,6 +113,22 @@ IoResult FileReplacer::commit()
         return failed(EBADF);
     if (!m_file.sync() || !m_file.close())
         return failed(m_file.error());
+    // Writers of the old file wait on its lock and find, once they hold it, that the path names
+    // another file. Its journal belongs to it alone: the new file may even get the same inode.
+    // A cut overwrite is put right first, so a failed rename leaves the old file whole.
+    SystemFile old;
+    if (!m_targetLocked) {
+        const bool writable = old.open(m_target, SystemFile::Access::ReadWrite);
+        if (writable || old.open(m_target, SystemFile::Access::ReadOnly)) {
+            old.lockExclusive();
+            if (writable && old.isRegular())
+                RollbackJournal::restore(m_target, old);
+        }
+    }
+    for (const QString& path : {m_path, m_target}) {
+        if (const IoResult removed = RollbackJournal::remove(path); !removed)
+            return failed(EIO);
+    }
     int error = 0;
     if (!SystemPath::rename(m_temporary, m_target, error))
         return failed(error);

@@ -12,7 +12,9 @@
  * one. An interruption or failure at any step leaves the old file as it was, removes the new one
  * and reports the system's reason. A link is followed and its target replaced; a target that is
  * not a regular file (a folder, device or FIFO) is refused untouched. The old file's permissions
- * carry over. Every file of the program that is written whole goes through this class.
+ * carry over. The rename happens under the old file's lock, which also removes its rollback
+ * journal: a journal never outlives the file it was written for. Every file of the program that
+ * is written whole goes through this class.
  */
 class FileReplacer {
 public:
@@ -26,7 +28,9 @@ public:
     IoResult open();
     /** Appends bytes to the new file. */
     IoResult write(QByteArrayView bytes);
-    /** Syncs and closes the new file, then renames it over the target. */
+    /** Tells that the caller already holds the target's lock, which commit would otherwise take. */
+    void setTargetLocked() { m_targetLocked = true; }
+    /** Syncs and closes the new file, then, holding the target's lock, removes its journal and renames the new file over it. */
     IoResult commit();
     /** Removes the new file; the target stays as it was. */
     void abort();
@@ -37,12 +41,14 @@ public:
 private:
     IoResult failed(int error, IoResult::Status status = IoResult::IoError);
 
+    QString m_path;
     QString m_target;
     QString m_temporary;
     SystemFile m_file;
     qint64 m_written = 0;
     int m_error = 0;
     bool m_committed = false;
+    bool m_targetLocked = false;
 };
 
 /** Writes content as the whole new content of path through a FileReplacer. */

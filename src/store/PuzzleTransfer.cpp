@@ -2,6 +2,7 @@
 
 #include "store/Ansi.h"
 #include "store/Collection.h"
+#include "store/FileReplacer.h"
 #include "store/ListOrder.h"
 #include "store/RecordFile.h"
 
@@ -12,17 +13,20 @@ namespace {
 
 constexpr qint64 RecordSize = qint64(Limits::PuzzleRecordSize);
 
-/** Reads the chosen records of a collection, in the order given, as their stored bytes. */
-IoResult readRecords(const QString& path, const std::vector<qint64>& records, std::vector<QByteArray>& out)
+// Records move a few at a time (about a megabyte), so memory stays small whatever the collection's size.
+constexpr std::size_t ChunkRecords = 16;
+
+/** Reads the chosen records from..to of an open collection, in the order given, as their stored bytes. */
+IoResult readChunk(RecordFile::Reader& file, const std::vector<qint64>& records, std::size_t from, std::size_t to,
+                   QByteArray& out)
 {
-    out.clear();
-    out.reserve(records.size());
-    for (const qint64 n : records) {
-        QByteArray bytes;
-        const IoResult read = RecordFile::read(path, RecordSize, n, bytes);
-        if (!read)
-            return read;
-        out.push_back(std::move(bytes));
+    out.resize(qsizetype(to - from) * RecordSize);
+    for (std::size_t i = from; i < to; ++i) {
+        const qint64 n = records[i];
+        if (n < 0 || (n + 1) * RecordSize > file.size())
+            return IoResult::failed(IoResult::IoError, QStringLiteral("Read beyond end of file"));
+        if (IoResult got = file.readAt(n * RecordSize, out.data() + qsizetype(i - from) * RecordSize, RecordSize); !got)
+            return got;
     }
     return IoResult::ok();
 }
@@ -61,11 +65,16 @@ ImportKind ImportKindOf(const QString& path)
 
 bool IsSameCollection(const QString& chosen, const QString& openCollection)
 {
-    if (chosen.toUpper() == openCollection.toUpper())
-        return true;
     const QFileInfo a(chosen);
     const QFileInfo b(openCollection);
-    return a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath();
+    if (a.exists() || b.exists())
+        return SystemPath::sameFile(chosen, openCollection);
+    // Neither exists yet: the same folder and the same name, letter case counting as the file system counts it.
+    const QString folderA = QFileInfo(a.absolutePath()).canonicalFilePath();
+    const QString folderB = QFileInfo(b.absolutePath()).canonicalFilePath();
+    const QString pathA = (folderA.isEmpty() ? a.absolutePath() : folderA) + QLatin1Char('/') + a.fileName();
+    const QString pathB = (folderB.isEmpty() ? b.absolutePath() : folderB) + QLatin1Char('/') + b.fileName();
+    return pathA == pathB;
 }
 
 std::vector<TTitleItem> SortedTitles(const QString& path)
@@ -89,19 +98,29 @@ std::vector<TTitleItem> SortedTitles(const QString& path)
 
 TTransferReport ImportPuzzles(const QString& from, const std::vector<qint64>& records, const QString& into)
 {
-    std::vector<QByteArray> chosen;
-    const IoResult read = readRecords(from, records, chosen);
-    if (!read)
-        return TTransferReport::failure(read, TransferMessages::UnableToImport);
+    RecordFile::Reader source;
+    if (IoResult opened = source.open(from); !opened)
+        return TTransferReport::failure(opened, TransferMessages::UnableToImport);
     int written = 0;
-    for (const QByteArray& bytes : chosen) {
-        // A record number must fit the 16 bits the listing tag gives it.
-        if (!CanAppendRecord(RecordCount(into)))
-            return TTransferReport::failure(IoResult::failed(IoResult::Refused), TransferMessages::UnableToImport, written);
-        const IoResult appended = RecordFile::append(into, RecordSize, bytes);
-        if (!appended)
+    QByteArray chunk;
+    for (std::size_t first = 0; first < records.size(); first += ChunkRecords) {
+        const std::size_t to = std::min(records.size(), first + ChunkRecords);
+        if (IoResult read = readChunk(source, records, first, to, chunk); !read)
+            return TTransferReport::failure(read, TransferMessages::UnableToImport, written);
+        // A record number must fit the 16 bits the listing tag gives it: a chunk that would pass
+        // the limit goes one record at a time, so every record that fits is imported.
+        const IoResult appended = RecordFile::append(into, RecordSize, chunk, Limits::MaxCollectionRecords);
+        if (!appended && appended.status != IoResult::Refused)
             return TTransferReport::failure(appended, TransferMessages::UnableToImport, written);
-        ++written;
+        for (qsizetype at = 0; !appended && at < chunk.size(); at += RecordSize) {
+            const IoResult one = RecordFile::append(into, RecordSize, QByteArrayView(chunk).sliced(at, RecordSize),
+                                                    Limits::MaxCollectionRecords);
+            if (!one)
+                return TTransferReport::failure(one, TransferMessages::UnableToImport, written);
+            ++written;
+        }
+        if (appended)
+            written += int(to - first);
     }
     return TTransferReport::success(written);
 }
@@ -110,16 +129,21 @@ TTransferReport ExportPuzzles(const QString& collection, const std::vector<qint6
 {
     if (IsSameCollection(target, collection))
         return TTransferReport::failure(IoResult::failed(IoResult::Refused), TransferMessages::ExportSameAsOpen);
-    std::vector<QByteArray> chosen;
-    const IoResult read = readRecords(collection, records, chosen);
-    if (!read)
-        return TTransferReport::failure(read, TransferMessages::UnableToExport);
-    QByteArray content;
-    content.reserve(qsizetype(chosen.size()) * RecordSize);
-    for (const QByteArray& bytes : chosen)
-        content += bytes;
-    const IoResult replaced = RecordFile::replaceWhole(target, content);
-    if (!replaced)
-        return TTransferReport::failure(replaced, TransferMessages::UnableToExport);
-    return TTransferReport::success(int(chosen.size()));
+    RecordFile::Reader source;
+    if (IoResult opened = source.open(collection); !opened)
+        return TTransferReport::failure(opened, TransferMessages::UnableToExport);
+    FileReplacer replacer(target);
+    IoResult step = replacer.open();
+    QByteArray chunk;
+    for (std::size_t first = 0; step && first < records.size(); first += ChunkRecords) {
+        const std::size_t to = std::min(records.size(), first + ChunkRecords);
+        step = readChunk(source, records, first, to, chunk);
+        if (step)
+            step = replacer.write(chunk);
+    }
+    if (step)
+        step = replacer.commit();
+    if (!step)
+        return TTransferReport::failure(step, TransferMessages::UnableToExport);
+    return TTransferReport::success(int(records.size()));
 }

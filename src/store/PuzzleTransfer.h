@@ -62,8 +62,8 @@ enum class ImportKind { Collection, OldPuzzle, NotValid };
 ImportKind ImportKindOf(const QString& path);
 
 /**
- * Whether a chosen file is the open collection: the same path compared upper-cased, or two paths
- * naming the same existing file (a relative path, a link).
+ * Whether a chosen file is the open collection: the same file (device and inode) when either
+ * exists, else the same folder and name; letter case counts, as it does on the file system.
  */
 bool IsSameCollection(const QString& chosen, const QString& openCollection);
 
@@ -83,16 +83,16 @@ std::vector<TTitleItem> SortedTitles(const QString& path);
 
 /**
  * Appends the chosen records of `from` to the collection `into`, in the order given, each with its
- * 69623 bytes unchanged; a missing collection is created. Every record is read before anything is
- * written. "Unable to import puzzles." when a file cannot be opened or the collection is full;
- * records appended before a later failure stay.
+ * 69623 bytes unchanged; a missing collection is created. Records are read and appended a few at
+ * a time, so memory stays small for any collection. "Unable to import puzzles." when a file cannot
+ * be opened or read or the collection is full; records appended before a later failure stay.
  */
 TTransferReport ImportPuzzles(const QString& from, const std::vector<qint64>& records, const QString& into);
 
 /**
  * Writes the chosen records of the open collection, in the order given and with their bytes
  * unchanged, as the whole new content of `target` (an existing file is replaced, never half
- * written). Refused when `target` is the open collection itself; "Unable to export puzzles." when
+ * written), streamed a few records at a time. Refused when `target` is the open collection itself; "Unable to export puzzles." when
  * a file cannot be opened.
  */
 TTransferReport ExportPuzzles(const QString& collection, const std::vector<qint64>& records, const QString& target);

@@ -33,23 +33,45 @@ IoResult notRegular()
 
 /**
  * Opens the file for writing with its lock held and any journal left by a cut overwrite put back.
- * With create, a missing file is created and created tells so.
+ * With create, a missing file is created and created tells so. Once the lock is held, the path
+ * must still name the locked file: another process may have renamed a new file into place (a
+ * delete) or removed it while this one waited, and writing into the old one would be lost.
  */
 IoResult openForWriting(const QString& path, SystemFile& file, bool create, bool* created = nullptr)
 {
-    bool opened = file.open(path, SystemFile::Access::ReadWrite);
-    if (!opened && create && file.error() == ENOENT) {
-        opened = file.open(path, SystemFile::Access::CreateNew);
-        if (created)
-            *created = opened;
+    for (int attempt = 0;; ++attempt) {
+        bool made = false;
+        bool opened = file.open(path, SystemFile::Access::ReadWrite);
+        if (!opened && create && file.error() == ENOENT) {
+            opened = file.open(path, SystemFile::Access::CreateNew);
+            made = opened;
+            if (!opened && file.error() == EEXIST && attempt < 100)
+                continue;
+        }
+        if (!opened)
+            return file.failure(IoResult::OpenFailed);
+        if (!file.isRegular())
+            return notRegular();
+        if (!file.lockExclusive())
+            return file.failure(IoResult::OpenFailed);
+        if (file.identity() == SystemPath::identity(path)) {
+            if (created)
+                *created = made;
+            return RollbackJournal::restore(path, file);
+        }
+        file.close();
+        if (attempt >= 100)
+            return IoResult::failed(IoResult::OpenFailed, QStringLiteral("The file keeps being replaced"));
     }
-    if (!opened)
-        return file.failure(IoResult::OpenFailed);
-    if (!file.isRegular())
-        return notRegular();
-    if (!file.lockExclusive())
-        return file.failure(IoResult::OpenFailed);
-    return RollbackJournal::restore(path, file);
+}
+
+/** A refusal that leaves no file behind when the refused call created it. */
+IoResult refuseCreated(const QString& path, bool created, const IoResult& refusal)
+{
+    int error = 0;
+    if (created)
+        SystemPath::remove(path, error);
+    return refusal;
 }
 
 /**
@@ -57,7 +79,7 @@ IoResult openForWriting(const QString& path, SystemFile& file, bool create, bool
  * when this write created it.
  */
 IoResult appendAt(const QString& path, SystemFile& file, qint64 offset, qint64 oldSize, bool created,
-                  const QByteArray& record)
+                  QByteArrayView record)
 {
     if (file.writeAt(offset, record) && file.sync())
         return IoResult::ok();
@@ -75,13 +97,16 @@ IoResult appendAt(const QString& path, SystemFile& file, qint64 offset, qint64 o
  * ones. Where no journal can be created beside the file (a folder that takes no new files, or a
  * full disk), the overwrite goes ahead without one. A failure puts the old bytes back.
  */
-IoResult overwrite(const QString& path, SystemFile& file, qint64 offset, const QByteArray& record)
+IoResult overwrite(const QString& path, SystemFile& file, qint64 offset, const QByteArray& record,
+                   const RecordCheck& check)
 {
     QByteArray old(record.size(), Qt::Uninitialized);
     if (!file.readAt(offset, old.data(), old.size()))
         return file.failure();
+    if (check && !check(old))
+        return recordMoved();
     int journalError = 0;
-    const bool journalled = bool(RollbackJournal::write(path, file, offset, old, journalError));
+    const bool journalled = bool(RollbackJournal::write(path, file, offset, old, record, journalError));
     if (!journalled && !SystemPath::refusesNewFiles(journalError))
         return IoResult::failed(IoResult::IoError, SystemFile::errorText(journalError));
 
@@ -106,6 +131,7 @@ IoResult removeByCopy(const QString& path, SystemFile& file, qint64 recordSize, 
                       int& error)
 {
     FileReplacer replacer(path);
+    replacer.setTargetLocked();
     IoResult step = replacer.open();
     const qint64 chunkRecords = std::max(MinCopyRecords, MinCopyBytes / recordSize);
     QByteArray buffer(chunkRecords * recordSize, Qt::Uninitialized);
@@ -176,13 +202,10 @@ IoResult Reader::open(const QString& path)
     if (!m_file.isRegular())
         return notRegular();
     if (QFileInfo::exists(RollbackJournal::pathFor(path))) {
-        // Put a cut overwrite right when the file can be written and no writer is at work;
-        // otherwise (read-only media, a writer busy) read the old bytes from the journal.
-        SystemFile writable;
-        if (writable.open(path, SystemFile::Access::ReadWrite) && writable.lockExclusive(false))
-            RollbackJournal::restore(path, writable);
+        // A cut overwrite (or one at work in another process) is read as its old bytes.
+        bool cut = false;
         m_pending = RollbackJournal::read(path);
-        if (m_pending && m_pending->Identity != m_file.identity())
+        if (m_pending && !(m_pending->fits(m_file, cut) && cut))
             m_pending.reset();
     }
     return IoResult::ok();
@@ -241,7 +264,7 @@ IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>
     return IoResult::ok();
 }
 
-IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArray& record)
+IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArray& record, const RecordCheck& check)
 {
     SystemFile file;
     bool created = false;
@@ -249,16 +272,34 @@ IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArra
         return opened;
     const qint64 size = file.size();
     const qint64 records = size / recordSize;
+    if (check && (n < 0 || n >= records))
+        return refuseCreated(path, created, recordMoved());
     if (n < 0 || n > records)
         return outOfRange();
     if (n == records)
         return appendAt(path, file, n * recordSize, size, created, record);
-    return overwrite(path, file, n * recordSize, record);
+    return overwrite(path, file, n * recordSize, record, check);
 }
 
-IoResult append(const QString& path, qint64 recordSize, const QByteArray& record)
+IoResult append(const QString& path, qint64 recordSize, QByteArrayView records, qint64 maxRecords, qint64* firstNumber)
 {
-    return write(path, recordSize, count(path, recordSize), record);
+    SystemFile file;
+    bool created = false;
+    if (IoResult opened = openForWriting(path, file, true, &created); !opened)
+        return opened;
+    const qint64 size = file.size();
+    const qint64 count = size / recordSize;
+    if (records.size() % recordSize != 0 || count + records.size() / recordSize > maxRecords)
+        return refuseCreated(path, created, refused(QString()));
+    if (firstNumber)
+        *firstNumber = count;
+    return appendAt(path, file, count * recordSize, size, created, records);
+}
+
+IoResult recordMoved()
+{
+    return refused(QStringLiteral("Another program has changed the file: the record is no longer the one that was "
+                                  "read.  Nothing was written."));
 }
 
 IoResult replaceWhole(const QString& path, const QByteArray& content)
@@ -266,14 +307,21 @@ IoResult replaceWhole(const QString& path, const QByteArray& content)
     return ReplaceFile(path, content);
 }
 
-IoResult remove(const QString& path, qint64 recordSize, qint64 n)
+IoResult remove(const QString& path, qint64 recordSize, qint64 n, const RecordCheck& check)
 {
     SystemFile file;
     if (IoResult opened = openForWriting(path, file, false); !opened)
         return opened;
     const qint64 records = file.size() / recordSize;
     if (n < 0 || n >= records)
-        return outOfRange();
+        return check ? recordMoved() : outOfRange();
+    if (check) {
+        QByteArray current(recordSize, Qt::Uninitialized);
+        if (!file.readAt(n * recordSize, current.data(), recordSize))
+            return file.failure();
+        if (!check(current))
+            return recordMoved();
+    }
     int error = 0;
     const IoResult copied = removeByCopy(path, file, recordSize, n, records, error);
     if (copied || !SystemPath::refusesNewFiles(error))

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -15,13 +17,16 @@
  * opens the file, works and closes it, and a kill or failure at any moment leaves each record old
  * or new: overwriting a record is journalled (RollbackJournal), an append that fails is cut back,
  * and deleting writes the new file beside the old one a few records at a time and renames it into
- * place. Writers hold the file's exclusive lock while they work.
+ * place. Writers hold the file's exclusive lock while they work, make sure once they hold it that
+ * the path still names the file they locked (another process may have renamed a new one into
+ * place meanwhile), and read the record count only under the lock, so two processes writing one
+ * file lose nothing.
  */
 namespace RecordFile {
 
 /**
- * A record file open for reading. Opening puts back an overwrite that a kill cut short (when the
- * file can be written and no writer is at work); otherwise reads see the journal's old bytes.
+ * A record file open for reading. Reading never writes: where a kill cut an overwrite short (a
+ * journal that fits the file), reads see the journal's old bytes; the next writer puts them back.
  * A file that is not a regular file (a FIFO, device or folder) is not opened.
  */
 class Reader {
@@ -35,6 +40,12 @@ private:
     SystemFile m_file;
     std::optional<RollbackJournal::Entry> m_pending;
 };
+
+/**
+ * A check of the record a write or delete is about to change, made under the lock: false when
+ * the record no longer holds what the caller read there (another process deleted or moved it).
+ */
+using RecordCheck = std::function<bool(QByteArrayView current)>;
 
 /** Number of whole records; 0 for a missing file. */
 qint64 count(const QString& path, qint64 recordSize);
@@ -58,13 +69,19 @@ IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>
 
 /**
  * Writes record n in place (n equal to the record count appends), creating a missing file first.
- * Refused when n is beyond the count. An overwrite is crash-atomic; a failed one puts the old
- * record back, and a failed append cuts the file back to its old size.
+ * Refused when n is beyond the count, or when check (if given) refuses the record now at n. An
+ * overwrite is crash-atomic; a failed one puts the old record back, and a failed append cuts the
+ * file back to its old size.
  */
-IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArray& record);
+IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArray& record, const RecordCheck& check = {});
 
-/** Writes the record after the last whole one. */
-IoResult append(const QString& path, qint64 recordSize, const QByteArray& record);
+/**
+ * Writes one or more whole records after the last whole one, creating a missing file first; the
+ * count is read under the lock. Refused when the file would then hold more than maxRecords. The
+ * number of the first record written goes to firstNumber when given.
+ */
+IoResult append(const QString& path, qint64 recordSize, QByteArrayView records,
+                qint64 maxRecords = std::numeric_limits<qint64>::max(), qint64* firstNumber = nullptr);
 
 /**
  * Removes record n: later records move down one place and the file ends one record shorter. The
@@ -72,7 +89,10 @@ IoResult append(const QString& path, qint64 recordSize, const QByteArray& record
  * Where the folder takes no new file or the disk is full, the records are moved down in place
  * instead; that way is not crash-atomic, but a failure moves them back.
  */
-IoResult remove(const QString& path, qint64 recordSize, qint64 n);
+IoResult remove(const QString& path, qint64 recordSize, qint64 n, const RecordCheck& check = {});
+
+/** The refusal of a write or delete whose record check failed. */
+IoResult recordMoved();
 
 /** Creates the file, or empties an existing one, leaving 0 bytes. */
 IoResult create(const QString& path);

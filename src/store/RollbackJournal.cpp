@@ -3,16 +3,19 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
+#include <cerrno>
 
 namespace RollbackJournal {
 
 namespace {
 
-constexpr char Magic[8] = {'Q', 'V', 'J', 'R', 'N', 'L', '0', '1'};
-constexpr qint64 HeaderSize = 48;
+constexpr char Magic[8] = {'Q', 'V', 'J', 'R', 'N', 'L', '0', '2'};
+constexpr qint64 HeaderSize = 56;
 constexpr qint64 ChecksumSize = 8;
 // The largest overwrite journalled: a page layout or puzzle record is far below it.
 constexpr qint64 MaxJournalled = 16 * 1024 * 1024;
+// A cut write leaves whole pages of the page cache old or new.
+constexpr qint64 BlockSize = 4096;
 
 void putU64(QByteArray& out, quint64 value)
 {
@@ -28,13 +31,24 @@ quint64 getU64(const char* bytes)
 
 quint64 checksum(QByteArrayView bytes)
 {
-    // FNV-1a, 64 bits: enough to tell a complete journal from one cut short.
+    // FNV-1a, 64 bits: enough to tell a complete journal from one cut short, and new bytes from others.
     quint64 hash = 14695981039346656037ULL;
     for (char c : bytes) {
         hash ^= quint8(c);
         hash *= 1099511628211ULL;
     }
     return hash;
+}
+
+/** Calls visit(start, length) for each piece of [offset, offset + size) within one file block, in order. */
+template <class Visit>
+void forEachBlock(qint64 offset, qint64 size, Visit visit)
+{
+    for (qint64 at = offset; at < offset + size;) {
+        const qint64 next = std::min((at / BlockSize + 1) * BlockSize, offset + size);
+        visit(at - offset, next - at);
+        at = next;
+    }
 }
 
 IoResult removeFile(const QString& path)
@@ -61,34 +75,63 @@ void Entry::overlay(qint64 offset, char* data, qint64 size) const
         std::copy_n(OldBytes.constData() + (from - Offset), to - from, data + (from - offset));
 }
 
+bool Entry::fits(SystemFile& data, bool& cut) const
+{
+    cut = false;
+    if (Identity != data.identity() || FileSize != data.size() || Offset + OldBytes.size() > FileSize)
+        return false;
+    QByteArray now(OldBytes.size(), Qt::Uninitialized);
+    if (!data.readAt(Offset, now.data(), now.size()))
+        return false;
+    bool fits = true;
+    std::size_t block = 0;
+    forEachBlock(Offset, OldBytes.size(), [&](qint64 start, qint64 length) {
+        const QByteArrayView piece = QByteArrayView(now).sliced(start, length);
+        if (piece == QByteArrayView(OldBytes).sliced(start, length))
+            ;
+        else if (block < NewBlocks.size() && checksum(piece) == NewBlocks[block])
+            cut = true;
+        else
+            fits = false;
+        ++block;
+    });
+    return fits && block == NewBlocks.size();
+}
+
 std::optional<Entry> read(const QString& file)
 {
     SystemFile journal;
-    if (!journal.open(pathFor(file), SystemFile::Access::ReadOnly) || !journal.isRegular())
+    if (!journal.open(pathFor(file), SystemFile::Access::ReadOnlyNoFollow) || !journal.isRegular())
         return std::nullopt;
     const qint64 size = journal.size();
-    if (size < HeaderSize + ChecksumSize || size > HeaderSize + MaxJournalled + ChecksumSize)
+    if (size < HeaderSize + ChecksumSize || size > HeaderSize + 2 * MaxJournalled + ChecksumSize)
         return std::nullopt;
     QByteArray bytes(size, Qt::Uninitialized);
     if (!journal.readAt(0, bytes.data(), size) || !bytes.startsWith(QByteArrayView(Magic, 8)))
         return std::nullopt;
     const char* header = bytes.constData();
     const qint64 length = qint64(getU64(header + 40));
-    if (length != size - HeaderSize - ChecksumSize)
+    const qint64 blocks = qint64(getU64(header + 48));
+    if (length < 0 || blocks < 0 || length > MaxJournalled || blocks > MaxJournalled / 8
+        || length + 8 * blocks != size - HeaderSize - ChecksumSize)
         return std::nullopt;
-    if (getU64(header + HeaderSize + length) != checksum(QByteArrayView(bytes).first(HeaderSize + length)))
+    const qint64 body = HeaderSize + length + 8 * blocks;
+    if (getU64(header + body) != checksum(QByteArrayView(bytes).first(body)))
         return std::nullopt;
     Entry entry;
     entry.Identity = {getU64(header + 8), getU64(header + 16)};
     entry.FileSize = qint64(getU64(header + 24));
     entry.Offset = qint64(getU64(header + 32));
     entry.OldBytes = bytes.mid(HeaderSize, length);
+    for (qint64 i = 0; i < blocks; ++i)
+        entry.NewBlocks.push_back(getU64(header + HeaderSize + length + 8 * i));
     if (entry.Offset < 0 || entry.FileSize < 0)
         return std::nullopt;
     return entry;
 }
 
-IoResult write(const QString& file, SystemFile& data, qint64 offset, QByteArrayView oldBytes, int& error)
+IoResult write(const QString& file, SystemFile& data, qint64 offset, QByteArrayView oldBytes, QByteArrayView newBytes,
+               int& error)
 {
     const auto identity = data.identity();
     QByteArray bytes(Magic, 8);
@@ -97,14 +140,31 @@ IoResult write(const QString& file, SystemFile& data, qint64 offset, QByteArrayV
     putU64(bytes, quint64(data.size()));
     putU64(bytes, quint64(offset));
     putU64(bytes, quint64(oldBytes.size()));
+    QByteArray blocks;
+    forEachBlock(offset, newBytes.size(), [&](qint64 start, qint64 length) {
+        putU64(blocks, checksum(newBytes.sliced(start, length)));
+    });
+    putU64(bytes, quint64(blocks.size() / 8));
     bytes.append(oldBytes.data(), oldBytes.size());
+    bytes += blocks;
     putU64(bytes, checksum(bytes));
 
+    // Whatever stands at the path goes first, and the journal is created anew: a link there is
+    // never followed, so no other file receives the old bytes.
     const QString path = pathFor(file);
     SystemFile journal;
-    // A journal left over here was already restored or found incomplete by the caller.
-    const bool opened = journal.open(path, SystemFile::Access::ReadWriteCreate);
-    if (!opened || !journal.truncate(0) || !journal.writeAt(0, bytes) || !journal.sync() || !journal.close()) {
+    bool opened = false;
+    for (int attempt = 0; attempt < 3 && !opened; ++attempt) {
+        int removeError = 0;
+        if (!SystemPath::remove(path, removeError) && removeError != ENOENT) {
+            error = removeError;
+            return IoResult::failed(IoResult::IoError, SystemFile::errorText(error));
+        }
+        opened = journal.open(path, SystemFile::Access::CreateNew);
+        if (!opened && journal.error() != EEXIST)
+            break;
+    }
+    if (!opened || !journal.writeAt(0, bytes) || !journal.sync() || !journal.close()) {
         error = journal.error();
         journal.close();
         if (opened)
@@ -123,11 +183,11 @@ IoResult remove(const QString& file)
 
 IoResult restore(const QString& file, SystemFile& data)
 {
-    if (!QFileInfo::exists(pathFor(file)))
+    if (!QFileInfo::exists(pathFor(file)) && !QFileInfo(pathFor(file)).isSymLink())
         return IoResult::ok();
     const std::optional<Entry> entry = read(file);
-    if (entry && entry->Identity == data.identity() && entry->FileSize == data.size()
-        && entry->Offset + entry->OldBytes.size() <= entry->FileSize) {
+    bool cut = false;
+    if (entry && entry->fits(data, cut) && cut) {
         if (!data.writeAt(entry->Offset, entry->OldBytes) || !data.sync())
             return data.failure();
     }

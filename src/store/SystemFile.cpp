@@ -57,6 +57,7 @@ bool SystemFile::open(const QString& path, Access access)
     int flags = O_CLOEXEC;
     switch (access) {
     case Access::ReadOnly: flags |= O_RDONLY; break;
+    case Access::ReadOnlyNoFollow: flags |= O_RDONLY | O_NOFOLLOW; break;
     case Access::ReadWrite: flags |= O_RDWR; break;
     case Access::ReadWriteCreate: flags |= O_RDWR | O_CREAT; break;
     case Access::CreateNew: flags |= O_RDWR | O_CREAT | O_EXCL; break;
@@ -245,6 +246,14 @@ bool sameFile(const QString& a, const QString& b)
     struct stat second;
     return ::stat(nativePath(a).constData(), &first) == 0 && ::stat(nativePath(b).constData(), &second) == 0
         && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+std::pair<quint64, quint64> identity(const QString& path)
+{
+    struct stat info;
+    if (::stat(nativePath(path).constData(), &info) != 0)
+        return {0, 0};
+    return {quint64(info.st_dev), quint64(info.st_ino)};
 }
 
 bool refusesNewFiles(int error)

@@ -15,7 +15,8 @@
  */
 class SystemFile {
 public:
-    enum class Access { ReadOnly, ReadWrite, ReadWriteCreate, CreateNew };
+    /** ReadOnlyNoFollow refuses a symbolic link; CreateNew never follows one (it fails on any existing name). */
+    enum class Access { ReadOnly, ReadOnlyNoFollow, ReadWrite, ReadWriteCreate, CreateNew };
 
     SystemFile() = default;
     ~SystemFile();
@@ -79,6 +80,8 @@ void syncFolder(const QString& folder);
 bool existsAndIsNotRegular(const QString& path);
 /** True when both paths name the same existing file (links and different spellings resolved). */
 bool sameFile(const QString& a, const QString& b);
+/** Device and inode number of the file path names (links followed); {0, 0} when there is none. */
+std::pair<quint64, quint64> identity(const QString& path);
 /** True when the error number means that the folder takes no new file or the disk has no room. */
 bool refusesNewFiles(int error);
 } // namespace SystemPath

@@ -44,3 +44,14 @@ void MakePuzzleCopy(WorkingPuzzle& working)
     MakePuzzleCopy(working.CurrentPuzzle);
     working.IsNewPuzzle = true;
 }
+
+IoResult SaveWorkingPuzzle(WorkingPuzzle& working)
+{
+    const IoResult written = working.IsNewPuzzle
+                                 ? AppendPuzzle(working.CurrentCollection, working.CurrentPuzzle)
+                                 : WritePuzzle(working.CurrentCollection, working.CurrentRecordNumber,
+                                               working.CurrentPuzzle, &working.ReadAs);
+    if (written)
+        working.ReadAs = TRecordName::of(working.CurrentPuzzle);
+    return written;
+}

@@ -2,6 +2,7 @@
 // The one working copy of a puzzle that the editors share, and the record-level helpers that
 // prepare it for a new puzzle, a copy or a save.
 
+#include "store/Collection.h"
 #include "store/PuzzleRecord.h"
 
 #include <QString>
@@ -20,7 +21,16 @@ struct WorkingPuzzle {
     std::int32_t CurrentRecordNumber = 0;
     /** Path of the open collection file; it need not exist yet. */
     QString CurrentCollection;
+    /** Category and title record CurrentRecordNumber held when it was read or last saved. */
+    TRecordName ReadAs;
 };
+
+/**
+ * Saves the working copy: appends it when IsNewPuzzle, else writes it over CurrentRecordNumber
+ * as long as that record still holds the puzzle it was read as (ReadAs), which then becomes the
+ * saved puzzle's name.
+ */
+IoResult SaveWorkingPuzzle(WorkingPuzzle& working);
 
 /**
  * Empties a record for a new puzzle: every word and clue slot and WordUsed flag, Category, Title

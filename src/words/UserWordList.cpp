@@ -2,37 +2,70 @@
 
 #include "store/Ansi.h"
 #include "store/RecordFile.h"
+#include "store/TextInput.h"
 
-#include <QFile>
+#include <QStringDecoder>
+#include <algorithm>
+#include <cerrno>
 
-QStringList UserWordList::Read(const QString& path)
+namespace UserWordList {
+
+IoResult Load(const QString& path, List& list)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = Ansi::fromTextFile(file.readAll());
-    QStringList words;
-    for (const QByteArray& line : bytes.split('\n')) {
-        const QString word = Ansi::toUnicode(line).trimmed();
-        if (!word.isEmpty())
-            words.append(word);
+    list = {};
+    QByteArray bytes;
+    int error = 0;
+    const IoResult read = TextInput::Read(path, bytes, &error);
+    if (!read) {
+        if (error == ENOENT)
+            return IoResult::ok();
+        return IoResult::failed(read.status, read.status == IoResult::Refused
+                                                 ? read.systemError
+                                                 : QStringLiteral("%1: %2").arg(path, read.systemError));
     }
-    return words;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return quint8(c) < 0x80; });
+    list.Utf8 = !utf8.hasError() && !ascii;
+    if (utf8.hasError())
+        text = Ansi::toUnicode(bytes);
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString word = line.trimmed();
+        if (!word.isEmpty())
+            list.Words.append(word);
+    }
+    return IoResult::ok();
 }
 
-IoResult UserWordList::Write(const QString& path, const QStringList& words)
+QStringList Read(const QString& path)
 {
-    QByteArray content;
-    for (const QString& word : words) {
-        content += Ansi::fromUnicode(word);
-        content += '\n';
+    List list;
+    Load(path, list);
+    return list.Words;
+}
+
+IoResult Write(const QString& path, const List& list)
+{
+    const QString text = list.Words.join(QLatin1Char('\n')) + (list.Words.isEmpty() ? QString() : QStringLiteral("\n"));
+    QByteArray content = list.Utf8 ? text.toUtf8() : Ansi::fromUnicode(text);
+    if (!list.Utf8 && Ansi::toUnicode(content) != text) {
+        // An ASCII list takes the new characters as UTF-8; a Windows-1252 list cannot hold them.
+        const bool ascii = std::all_of(content.cbegin(), content.cend(), [](char c) { return quint8(c) < 0x80; });
+        if (!ascii)
+            return IoResult::failed(IoResult::Refused,
+                                    QStringLiteral("The list is kept in Windows-1252, which cannot hold the word."));
+        content = text.toUtf8();
     }
     return RecordFile::replaceWhole(path, content);
 }
 
-IoResult UserWordList::Add(const QString& path, const QString& word)
+IoResult Add(const QString& path, const QString& word)
 {
-    QStringList words = Read(path);
-    words.append(word);
-    return Write(path, words);
+    List list;
+    if (IoResult loaded = Load(path, list); !loaded)
+        return loaded;
+    list.Words.append(word);
+    return Write(path, list);
 }
+
+} // namespace UserWordList

@@ -7,6 +7,7 @@
 #include "ui/MessageService.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -118,6 +119,7 @@ TEST_F(MainWinTransferTest, ImportRefusesOtherFilesAndTheOpenCollection)
 {
     WriteCollection(defaultCollection(), {{"Birds", "Robin"}});
     const QByteArray before = OldBytes::readFile(defaultCollection());
+    ASSERT_TRUE(QFile::link(defaultCollection(), startPath(QStringLiteral("LINK.QV3"))));
     start();
     const struct {
         QString chosen;
@@ -125,8 +127,7 @@ TEST_F(MainWinTransferTest, ImportRefusesOtherFilesAndTheOpenCollection)
     } cases[] = {
         {startPath(QStringLiteral("notes.txt")), QStringLiteral("The file selected is not a valid Quorvex file.")},
         {startPath(QStringLiteral("Other.QV3.bak")), QStringLiteral("The file selected is not a valid Quorvex file.")},
-        {startPath(QStringLiteral("default.qv3")),
-         QStringLiteral("Import File cannot be the same as the currently open file.")},
+        {startPath(QStringLiteral("LINK.QV3")), QStringLiteral("Import File cannot be the same as the currently open file.")},
         {defaultCollection(), QStringLiteral("Import File cannot be the same as the currently open file.")},
     };
     for (const auto& c : cases) {
@@ -214,13 +215,14 @@ TEST_F(MainWinTransferTest, ExportWritesTheSelectedPuzzlesAndRefusesTheOpenColle
     EXPECT_TRUE(messages.fileRequests[0].confirmOverwrite);
     EXPECT_EQ(window->Context().settings.LastExportPuzzleFile, target);
 
-    // Onto the open collection: refused while the file chooser is still open, which then takes
-    // another name; the open collection is unchanged.
+    ASSERT_TRUE(QFile::link(defaultCollection(), startPath(QStringLiteral("LINK.QV3"))));
+    // Onto the open collection (through a link): refused while the file chooser is still open,
+    // which then takes another name; the open collection is unchanged.
     messages.clear();
     const QString second = startPath(QStringLiteral("SECOND.QV3"));
     onNextDialog([&](QWidget* dialog) {
         QTest::mouseClick(button(dialog, "SelectAllButton"), Qt::LeftButton);
-        messages.files.push_back(startPath(QStringLiteral("default.qv3")));
+        messages.files.push_back(startPath(QStringLiteral("LINK.QV3")));
         messages.files.push_back(second);
         QTest::mouseClick(button(dialog, "SaveFileButton"), Qt::LeftButton);
     });

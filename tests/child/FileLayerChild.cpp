@@ -6,12 +6,20 @@
 //   file_layer_child delete PATH N MB [in-place]
 //                                         delete record N with the address space limited to MB more
 //                                         than at start; "in-place" makes the folder refuse new files
+//   file_layer_child writer PATH OWNER ROUND LOG [keep]
+//                                         one of two writers on one file: appends, rewrites and deletes
+//                                         the records whose id is OWNER modulo 2, each chosen by its
+//                                         place and checked under the lock, logging to LOG "? op id gen"
+//                                         before each and "!" (done) or "x" (refused) after it; "keep"
+//                                         leaves out deletes, so no other record changes its place
 #include "store/FaultInjection.h"
 #include "store/RecordFile.h"
 #include "support/PatternRecord.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -84,6 +92,49 @@ int deleteUnderLimit(const QString& path, qint64 n, long megabytes, bool inPlace
     return 0;
 }
 
+/** One of two writers: every operation is logged before it starts and once it has reported. */
+int writer(const QString& path, std::uint32_t owner, std::uint32_t round, const char* logPath, bool keep)
+{
+    const int log = ::open(logPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (log < 0)
+        return 4;
+    const auto note = [log](const QByteArray& line) { return ::write(log, line.constData(), size_t(line.size())) == line.size(); };
+    std::mt19937 random(round * 2 + owner);
+    std::uint32_t counter = 0;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (;;) {
+        const qint64 count = RecordFile::count(path, PatternRecord::Size);
+        const int choice = int(random() % 10);
+        const std::uint32_t generation = round * 100000 + ++counter;
+        if (count == 0 || (choice >= 6 && choice < 8 && count < 12)) {
+            const std::uint32_t id = generation * 2 + owner;
+            note("? A " + QByteArray::number(id) + ' ' + QByteArray::number(generation) + '\n');
+            const IoResult result = RecordFile::append(path, PatternRecord::Size, PatternRecord::make(id, generation));
+            if (!result)
+                return 2;
+            note("!\n");
+            continue;
+        }
+        // A record of this writer, found by its place; the other writer may move it before the write.
+        const qint64 n = qint64(random() % std::uint32_t(count));
+        QByteArray old;
+        if (!RecordFile::read(path, PatternRecord::Size, n, old) || PatternRecord::idOf(old) % 2 != owner)
+            continue;
+        const std::uint32_t id = PatternRecord::idOf(old);
+        const RecordFile::RecordCheck same = [id](QByteArrayView current) {
+            return PatternRecord::idOf(current.toByteArray()) == id;
+        };
+        const bool remove = !keep && choice >= 8 && count > 3;
+        note(QByteArray(remove ? "? D " : "? W ") + QByteArray::number(id) + ' ' + QByteArray::number(generation) + '\n');
+        const IoResult result = remove ? RecordFile::remove(path, PatternRecord::Size, n, same)
+                                       : RecordFile::write(path, PatternRecord::Size, n, PatternRecord::make(id, generation), same);
+        if (!result && result.status != IoResult::Refused)
+            return 2;
+        note(result ? "!\n" : "x\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -94,6 +145,10 @@ int main(int argc, char** argv)
     if (mode == "delete" && (argc == 5 || argc == 6))
         return deleteUnderLimit(QFile::decodeName(argv[2]), std::atoll(argv[3]), std::atol(argv[4]),
                                 argc == 6 && QByteArray(argv[5]) == "in-place");
-    std::fprintf(stderr, "usage: file_layer_child churn|rewrite PATH SEED | delete PATH N MB [in-place]\n");
+    if (mode == "writer" && (argc == 6 || argc == 7))
+        return writer(QFile::decodeName(argv[2]), std::uint32_t(std::atol(argv[3])), std::uint32_t(std::atol(argv[4])), argv[5],
+                      argc == 7 && QByteArray(argv[6]) == "keep");
+    std::fprintf(stderr, "usage: file_layer_child churn|rewrite PATH SEED | delete PATH N MB [in-place] | "
+                         "writer PATH OWNER ROUND LOG [keep]\n");
     return 1;
 }

@@ -8,12 +8,14 @@
 #include "store/WorkingPuzzle.h"
 #include "words/SpellLanguages.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -180,6 +182,22 @@ TEST(Cli, BadArgumentsAndFilesGiveOneLineAndNonZeroStatus)
     EXPECT_NE(cli({QStringLiteral("list"), dir.filePath(QStringLiteral("none.QV3"))}).status, 0);
     EXPECT_NE(cli({QStringLiteral("build"), QStringLiteral("--bogus")}).status, 0);
     EXPECT_NE(cli({QStringLiteral("frobnicate")}).status, 0);
+
+    // Word files that never end or are far too large are refused at once, naming file and limit.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString large = dir.filePath(QStringLiteral("large.txt"));
+    ASSERT_TRUE(QFile(large).open(QIODevice::WriteOnly) && QFile(large).resize(17 << 20));
+    for (const auto& [words, reason] : {std::pair{fifo, "is not a regular file"}, std::pair{QStringLiteral("/dev/zero"), "is not a regular file"},
+                                         std::pair{large, "is larger than 16 MB"}}) {
+        QElapsedTimer timer;
+        timer.start();
+        const CliRun refused = cli(buildArgs(words, out, QStringLiteral("1")));
+        EXPECT_LT(timer.elapsed(), 5000);
+        EXPECT_NE(refused.status, 0);
+        EXPECT_TRUE(refused.err.contains(words + QLatin1Char(' ') + QLatin1String(reason))) << refused.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
 }
 
 TEST(Cli, ExportWritesEveryFormatFromABuiltPuzzle)

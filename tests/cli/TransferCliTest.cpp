@@ -1,9 +1,10 @@
-// quorvex-cli import and export-puzzles, run as a separate process as batch users run them.
+// quorvex-cli import, export-puzzles and delete, run as a separate process as batch users run them.
 #include "store/OldPuzzleBytes.h"
 #include "support/CliRun.h"
 
 #include "store/Collection.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -60,6 +61,17 @@ TEST_F(TransferCli, PuzzlesMakeTheRoundTripThroughExportAndImport)
     EXPECT_EQ(OldBytes::readFile(path("ALL.QV3")), OldBytes::readFile(source));
     const CliRun listed = run(argv("list", path("ALL.QV3")));
     EXPECT_TRUE(listed.out.contains(QStringLiteral("3  R3"))) << listed.out.toStdString();
+
+    // Names that differ in letter case only are two files on Linux.
+    const CliRun lower = run(argv("export-puzzles", source, "--record", "0", "--out", path("source.qv3")));
+    ASSERT_EQ(lower.status, 0) << lower.err.toStdString();
+    EXPECT_EQ(OldBytes::readFile(path("source.qv3")), recordBytes("R0"));
+
+    // delete takes several numbers as the main window's delete would, one after the other.
+    const CliRun deleted = run(argv("delete", path("ALL.QV3"), "--record", "1", "3"));
+    ASSERT_EQ(deleted.status, 0) << deleted.err.toStdString();
+    EXPECT_EQ(OldBytes::readFile(path("ALL.QV3")), recordBytes("R0") + recordBytes("R2"));
+    EXPECT_TRUE(deleted.out.contains(QStringLiteral("deleted record 1 \"R1\""))) << deleted.out.toStdString();
 }
 
 TEST_F(TransferCli, ASixteenBitPuzzleIsConvertedIntoTheCollection)
@@ -90,7 +102,7 @@ TEST_F(TransferCli, RefusalsExitNonZeroAndLeaveTheFilesAsTheyWere)
     } cases[] = {
         {argv("export-puzzles", collection, "--record", "0", "--out", collection),
          "Export File cannot be the same as the currently open file."},
-        {argv("export-puzzles", collection, "--record", "0", "--out", path("c.qv3")),
+        {argv("export-puzzles", collection, "--record", "0", "--out", path("LINK.QV3")),
          "Export File cannot be the same as the currently open file."},
         {argv("import", "--from", "./C.QV3", "--into", collection), "Import File cannot be the same as the currently open file."},
         {argv("import", "--from", path("notes.txt"), "--into", collection), "The file selected is not a valid Quorvex file."},
@@ -100,7 +112,10 @@ TEST_F(TransferCli, RefusalsExitNonZeroAndLeaveTheFilesAsTheyWere)
         {argv("export-puzzles", collection, "--out", path("OUT.QV3")), "--record N is required"},
         {argv("export-puzzles", collection, "--record", "0", "--out", path("OUT.txt")), "must name a collection file"},
         {argv("import", "--from", path("BAD.QVZ"), "--record", "0", "--into", collection), "--record applies"},
+        {argv("delete", collection, "--record", "0", "2"), "has no record 2"},
+        {argv("delete", collection), "usage: quorvex-cli delete"},
     };
+    ASSERT_TRUE(QFile::link(collection, path("LINK.QV3")));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
         const CliRun result = run(c.args);

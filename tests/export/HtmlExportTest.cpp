@@ -119,3 +119,23 @@ TEST(HtmlExport, UncreatableDocumentWritesNothing)
     EXPECT_EQ(r.status, IoResult::OpenFailed);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
+
+TEST(HtmlExport, APairThatCannotBeWholeIsNotBegun)
+{
+    QTemporaryDir dir;
+    // A document named "page.JPG" would be its own picture.
+    const IoResult own = exportHtml(samplePuzzle(), TRenderOptions(), Settings(), 200, 50, dir.filePath(QStringLiteral("page.JPG")));
+    EXPECT_EQ(own.status, IoResult::Refused);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    // The picture is written first: when it cannot be, no document points at it.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("page.JPG")));
+    EXPECT_FALSE(exportHtml(samplePuzzle(), TRenderOptions(), Settings(), 200, 50, dir.filePath(QStringLiteral("page.htm"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("page.htm"))));
+    // Control characters of the typed texts are spaces; their line breaks stay.
+    Settings s = emptyBlocks();
+    s.WebTitle = QStringLiteral("Web\x01Title");
+    s.FirstHeader.Text = QStringLiteral("a\x1b" "b\r\nc");
+    const QByteArray doc = HtmlExport::documentBytes(s, QStringLiteral("page.JPG"));
+    EXPECT_TRUE(doc.contains("<TITLE>Web Title</TITLE>"));
+    EXPECT_TRUE(doc.contains("<FONT SIZE=3>a b\r\nc</FONT>")) << doc.toStdString();
+}

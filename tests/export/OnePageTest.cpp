@@ -262,3 +262,30 @@ TEST(OnePage, OutlineWidthsAreTheWidthsTheFontLaysOut)
         }
     }
 }
+
+TEST(OnePage, MarkupAndControlCharactersInTheTextsLeaveValidFiles)
+{
+    TPuzzleRecord puzzle = samplePage();
+    puzzle.Title.setText("Salt & Pepper </title><script>");
+    puzzle.Clues[0].setText(QByteArray("Tab\tNUL\0ESC\x1b" "CR\rend", 18));
+    const TPageLayout layout = PuzzleLayout(puzzle);
+    const TFittedPage page = FitPage(puzzle, layout, optionsFor(layout));
+
+    // The SVG parses as XML, its title reads back as typed, and no element came from a text.
+    QXmlStreamReader xml(VectorExport::encodeSvg(page));
+    QString title;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        ASSERT_FALSE(xml.isStartElement() && xml.name() == QLatin1String("script"));
+        if (xml.isStartElement() && xml.name() == QLatin1String("title"))
+            title = xml.readElementText();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(title, QStringLiteral("Salt & Pepper </title><script>"));
+
+    // The fitted texts keep one row of eight columns each; the clue's control characters are spaces.
+    const QList<QByteArray> rows = FittedTextsReport(page).split('\n');
+    for (const QByteArray& row : rows.mid(1, rows.size() - 2))
+        EXPECT_EQ(row.count('\t'), 7) << row.toStdString();
+    EXPECT_TRUE(FittedTextsReport(page).contains("Tab NUL ESC CR end"));
+}

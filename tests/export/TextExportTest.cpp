@@ -23,6 +23,9 @@ TEST(TextExport, CluesAndWords)
                          "3. Long periods of time \xe9t\xe9\r\n"));
     EXPECT_EQ(TextExport::clueText(p, TextExport::Content::Words),
               QByteArray("ACROSS\r\n1. X-ray\r\n4. norms\r\n\r\nDOWN\r\n1. xenon\r\n2. radar\r\n3. years\r\n"));
+    // CR, NUL and ESC in a clue would break the lines: they come out as spaces.
+    p.Clues[0].setText(QByteArray("Medical\r\0pic\x1bture", 17));
+    EXPECT_TRUE(TextExport::clueText(p, TextExport::Content::Clues).startsWith("ACROSS\r\n1. Medical  pic ture\r\n"));
 }
 
 TEST(TextExport, NoDownWordsAndUnplacedSlots)

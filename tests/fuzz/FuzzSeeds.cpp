@@ -1,6 +1,8 @@
 // Writes the small seed corpora of the fuzz harnesses from the built data files and word lists:
 //   fuzz_seeds OUTPUT_FOLDER BUILD_FOLDER WORDS_FOLDER
 #include "store/IniFile.h"
+#include "store/OldPuzzleBytes.h"
+#include "store/PuzzleRecord.h"
 #include "store/Settings.h"
 
 #include <QDir>
@@ -58,6 +60,23 @@ int main(int argc, char** argv)
     ok &= put(out, "pages", QStringLiteral("export"), "PAG1.0" + pages.mid(LayoutSize, LayoutSize));
     for (qint64 n = 0; n < sample.size() / PuzzleSize && n < 3; ++n)
         ok &= put(out, "puzzle-page", QStringLiteral("record-%1").arg(n), sample.mid(n * PuzzleSize, PuzzleSize));
+
+    // The exports get the sample puzzles and one whose texts carry markup and control characters.
+    TPuzzleRecord hostile = TPuzzleRecord::fromBytes(sample.left(PuzzleSize));
+    hostile.Title.setText("Salt & Pepper </title><script>\x01");
+    hostile.Category.setText(QByteArray("Tab\there\r\nNUL\0.", 16));
+    hostile.Clues[0].setText("<b>bold</b> & \x1b[31m \x7f \x81 ]]> \"quoted\"");
+    hostile.BonusQuestion.setText("</svg><script>alert(1)</script>");
+    for (const char* corpus : {"ipuz", "puz", "web-page", "svg"}) {
+        for (qint64 n = 0; n < sample.size() / PuzzleSize && n < 2; ++n)
+            ok &= put(out, corpus, QStringLiteral("record-%1").arg(n), sample.mid(n * PuzzleSize, PuzzleSize));
+        ok &= put(out, corpus, QStringLiteral("hostile-texts"), hostile.toBytes());
+    }
+
+    // 16-bit puzzle files: a whole one, one with every word slot filled, and one cut short.
+    ok &= put(out, "old-puzzle", QStringLiteral("animals"), OldBytes::qvz(OldBytes::record("Animals", 11, 12, 12, 6, 6)));
+    ok &= put(out, "old-puzzle", QStringLiteral("full"), OldBytes::qvz(OldBytes::record("Full", 15, 200, 200, 100, 100)));
+    ok &= put(out, "old-puzzle", QStringLiteral("cut"), OldBytes::qvz(OldBytes::record("Cut", 11, 12, 12)).left(20000));
 
     // A settings file as the program writes it, and one by hand with quotes, odd numbers and case.
     QTemporaryDir start;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -229,4 +230,39 @@ TEST(Collection, ListingStopsAtTheRecordsTheTagCanAddress)
     EXPECT_EQ(index.Entries.back().Title, QByteArray("Listed"));
     EXPECT_EQ(index.Entries.back().Tag, 0x0001FFFFu);
     EXPECT_EQ(index.Entries.front().Tag, 0u);
+}
+
+TEST(Collection, ASaveOrDeleteFromAStaleListingNeverTouchesAnotherPuzzle)
+{
+    // Record 1 was read as "Lions"; another program has since deleted record 0, so "Bears" sits there.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("A.QV3"));
+    const QByteArray content = handRecord("Zoo", "Lions") + handRecord("Zoo", "Bears");
+    TPuzzleRecord edited = TPuzzleRecord::fromBytes(handRecord("Zoo", "Lions (edited)"));
+    const TRecordName lions{"Zoo", "Lions"};
+    const TRecordName otherCategory{"Farm", "Bears"};
+    struct Case {
+        const char* name;
+        std::function<IoResult()> action;
+        bool done;
+    };
+    const std::vector<Case> cases{
+        {"save over another puzzle", [&] { return WritePuzzle(path, 1, edited, &lions); }, false},
+        {"save past the end", [&] { return WritePuzzle(path, 2, edited, &lions); }, false},
+        {"delete another puzzle", [&] { return RemoveRecord(path, 1, &lions); }, false},
+        {"same title, other category", [&] { return RemoveRecord(path, 1, &otherCategory); }, false},
+        {"save where it still is", [&] { return WritePuzzle(path, 0, edited, &lions); }, true},
+        {"delete where it still is", [&] { return RemoveRecord(path, 0, &lions); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(path, content);
+        const IoResult result = c.action();
+        EXPECT_EQ(result.isOk(), c.done) << result.systemError.toStdString();
+        if (!c.done) {
+            EXPECT_EQ(result.status, IoResult::Refused);
+            EXPECT_TRUE(result.systemError.contains(QLatin1String("Nothing was written")));
+            EXPECT_EQ(fileBytes(path), content);
+        }
+    }
 }

@@ -6,6 +6,7 @@
 #include "store/PuzzleTransfer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ TEST_F(PuzzleTransferTest, TheExtensionDecidesOnTheUpperCasedPath)
         EXPECT_EQ(ImportKindOf(QLatin1String(c.path)), c.kind) << c.path;
 }
 
-TEST_F(PuzzleTransferTest, TheOpenCollectionIsRecognisedUnderAnotherSpellingOrPath)
+TEST_F(PuzzleTransferTest, TheOpenCollectionIsRecognisedUnderAnotherPathButNotAnotherLetterCase)
 {
     const QString open = path("Games.QV3");
     ASSERT_TRUE(OldBytes::writeFile(open, recordBytes("A", 1)));
@@ -53,8 +54,13 @@ TEST_F(PuzzleTransferTest, TheOpenCollectionIsRecognisedUnderAnotherSpellingOrPa
     const QString relative = QDir::current().relativeFilePath(open);
 
     EXPECT_TRUE(IsSameCollection(open, open));
-    EXPECT_TRUE(IsSameCollection(open.toLower(), open));
+    EXPECT_FALSE(IsSameCollection(path("games.qv3"), open));
     EXPECT_TRUE(IsSameCollection(relative, open));
+    ASSERT_TRUE(QFile::link(open, path("Link.QV3")));
+    EXPECT_TRUE(IsSameCollection(path("Link.QV3"), open));
+    // Neither file exists yet: the same folder and name, letter case counting.
+    EXPECT_TRUE(IsSameCollection(QDir::current().relativeFilePath(path("New.QV3")), path("New.QV3")));
+    EXPECT_FALSE(IsSameCollection(path("new.qv3"), path("New.QV3")));
     EXPECT_TRUE(IsSameCollection(dir.path() + QStringLiteral("/./Games.QV3"), open));
     EXPECT_FALSE(IsSameCollection(path("Other.QV3"), open));
     EXPECT_FALSE(IsSameCollection(path("Missing.QV3"), open));
@@ -135,8 +141,9 @@ TEST_F(PuzzleTransferTest, ExportNeverOverwritesTheOpenCollection)
     const QByteArray content = recordBytes("R0", 0) + recordBytes("R1", 1);
     ASSERT_TRUE(OldBytes::writeFile(collection, content));
     const QString relative = QDir::current().relativeFilePath(collection);
+    ASSERT_TRUE(QFile::link(collection, path("L.QV3")));
 
-    for (const QString& target : {collection, path("c.qv3"), relative}) {
+    for (const QString& target : {collection, path("L.QV3"), relative}) {
         SCOPED_TRACE(target.toStdString());
         const TTransferReport report = ExportPuzzles(collection, {0}, target);
         EXPECT_FALSE(report.isOk());

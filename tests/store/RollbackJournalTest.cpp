@@ -6,6 +6,7 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
@@ -22,39 +23,44 @@ void put(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(TestFiles::put(path, bytes));
 }
 
-/** The state a kill leaves in the middle of overwriting record 1 with "NEWNEWNE": half written. */
+/** The state a kill leaves after overwriting record 1 with "NEWNEWNE" but before removing the journal. */
 void cutOverwrite(const QString& path)
 {
     put(path, "record-0record-1record-2");
     SystemFile file;
     ASSERT_TRUE(file.open(path, SystemFile::Access::ReadWrite));
     int error = 0;
-    ASSERT_TRUE(RollbackJournal::write(path, file, Size, "record-1", error));
-    ASSERT_TRUE(file.writeAt(Size, "NEWN", 4));
+    ASSERT_TRUE(RollbackJournal::write(path, file, Size, "record-1", "NEWNEWNE", error));
+    ASSERT_TRUE(file.writeAt(Size, "NEWNEWNE", Size));
 }
 
 } // namespace
 
-TEST(RollbackJournal, TheNextReaderOrWriterPutsTheOldRecordBack)
+TEST(RollbackJournal, TheNextWriterPutsTheOldRecordBackAndReadersSeeItWithoutWriting)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("C.DAT"));
     const QString journal = RollbackJournal::pathFor(path);
     using Action = std::function<void()>;
-    const std::vector<std::pair<const char*, Action>> nextAccess{
-        {"read one record", [&] { QByteArray r; EXPECT_TRUE(RecordFile::read(path, Size, 1, r)); EXPECT_EQ(r, "record-1"); }},
-        {"read all records", [&] { std::vector<QByteArray> all; EXPECT_TRUE(RecordFile::readAll(path, Size, all)); }},
-        {"write another record", [&] { EXPECT_TRUE(RecordFile::write(path, Size, 2, "record-2")); }},
-        {"append", [&] { EXPECT_TRUE(RecordFile::append(path, Size, "record-3")); }},
-        {"delete the last record", [&] { EXPECT_TRUE(RecordFile::remove(path, Size, 2)); }},
+    struct Access {
+        const char* name;
+        bool writes;
+        Action action;
     };
-    for (const auto& [name, access] : nextAccess) {
+    const std::vector<Access> nextAccess{
+        {"read one record", false, [&] { QByteArray r; EXPECT_TRUE(RecordFile::read(path, Size, 1, r)); EXPECT_EQ(r, "record-1"); }},
+        {"read all records", false, [&] { std::vector<QByteArray> all; EXPECT_TRUE(RecordFile::readAll(path, Size, all)); EXPECT_EQ(all[1], "record-1"); }},
+        {"write another record", true, [&] { EXPECT_TRUE(RecordFile::write(path, Size, 2, "record-2")); }},
+        {"append", true, [&] { EXPECT_TRUE(RecordFile::append(path, Size, "record-3")); }},
+        {"delete the last record", true, [&] { EXPECT_TRUE(RecordFile::remove(path, Size, 2)); }},
+    };
+    for (const auto& [name, writes, access] : nextAccess) {
         SCOPED_TRACE(name);
         cutOverwrite(path);
         ASSERT_TRUE(QFile::exists(journal));
         access();
-        EXPECT_FALSE(QFile::exists(journal));
-        EXPECT_EQ(bytesOf(path).left(2 * Size), "record-0record-1");
+        EXPECT_EQ(QFile::exists(journal), !writes);
+        EXPECT_EQ(bytesOf(path).left(2 * Size), writes ? "record-0record-1" : "record-0NEWNEWNE");
     }
 }
 
@@ -73,7 +79,7 @@ TEST(RollbackJournal, AReaderBesideABusyWriterSeesTheOldBytesAndLeavesTheFileAlo
     std::vector<QByteArray> all;
     ASSERT_TRUE(RecordFile::readAll(path, Size, all));
     EXPECT_EQ(all[1], "record-1");
-    EXPECT_EQ(bytesOf(path), "record-0NEWNrd-1record-2");
+    EXPECT_EQ(bytesOf(path), "record-0NEWNEWNErecord-2");
     EXPECT_TRUE(QFile::exists(RollbackJournal::pathFor(path)));
 }
 
@@ -104,7 +110,8 @@ TEST(RollbackJournal, AnIncompleteOrForeignJournalIsDroppedAndTheFileKept)
         const QByteArray kept = bytesOf(path);
         QByteArray record;
         ASSERT_TRUE(RecordFile::read(path, Size, 1, record));
-        EXPECT_EQ(record, "NEWNrd-1");
+        EXPECT_EQ(record, "NEWNEWNE");
+        ASSERT_TRUE(RecordFile::write(path, Size, 2, "record-2"));
         EXPECT_FALSE(QFile::exists(journal));
         EXPECT_EQ(bytesOf(path), kept);
     }
@@ -121,10 +128,43 @@ TEST(RollbackJournal, ListingACollectionRestoresTheTitlesToo)
     SystemFile file;
     ASSERT_TRUE(file.open(path, SystemFile::Access::ReadWrite));
     int error = 0;
-    ASSERT_TRUE(RollbackJournal::write(path, file, 0, record.toBytes(), error));
+    const QByteArray before = record.toBytes();
     record.Title.setText("After");
+    ASSERT_TRUE(RollbackJournal::write(path, file, 0, before, record.toBytes(), error));
     ASSERT_TRUE(file.writeAt(0, record.toBytes().left(4096)));
     const CollectionIndex index = ListCollection(path);
     ASSERT_EQ(index.Entries.size(), 1u);
     EXPECT_EQ(index.Entries[0].Title, "Before");
+}
+
+TEST(RollbackJournal, AJournalIsAppliedOnlyToTheFileItWasWrittenForAndNeverThroughALink)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("C.DAT"));
+    const QString journal = RollbackJournal::pathFor(path);
+    const QString target = dir.filePath(QStringLiteral("elsewhere"));
+    // After a cut overwrite, the file is replaced by other bytes of the same size: a backup
+    // copied over it in place (same inode), or a whole new file renamed into place.
+    const std::vector<std::pair<const char*, std::function<void()>>> replace{
+        {"backup copied over it", [&] { put(path, "record-0FRUITBWLrecord-2"); }},
+        {"whole-file replacement", [&] { ASSERT_TRUE(RecordFile::replaceWhole(path, "record-0FRUITBWLrecord-2")); }},
+    };
+    for (const auto& [name, action] : replace) {
+        SCOPED_TRACE(name);
+        cutOverwrite(path);
+        action();
+        QByteArray record;
+        ASSERT_TRUE(RecordFile::read(path, Size, 1, record));
+        EXPECT_EQ(record, "FRUITBWL");
+        ASSERT_TRUE(RecordFile::write(path, Size, 2, "record-2"));
+        EXPECT_EQ(bytesOf(path), "record-0FRUITBWLrecord-2");
+        EXPECT_FALSE(QFile::exists(journal));
+    }
+    // A dangling link where the journal goes: the journal is made in its place, the target never.
+    QFile::remove(journal);
+    ASSERT_TRUE(QFile::link(target, journal));
+    ASSERT_TRUE(RecordFile::write(path, Size, 1, "NEWNEWNE"));
+    EXPECT_EQ(bytesOf(path), "record-0NEWNEWNErecord-2");
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_FALSE(QFileInfo(journal).isSymLink());
 }

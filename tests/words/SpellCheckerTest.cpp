@@ -7,8 +7,14 @@
 #include "words/SpellingSessions.h"
 #include "words/UserWordList.h"
 
+#include "support/TestFiles.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace SpellingTest;
 
@@ -138,6 +144,37 @@ TEST(SpellChecker, UserWordListWritesWindows1252LinesAndReadsThemBack)
     EXPECT_EQ(UserWordList::Read(path), (QStringList{QString::fromUtf8("été"), QStringLiteral("zut")}));
     ASSERT_TRUE(UserWordList::Write(path, {}).isOk());
     EXPECT_TRUE(UserWordList::Read(path).isEmpty());
+
+    // A UTF-8 list stays UTF-8.
+    WriteWords(path, "\xC5\x81\xC3\x93" "D\xC5\xB9\n");
+    ASSERT_TRUE(UserWordList::Add(path, QStringLiteral("zut")).isOk());
+    EXPECT_EQ(TestFiles::bytesOf(path), QByteArray("\xC5\x81\xC3\x93" "D\xC5\xB9\nzut\n"));
+}
+
+TEST(SpellChecker, AUserWordListThatCannotBeReadIsReportedAndLeftWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("IncEngl.tlx"));
+    const std::vector<std::pair<const char*, std::function<void()>>> unreadable{
+        {"larger than any list", [&] { QFile f(path); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); f.write("ALPHA\nBETA\nGAMMA\n"); f.resize(17 << 20); }},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); }},
+        {"no permission to read", [&] { WriteWords(path, "ALPHA\nBETA\nGAMMA\n"); QFile::setPermissions(path, {}); }},
+    };
+    for (const auto& [name, make] : unreadable) {
+        SCOPED_TRACE(name);
+        QFile::remove(path);
+        make();
+        if (std::string(name) == "no permission to read" && ::geteuid() == 0)
+            continue; // root reads it all the same
+        const QFileInfo before(path);
+        const IoResult added = UserWordList::Add(path, QStringLiteral("DELTA"));
+        EXPECT_FALSE(added.isOk());
+        EXPECT_TRUE(added.systemError.contains(path)) << added.systemError.toStdString();
+        const QFileInfo after(path);
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.lastModified(), before.lastModified());
+        EXPECT_EQ(after.isFile(), before.isFile());
+    }
 }
 
 TEST(SpellingSetup, FindsDictionariesInTheProgramDirectoryFirstAndAppliesTheFallbacks)

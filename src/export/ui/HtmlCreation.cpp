@@ -4,10 +4,8 @@
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
 #include "export/HtmlExport.h"
-#include "export/RasterExport.h"
 #include "export/ui/BitmapWidth.h"
 #include "render/ui/ReportPage.h"
-#include "store/RecordFile.h"
 #include "ui/Windows1252Text.h"
 
 #include <QCheckBox>
@@ -226,27 +224,20 @@ void THtmlCreation::SaveHtmlClick()
         return;
     settings.LastExportHTMLFile = path;
 
-    const QString picture = HtmlExport::pictureName(path);
     for (int i = 0; i < int(m_blocks.size()); ++i)
         Block(i).Text = storedText(m_blocks[std::size_t(i)].Text);
     settings.WebTitle = trimmedSpaces(m_title->text()).left(HtmlExport::TitleLength);
 
-    const IoResult written = RecordFile::replaceWhole(path, HtmlExport::documentBytes(settings, picture));
+    const QImage image = m_pageImage ? m_pageImage(settings.PixelWidth) : QImage();
+    QString failedPath;
+    const IoResult written = HtmlExport::writePair(image, settings.JPegCompressionQuality, settings, path, &failedPath);
     if (!written) {
         if (written.status == IoResult::OpenFailed)
             MessageService::error(this, written.describe(HtmlExport::CreateFailedMessage));
+        else if (written.status == IoResult::Refused)
+            MessageService::error(this, written.systemError);
         else
-            ReportWriteError(this, written, path);
-        return;
-    }
-    // The picture goes beside the document.
-    const QString picturePath = QFileInfo(path).absoluteDir().filePath(picture);
-    const QImage image = m_pageImage ? m_pageImage(settings.PixelWidth) : QImage();
-    const IoResult pictureWritten = image.isNull()
-        ? IoResult::failed(IoResult::IoError, QStringLiteral("The page image could not be drawn."))
-        : RasterExport::writeJpeg(image, settings.JPegCompressionQuality, picturePath);
-    if (!pictureWritten) {
-        ReportWriteError(this, pictureWritten, picturePath);
+            ReportWriteError(this, written, failedPath);
         return;
     }
     accept();

@@ -300,7 +300,8 @@ void TAddWords::OkButtonClick()
     ManualWords::Renumber(m_puzzle);
 
     m_context.Working.CurrentPuzzle = m_puzzle;
-    const IoResult written = WritePuzzle(m_context.Working.CurrentCollection, m_context.Working.CurrentRecordNumber, m_puzzle);
+    m_context.Working.IsNewPuzzle = false;
+    const IoResult written = SaveWorkingPuzzle(m_context.Working);
     if (!written) {
         MessageService::error(this, CollectionMessages::saveFailureText(written), QString(CollectionMessages::ErrorCaption));
         QDialog::reject();

@@ -308,9 +308,7 @@ void TCreatedPuzzle::SaveButtonClick()
     if (!saveAnyway)
         return;
 
-    const IoResult written = working.IsNewPuzzle
-                                 ? AppendPuzzle(working.CurrentCollection, working.CurrentPuzzle)
-                                 : WritePuzzle(working.CurrentCollection, working.CurrentRecordNumber, working.CurrentPuzzle);
+    const IoResult written = SaveWorkingPuzzle(working);
     if (!written) {
         MessageService::error(this, CollectionMessages::saveFailureText(written), CollectionMessages::ErrorCaption);
         reject();

@@ -2,6 +2,7 @@
 
 #include "store/Ansi.h"
 #include "store/Limits.h"
+#include "store/TextInput.h"
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
@@ -114,12 +115,14 @@ void TImport::OpenFileClick()
     if (path.isEmpty())
         return;
     m_context.settings.LastImportWordFile = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MessageService::error(this, QStringLiteral("Unable to open import file."));
+    QByteArray bytes;
+    if (const IoResult read = TextInput::Read(path, bytes); !read) {
+        // A file that is no word file at all (a FIFO, a device, far too large) is named with the reason.
+        const QString message = QStringLiteral("Unable to open import file.");
+        MessageService::error(this, read.status == IoResult::Refused ? read.describe(message) : message);
         return;
     }
-    const WordListText::WordFile words = WordListText::ReadWordFile(file.readAll(), WordListText::Unmappable::Skip);
+    const WordListText::WordFile words = WordListText::ReadWordFile(bytes, WordListText::Unmappable::Skip);
     FillWordListBox(m_list, words.items);
     for (QPushButton* b : {m_selectAll, m_clear, m_ok})
         b->setEnabled(true);

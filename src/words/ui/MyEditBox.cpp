@@ -69,8 +69,11 @@ TMyEditBox::TMyEditBox(AppContext& context, ListKind kind, QWidget* parent)
     root->addLayout(entry);
     root->addLayout(buttons);
 
-    m_read = UserWordList::Read(listPath());
-    m_words->addItems(m_read);
+    UserWordList::List list;
+    m_loaded = UserWordList::Load(listPath(), list);
+    m_utf8 = list.Utf8;
+    m_read = list.Words;
+    m_words->addItems(list.Words);
     if (m_words->count() > 0)
         m_words->setCurrentRow(0);
     resize(DesignWidth, DesignHeight);
@@ -110,7 +113,14 @@ void TMyEditBox::DeleteClick()
 
 void TMyEditBox::OkClick()
 {
-    const IoResult written = UserWordList::Write(listPath(), Words());
+    // A list that could not be read is never written: it would lose the words it holds.
+    if (!m_loaded) {
+        MessageService::error(this, QStringLiteral("The dictionary list could not be read, so it was left as it is.  ")
+                                        + m_loaded.systemError,
+                              QStringLiteral("Disk Error"));
+        return;
+    }
+    const IoResult written = UserWordList::Write(listPath(), {Words(), m_utf8});
     if (!written) {
         MessageService::error(this, QStringLiteral("The dictionary list could not be written.  ") + written.systemError,
                               QStringLiteral("Disk Error"));

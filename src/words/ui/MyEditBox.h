@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/IoResult.h"
 #include "ui/TypedTextGuard.h"
 
 #include <QDialog>
@@ -39,6 +40,8 @@ private:
 
     AppContext& m_context;
     ListKind m_kind;
+    IoResult m_loaded;  ///< reading the list at start; a failure keeps it from being written
+    bool m_utf8 = false;
     QListWidget* m_words = nullptr;
     QLineEdit* m_addInfo = nullptr;
     /** The words as read from the list file. */

@@ -100,7 +100,7 @@ bool TWordList::checkTitleAndCategory()
 bool TWordList::writeRecord()
 {
     WorkingPuzzle& working = m_context.Working;
-    const IoResult written = WritePuzzle(working.CurrentCollection, working.CurrentRecordNumber, working.CurrentPuzzle);
+    const IoResult written = SaveWorkingPuzzle(working);
     if (!written) {
         MessageService::error(this, CollectionMessages::saveFailureText(written), CollectionMessages::ErrorCaption);
         return false;

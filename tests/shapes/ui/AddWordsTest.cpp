@@ -66,6 +66,7 @@ protected:
         context->Working.CurrentRecordNumber = 1;
         context->Working.IsNewPuzzle = false;
         context->Working.CurrentPuzzle = puzzle;
+        context->Working.ReadAs = TRecordName::of(puzzle);
         context->RequestSelection = [this](const QByteArray& category, const QByteArray& title) {
             requested << QString::fromLatin1(category) << QString::fromLatin1(title);
         };

@@ -253,6 +253,7 @@ TEST_F(CreatedPuzzleTest, SaveWritesAModifiedPuzzleOverItsRecord)
     }
     context->Working.IsNewPuzzle = false;
     context->Working.CurrentRecordNumber = 1;
+    context->Working.ReadAs = {"", "One"};
     TCreatedPuzzle view(*context);
     view.show();
     Click(view, 3);

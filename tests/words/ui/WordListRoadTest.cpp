@@ -90,6 +90,7 @@ TEST_F(WordListRoadTest, SixtyImportedLinesBuildAPuzzleWhosePlacedWordsExportAga
     context->Working.IsNewPuzzle = false;
     context->Working.CurrentRecordNumber = 0;
     context->Working.CurrentPuzzle = saved;
+    context->Working.ReadAs = TRecordName::of(saved);
     TWordList modify(*context);
     modify.show();
     const QString exportFile = startPath(QStringLiteral("placed.txt"));

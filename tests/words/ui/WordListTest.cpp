@@ -49,6 +49,7 @@ protected:
         context->Working.IsNewPuzzle = false;
         context->Working.CurrentRecordNumber = n;
         context->Working.CurrentPuzzle = records[n];
+        context->Working.ReadAs = TRecordName::of(records[n]);
         context->RequestSelection = [this](const QByteArray& category, const QByteArray& title) {
             selections.append(category + '/' + title);
         };

@@ -1,0 +1,33 @@
+#include "store/TextInput.h"
+
+#include "store/SystemFile.h"
+
+namespace TextInput {
+
+IoResult Read(const QString& path, QByteArray& bytes, int* error)
+{
+    bytes.clear();
+    SystemFile file;
+    // The file is opened without waiting (a FIFO with no writer would block) and checked before any read.
+    const bool opened = file.open(path, SystemFile::Access::ReadOnly);
+    if (error)
+        *error = opened ? 0 : file.error();
+    if (!opened)
+        return file.failure(IoResult::OpenFailed);
+    if (!file.isRegular())
+        return IoResult::failed(IoResult::Refused, QStringLiteral("%1 is not a regular file").arg(path));
+    const qint64 size = file.size();
+    if (size < 0)
+        return file.failure();
+    if (size > MaxBytes)
+        return IoResult::failed(IoResult::Refused, QStringLiteral("%1 is larger than %2 MB, the most a text file may hold")
+                                                       .arg(path)
+                                                       .arg(MaxBytes / (1024 * 1024)));
+    QByteArray content(size, Qt::Uninitialized);
+    if (!file.readAt(0, content.data(), size))
+        return file.failure();
+    bytes = std::move(content);
+    return IoResult::ok();
+}
+
+} // namespace TextInput

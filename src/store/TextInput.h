@@ -1,0 +1,24 @@
+#pragma once
+
+#include "store/IoResult.h"
+
+#include <QByteArray>
+#include <QString>
+
+/**
+ * Reading a text file the user names (a word list, a user dictionary list): only a regular file is
+ * read, and only up to a size no real list reaches, so a FIFO, a device such as /dev/zero or a
+ * runaway file is refused at once with a message naming the file and the limit.
+ */
+namespace TextInput {
+
+/** The largest text file read: 16 MB. */
+inline constexpr qint64 MaxBytes = 16 * 1024 * 1024;
+
+/**
+ * Reads the whole file into bytes. OpenFailed carries the system's reason for a file that cannot
+ * be opened (ENOENT for a missing one, in error when given); Refused names the file and why.
+ */
+IoResult Read(const QString& path, QByteArray& bytes, int* error = nullptr);
+
+} // namespace TextInput
