@@ -19,12 +19,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
     QApplication::setDesktopFileName(QStringLiteral("quorvex"));
-    // The program's icon on every window, the same picture the desktop entry names.
-    Q_INIT_RESOURCE(MainWin);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/quorvex.svg")));
     GiveMenuShortcutsPriority(app);
     TListPages::setDesigner(&TDoPages::Run);
     TMainWin window(StartDirectory(), ProgramDirectory());
+    // The program's icon on every window, the same picture the desktop entry names; the main
+    // window has registered the resources that hold it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/quorvex.svg")));
     const QStringList arguments = QApplication::arguments();
     window.show();
     if (arguments.size() > 1)
