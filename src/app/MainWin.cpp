@@ -395,6 +395,7 @@ void TMainWin::ApplyScreenSize()
         scaled.setPointSizeF(designSize * factor);
         control->setFont(scaled);
     }
+    ScaleSpacing(this, factor);
     const int icon = int(DesignIconSize * factor);
     m_toolBar->setIconSize(QSize(icon, icon));
     QPoint origin;

@@ -4,6 +4,7 @@
 #include "pages/ui/DoPages.h"
 #include "store/Directories.h"
 #include "ui/MenuShortcuts.h"
+#include "ui/ScaledStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
     QApplication::setDesktopFileName(QStringLiteral("quorvex"));
     GiveMenuShortcutsPriority(app);
+    InstallScaledStyle();
     TListPages::setDesigner(&TDoPages::Run);
     TMainWin window(StartDirectory(), ProgramDirectory());
     // The program's icon on every window, the same picture the desktop entry names; the main

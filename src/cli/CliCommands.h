@@ -13,6 +13,8 @@ int RunShow(const CliArguments& args);
 int RunExport(const CliArguments& args);
 /** quorvex-cli spell: prints every word or clue token not accepted; 0 when all are, 1 when not, 2 on errors. */
 int RunSpell(const CliArguments& args);
+/** quorvex-cli suggest: theme words with clues, or missing clues filled, from the lexical database; 2 when it cannot run. */
+int RunSuggest(const CliArguments& args);
 
 /** quorvex-cli import: appends puzzles of another collection, or a converted 16-bit ".QVZ" puzzle. */
 int RunImport(const CliArguments& args);

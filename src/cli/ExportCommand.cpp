@@ -61,7 +61,7 @@ int RunExport(const CliArguments& args)
         if (const int status = OutputPath::check(file, {collection}))
             return status;
     }
-    TExportRequest request{&puzzle, nullptr, nullptr, &settings, width, quality, out};
+    TExportRequest request{&puzzle, nullptr, nullptr, &settings, width, quality, out, {}};
     const auto write = [&]() {
         const IoResult result = format->Write(request);
         return result ? 0 : failed(result, out);
@@ -80,6 +80,9 @@ int RunExport(const CliArguments& args)
     options.PartialAnswers = false;
     options.PartialLetters = false;
     request.Options = &options;
+    request.Solving = {settings.WebPuzzleWordLengths, settings.WebPuzzleTimer};
+    if (args.has(QStringLiteral("enumerations")))
+        request.Solving.WordLengths = true;
     if (format->Input == ExportInput::Puzzle)
         return write();
 

@@ -19,11 +19,13 @@ const char Usage[] =
     "  quorvex-cli list COLLECTION.QV3\n"
     "  quorvex-cli show COLLECTION.QV3 --record N\n"
     "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|solver\n"
-    "                    [--answers] [--width PX] [--quality Q] --out FILE\n"
+    "                    [--answers] [--width PX] [--quality Q] [--enumerations] --out FILE\n"
     "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
     "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
     "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
-    "                    dutch|swedish]";
+    "                    dutch|swedish]\n"
+    "  quorvex-cli suggest --theme TOPIC [--sense N] [--count N] [--min-length L] [--max-length L] --out WORDS.txt\n"
+    "  quorvex-cli suggest --clues WORDS.txt [--sep C] --out WORDS2.txt";
 
 } // namespace
 
@@ -51,13 +53,15 @@ int main(int argc, char** argv)
 
     QStringList words = QCoreApplication::arguments().mid(1);
     const QSet<QString> switches{QStringLiteral("shrink"), QStringLiteral("quick"), QStringLiteral("candidates"),
-                                 QStringLiteral("answers")};
+                                 QStringLiteral("answers"), QStringLiteral("enumerations")};
     const QSet<QString> options{QStringLiteral("words"), QStringLiteral("sep"), QStringLiteral("shape-file"),
                                 QStringLiteral("shape-lib"), QStringLiteral("shape"), QStringLiteral("attempts"),
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
                                 QStringLiteral("layout-file"), QStringLiteral("out"), QStringLiteral("record"),
                                 QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality"),
-                                QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language")};
+                                QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language"),
+                                QStringLiteral("theme"), QStringLiteral("sense"), QStringLiteral("clues"),
+                                QStringLiteral("count"), QStringLiteral("min-length"), QStringLiteral("max-length")};
     // Import and export-puzzles take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
     const bool manyRecords = !words.isEmpty()
         && (words.first() == QLatin1String("import") || words.first() == QLatin1String("export-puzzles"));
@@ -80,5 +84,7 @@ int main(int argc, char** argv)
         return RunExportPuzzles(*args);
     if (args->command == QLatin1String("spell"))
         return RunSpell(*args);
+    if (args->command == QLatin1String("suggest"))
+        return RunSuggest(*args);
     return CliOutput::fail(QLatin1String(Usage));
 }

@@ -28,17 +28,41 @@ QString letterOf(std::uint8_t c)
     return Ansi::toUnicode(QByteArray(1, char(c)));
 }
 
-QJsonArray clueList(const std::vector<TSolvingClue>& clues)
+// iPUZ readers show titles, notes and clues as HTML: "<", ">" and "&" go as entities.
+QString htmlText(const QByteArray& text)
+{
+    QString html;
+    for (const QChar c : Ansi::toUnicode(text)) {
+        if (c == QLatin1Char('<'))
+            html += QStringLiteral("&lt;");
+        else if (c == QLatin1Char('>'))
+            html += QStringLiteral("&gt;");
+        else if (c == QLatin1Char('&'))
+            html += QStringLiteral("&amp;");
+        else
+            html += c;
+    }
+    return html;
+}
+
+// A clue as [number, text], or as an object when it carries the word's lengths.
+QJsonArray clueList(const std::vector<TSolvingClue>& clues, bool wordLengths)
 {
     QJsonArray list;
-    for (const TSolvingClue& clue : clues)
-        list.append(QJsonArray{clue.Number, Ansi::toUnicode(clue.Clue)});
+    for (const TSolvingClue& clue : clues) {
+        if (wordLengths && !clue.Enumeration.isEmpty())
+            list.append(QJsonObject{{QStringLiteral("number"), clue.Number},
+                                    {QStringLiteral("clue"), htmlText(clue.Clue)},
+                                    {QStringLiteral("enumeration"), QString::fromLatin1(clue.Enumeration)}});
+        else
+            list.append(QJsonArray{clue.Number, htmlText(clue.Clue)});
+    }
     return list;
 }
 
 } // namespace
 
-QByteArray documentBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options)
+QByteArray documentBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving)
 {
     const TSolvingPuzzle s = TSolvingPuzzle::fromRecord(puzzle, options);
     const QString block = blockMarker(s);
@@ -71,23 +95,24 @@ QByteArray documentBytes(const TPuzzleRecord& puzzle, const TRenderOptions& opti
     QJsonObject document{
         {QStringLiteral("version"), QStringLiteral("http://ipuz.org/v2")},
         {QStringLiteral("kind"), QJsonArray{QStringLiteral("http://ipuz.org/crossword#1")}},
-        {QStringLiteral("title"), Ansi::toUnicode(s.Title)},
+        {QStringLiteral("title"), htmlText(s.Title)},
         {QStringLiteral("dimensions"), QJsonObject{{QStringLiteral("width"), s.Width}, {QStringLiteral("height"), s.Height}}},
         {QStringLiteral("block"), block},
         {QStringLiteral("empty"), 0},
         {QStringLiteral("puzzle"), grid},
         {QStringLiteral("solution"), solution},
-        {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(s.Across)},
-                                              {QStringLiteral("Down"), clueList(s.Down)}}},
+        {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(s.Across, solving.WordLengths)},
+                                              {QStringLiteral("Down"), clueList(s.Down, solving.WordLengths)}}},
     };
     if (!s.Category.isEmpty())
-        document.insert(QStringLiteral("notes"), Ansi::toUnicode(s.Category));
+        document.insert(QStringLiteral("notes"), htmlText(s.Category));
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
-IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const QString& path)
+IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving,
+               const QString& path)
 {
-    return RecordFile::replaceWhole(path, documentBytes(puzzle, options));
+    return RecordFile::replaceWhole(path, documentBytes(puzzle, options, solving));
 }
 
 } // namespace IpuzExport

@@ -1,6 +1,7 @@
 #pragma once
 // The iPUZ export: the open JSON crossword format that solving apps read.
 
+#include "export/SolvingPuzzle.h"
 #include "render/PageRenderer.h"
 #include "store/IoResult.h"
 #include "store/PuzzleRecord.h"
@@ -13,12 +14,15 @@ namespace IpuzExport {
 /**
  * The iPUZ document (kind "http://ipuz.org/crossword#1", UTF-8 JSON): dimensions, the puzzle grid
  * with clue numbers, blocks ("#") and omitted cells (null) for cells outside the shape, the
- * solution with separator characters kept, the across and down clues with their numbers, the title
- * and the category as notes. Separators the options enable are given as the cells' initial values.
+ * solution with separator characters kept, the across and down clues with their numbers (and their
+ * "enumeration" when word lengths are asked for), the title and the category as notes. Texts are
+ * HTML to iPUZ readers, so "<", ">" and "&" are written as entities. Separators the options enable
+ * are given as the cells' initial values.
  */
-QByteArray documentBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options);
+QByteArray documentBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving = {});
 
 /** Creates or replaces the file whole. */
-IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const QString& path);
+IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving,
+               const QString& path);
 
 } // namespace IpuzExport

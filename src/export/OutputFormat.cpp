@@ -116,7 +116,7 @@ std::span<const TOutputFormat> all()
         {.Name = QStringLiteral("ipuz"), .Suffix = QStringLiteral("ipuz"), .Filter = QStringLiteral("iPUZ (*.ipuz)"),
          .Title = QStringLiteral("Save Puzzle As iPUZ"), .LastFile = &Settings::LastExportIPUZFile,
          .Input = ExportInput::Puzzle,
-         .Write = [](const TExportRequest& r) { return IpuzExport::write(*r.Puzzle, *r.Options, r.Path); },
+         .Write = [](const TExportRequest& r) { return IpuzExport::write(*r.Puzzle, *r.Options, r.Solving, r.Path); },
          .ShowsRefusal = true, .Place = PreviewPlace::GraphicMenu, .Caption = QStringLiteral("Export as &iPUZ"),
          .ActionName = QStringLiteral("MenuIpuz"), .SeparatorBefore = true},
         {.Name = QStringLiteral("puz"), .Suffix = QStringLiteral("puz"),
@@ -130,9 +130,11 @@ std::span<const TOutputFormat> all()
          .Filter = QStringLiteral("Web Puzzle (*.html *.htm)"),
          .Title = QStringLiteral("Save Puzzle As Web Puzzle"), .LastFile = &Settings::LastExportWebPuzzleFile,
          .Input = ExportInput::Puzzle,
-         .Write = [](const TExportRequest& r) { return SolverPageExport::write(*r.Puzzle, *r.Options, r.Path); },
-         .ShowsRefusal = true, .Place = PreviewPlace::GraphicMenu, .Caption = QStringLiteral("Export as Web Pu&zzle"),
-         .ActionName = QStringLiteral("MenuWebPuzzle")},
+         .Write = [](const TExportRequest& r) {
+             return SolverPageExport::write(*r.Puzzle, *r.Options, r.Solving, r.Path);
+         },
+         .ShowsRefusal = true, .Place = PreviewPlace::GraphicMenu, .Steps = PreviewSteps::SetupFirst,
+         .Caption = QStringLiteral("Export as Web Pu&zzle"), .ActionName = QStringLiteral("MenuWebPuzzle")},
         {.Name = QStringLiteral("html"), .Suffix = QStringLiteral("htm"), .Filter = QStringLiteral("html (*.htm)"),
          .Title = QStringLiteral("Save HTML Document"), .LastFile = &Settings::LastExportHTMLFile,
          .Write = [](const TExportRequest& r) {

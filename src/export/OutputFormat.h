@@ -2,6 +2,7 @@
 // The one table of output formats. quorvex-cli export, the preview's export menus and file dialogs
 // and the tests all enumerate it, so a new format is one row of OutputFormats::all().
 
+#include "export/SolvingPuzzle.h"
 #include "render/PageRenderer.h"
 #include "store/IoResult.h"
 #include "store/Settings.h"
@@ -26,6 +27,7 @@ struct TExportRequest {
     int PixelWidth = 640;
     int Quality = 75;                        ///< JPEG quality factor
     QString Path;
+    TSolvingOptions Solving;                 ///< word lengths in the clues, the web puzzle's timer
 };
 
 /** Where the preview offers a format. */
@@ -37,6 +39,7 @@ enum class PreviewSteps {
     WidthFirst,       ///< asks for the picture width (the width dialog), then as SaveDialog
     ProgressWindow,   ///< asks for the file and writes it in the "Metafile Creation" window
     WebPageWindow,    ///< opens the "HTML Creation" window, which asks for width and file itself
+    SetupFirst,       ///< shows the "Web Puzzle" set-up window first, then as SaveDialog
 };
 
 /**

@@ -1,6 +1,7 @@
 #include "export/PuzExport.h"
 
 #include "export/SolvingPuzzle.h"
+#include "store/Ansi.h"
 #include "store/RecordFile.h"
 
 #include <QtEndian>
@@ -31,18 +32,69 @@ constexpr char MaskHigh[] = "ATED";
 
 const QString CannotBeSaved = QStringLiteral("The puzzle cannot be saved as an Across Lite file: ");
 
-// A letter byte the format can hold: a printable Windows-1252 character other than the black-square mark.
+// Windows-1252 puts letters and signs at 0x80..0x9F, where ISO-8859-1, the format's character set,
+// has control characters: other readers show them wrongly or drop them.
+bool beyondLatin1(std::uint8_t c)
+{
+    return c >= 0x80 && c <= 0x9F;
+}
+
+// A letter byte the format can hold: a printable ISO-8859-1 character other than the black-square mark.
 bool puzLetter(std::uint8_t c)
 {
-    static constexpr std::uint8_t unassigned[] = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
-    if (c <= ' ' || c == 0x7F || c == std::uint8_t(BlackSquare))
-        return false;
-    return std::find(std::begin(unassigned), std::end(unassigned), c) == std::end(unassigned);
+    return c > ' ' && c != 0x7F && c != std::uint8_t(BlackSquare) && !beyondLatin1(c);
+}
+
+/**
+ * Texts (title, clues, notes) keep what ISO-8859-1 can hold; the Windows-1252 characters beyond it
+ * are written as their nearest plain spelling: Œ as OE, š as s, curly quotes as straight ones, a
+ * dash as "-", an ellipsis as "...", € as EUR, ™ as (TM).
+ */
+QByteArray latin1Text(const QByteArray& text)
+{
+    static const char* const spelling[32] = {
+        "EUR", " ", ",", "f", "\"", "...", "+", "++", "^", "%o", "S", "<", "OE", " ", "Z", " ",
+        " ", "'", "'", "\"", "\"", "*", "-", "--", "~", "(TM)", "s", ">", "oe", " ", "z", "Y"};
+    QByteArray plain;
+    for (const char c : text)
+        plain += beyondLatin1(std::uint8_t(c)) ? QByteArray(spelling[std::uint8_t(c) - 0x80]) : QByteArray(1, c);
+    return plain;
 }
 
 QString cellName(const TSolvingPuzzle& s, int index)
 {
     return QStringLiteral("row %1, column %2").arg(index / s.Width + 1).arg(index % s.Width + 1);
+}
+
+// The word through a cell as the grid spells it, across first.
+QString wordThrough(const TSolvingPuzzle& s, int index)
+{
+    for (const auto* list : {&s.Across, &s.Down}) {
+        for (const TSolvingClue& clue : *list) {
+            if (std::find(clue.Cells.begin(), clue.Cells.end(), index) == clue.Cells.end())
+                continue;
+            QByteArray word;
+            for (const int cell : clue.Cells)
+                word += char(s.Cells[std::size_t(cell)]);
+            return Ansi::toUnicode(word);
+        }
+    }
+    return {};
+}
+
+// Why a letter cannot go into the file, naming the letter, its word and its cell.
+QString letterRefusal(const TSolvingPuzzle& s, int index)
+{
+    const std::uint8_t c = s.Cells[std::size_t(index)];
+    const QString where = QStringLiteral("%1 (%2)").arg(wordThrough(s, index), cellName(s, index));
+    if (beyondLatin1(c) && Ansi::toUnicode(QByteArray(1, char(c))).at(0).isPrint())
+        return CannotBeSaved + QStringLiteral("the letter %1 in %2 is not in its character set (ISO-8859-1).")
+                                   .arg(Ansi::toUnicode(QByteArray(1, char(c))), where);
+    if (c == std::uint8_t(EmptySquare))
+        return CannotBeSaved + QStringLiteral("the separator - in %1 is shown from the start, but - marks an empty "
+                                              "square in this format.  Switch the dash off in the word separators "
+                                              "to have it typed.").arg(where);
+    return CannotBeSaved + QStringLiteral("the letter in %1 is not a character the format can hold.").arg(cellName(s, index));
 }
 
 // One word as Across Lite finds it: a run of two or more letters along a row or column.
@@ -88,16 +140,6 @@ std::vector<Run> letterRuns(const TSolvingPuzzle& s)
     return runs;
 }
 
-// A clue or title as the format stores it: one line, so control characters become spaces.
-QByteArray oneLine(QByteArray text)
-{
-    for (char& c : text) {
-        if (std::uint8_t(c) < ' ')
-            c = ' ';
-    }
-    return text;
-}
-
 void putWord(QByteArray& bytes, int offset, quint16 value)
 {
     qToLittleEndian(value, bytes.data() + offset);
@@ -127,10 +169,12 @@ QString fileBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, QB
             blank += BlackSquare;
             continue;
         }
-        if (!puzLetter(c))
-            return CannotBeSaved + QStringLiteral("the letter in %1 is not a character the format can hold.").arg(cellName(s, i));
+        // A separator shown from the start goes into the player's grid as it is, which "-" cannot.
+        const bool given = s.Given[std::size_t(i)];
+        if (!puzLetter(c) || (given && c == std::uint8_t(EmptySquare)))
+            return letterRefusal(s, i);
         solution += char(c);
-        blank += s.Given[std::size_t(i)] ? char(c) : EmptySquare;
+        blank += given ? char(c) : EmptySquare;
     }
 
     // Across Lite numbers the grid itself; every run must be one printed word with the same number.
@@ -148,7 +192,7 @@ QString fileBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, QB
         if (match == words.end())
             return CannotBeSaved + QStringLiteral("the word starting in %1 is not numbered or placed as Across Lite "
                                                   "would number it.").arg(cellName(s, run.Start));
-        clues.append(oneLine((*match)->Clue));
+        clues.append(latin1Text((*match)->Clue));
         *match = nullptr;
     }
     const auto extra = std::find_if(words.begin(), words.end(), [](const TSolvingClue* w) { return w != nullptr; });
@@ -156,8 +200,8 @@ QString fileBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, QB
         return CannotBeSaved + QStringLiteral("the word of clue %1 is not a separate run of letters in the grid.")
                                    .arg((*extra)->Number);
 
-    const QByteArray title = oneLine(s.Title);
-    const QByteArray notes = oneLine(s.Category);
+    const QByteArray title = latin1Text(s.Title);
+    const QByteArray notes = latin1Text(s.Category);
     bytes = QByteArray(HeaderSize, '\0');
     bytes.replace(FileMagicOffset, 12, QByteArrayView("ACROSS&DOWN\0", 12).toByteArray());
     bytes.replace(VersionOffset, 4, QByteArrayView("1.3\0", 4).toByteArray());

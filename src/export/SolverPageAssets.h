@@ -1,17 +1,19 @@
 #pragma once
-// The fixed parts of the web puzzle page: its style sheet, its body and its script.
+// The fixed parts of the web puzzle page, kept as files of their own (style sheet, body, script)
+// and built into the program as resources.
+
+#include <QByteArray>
 
 namespace SolverPageAssets {
 
-/** The style sheet, with the print style that leaves the buttons and highlights off paper. */
-extern const char Style[];
-/** The body's elements before the puzzle data: title, buttons, grid, clue lists. */
-extern const char Body[];
+/** The style sheet: sizes that fit a phone, dark colours from the system setting, the print style. */
+QByteArray style();
+/** The body's elements before the puzzle data: title, tool buttons, grid and its input, clue lists. */
+QByteArray body();
 /**
- * The script: reads the puzzle data, draws grid and clues and handles the keyboard. A page opened
- * with "#keys=" and a URL-encoded JSON list of key names (or "#" and a button id to press) plays
- * those keys on load, which is how a headless browser solves it in the tests.
+ * The script that plays the puzzle: it reads the puzzle data, draws grid and clues, takes letters
+ * from a hidden input (keys, phone keyboards, input methods), and keeps the progress in the browser.
  */
-extern const char Script[];
+QByteArray script();
 
 } // namespace SolverPageAssets

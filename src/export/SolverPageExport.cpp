@@ -13,22 +13,25 @@ namespace SolverPageExport {
 
 namespace {
 
-QJsonArray clueList(const std::vector<TSolvingClue>& clues)
+QJsonArray clueList(const std::vector<TSolvingClue>& clues, bool wordLengths)
 {
     QJsonArray list;
     for (const TSolvingClue& clue : clues) {
         QJsonArray cells;
         for (const int cell : clue.Cells)
             cells.append(cell);
-        list.append(QJsonObject{{QStringLiteral("number"), clue.Number},
-                                {QStringLiteral("clue"), Ansi::toUnicode(clue.Clue)},
-                                {QStringLiteral("cells"), cells}});
+        QJsonObject item{{QStringLiteral("number"), clue.Number},
+                         {QStringLiteral("clue"), Ansi::toUnicode(clue.Clue)},
+                         {QStringLiteral("cells"), cells}};
+        if (wordLengths && !clue.Enumeration.isEmpty())
+            item.insert(QStringLiteral("enumeration"), QString::fromLatin1(clue.Enumeration));
+        list.append(item);
     }
     return list;
 }
 
 // The puzzle as the page's script reads it: grid cells are null (outside the shape), 0 (block) or the letter.
-QByteArray puzzleData(const TSolvingPuzzle& s)
+QByteArray puzzleData(const TSolvingPuzzle& s, const TSolvingOptions& solving)
 {
     QJsonArray grid;
     QJsonArray numbers;
@@ -55,8 +58,9 @@ QByteArray puzzleData(const TSolvingPuzzle& s)
         {QStringLiteral("grid"), grid},
         {QStringLiteral("numbers"), numbers},
         {QStringLiteral("given"), given},
-        {QStringLiteral("across"), clueList(s.Across)},
-        {QStringLiteral("down"), clueList(s.Down)},
+        {QStringLiteral("across"), clueList(s.Across, solving.WordLengths)},
+        {QStringLiteral("down"), clueList(s.Down, solving.WordLengths)},
+        {QStringLiteral("timer"), solving.Timer},
     };
     // "<" only occurs inside JSON strings, where its escape keeps "</script>" out of the page.
     return QJsonDocument(data).toJson(QJsonDocument::Compact).replace("<", "\\u003c");
@@ -64,30 +68,31 @@ QByteArray puzzleData(const TSolvingPuzzle& s)
 
 } // namespace
 
-QByteArray pageBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options)
+QByteArray pageBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving)
 {
     const TSolvingPuzzle s = TSolvingPuzzle::fromRecord(puzzle, options);
     const QByteArray title = Ansi::toUnicode(s.Title).toHtmlEscaped().toUtf8();
     QByteArray page;
     page += "<!DOCTYPE html>\n<html lang=\"en\" data-solved=\"no\">\n<head>\n<meta charset=\"utf-8\">\n"
-            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, interactive-widget=resizes-content\">\n"
             "<meta name=\"generator\" content=\"Quorvex\">\n<title>";
     page += title;
     page += "</title>\n<style>\n";
-    page += SolverPageAssets::Style;
+    page += SolverPageAssets::style();
     page += "</style>\n</head>\n<body>\n";
-    page += SolverPageAssets::Body;
+    page += SolverPageAssets::body();
     page += "<script type=\"application/json\" id=\"puzzle-data\">";
-    page += puzzleData(s);
+    page += puzzleData(s, solving);
     page += "</script>\n<script>\n";
-    page += SolverPageAssets::Script;
+    page += SolverPageAssets::script();
     page += "</script>\n</body>\n</html>\n";
     return page;
 }
 
-IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const QString& path)
+IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving,
+               const QString& path)
 {
-    return RecordFile::replaceWhole(path, pageBytes(puzzle, options));
+    return RecordFile::replaceWhole(path, pageBytes(puzzle, options, solving));
 }
 
 } // namespace SolverPageExport

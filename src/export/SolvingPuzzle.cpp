@@ -25,17 +25,54 @@ std::vector<int> wordCells(const TPuzzleRecord& puzzle, std::size_t i, int width
     return cells;
 }
 
+// A text for the solving formats: every control character becomes a space.
+QByteArray plainText(QByteArray text)
+{
+    static constexpr std::uint8_t unassigned[] = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
+    for (char& c : text) {
+        const auto b = std::uint8_t(c);
+        if (b < ' ' || b == 0x7F || std::find(std::begin(unassigned), std::end(unassigned), b) != std::end(unassigned))
+            c = ' ';
+    }
+    return text;
+}
+
 } // namespace
+
+QByteArray TSolvingPuzzle::enumerationOf(QByteArrayView typedWord)
+{
+    QByteArray lengths;
+    int letters = 0;
+    char pending = 0;   // the separator met since the last letter: ',' or '-' (a dash wins over spaces)
+    bool parts = false;
+    for (const char c : typedWord) {
+        if (c == ' ' || c == '-') {
+            if (letters > 0)
+                pending = (c == '-' || pending == '-') ? '-' : ',';
+            continue;
+        }
+        if (pending != 0 && letters > 0) {
+            lengths += QByteArray::number(letters) + pending;
+            letters = 0;
+            parts = true;
+        }
+        pending = 0;
+        ++letters;
+    }
+    if (!parts)
+        return {};
+    return lengths + QByteArray::number(letters);
+}
 
 TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRenderOptions& options)
 {
     TSolvingPuzzle s;
     s.Width = std::clamp<int>(puzzle.GridWidth, 1, Limits::GridSide);
     s.Height = std::clamp<int>(puzzle.GridHeight, 1, Limits::GridSide);
-    s.Title = puzzle.Title.text();
-    s.Category = puzzle.Category.text();
-    s.AcrossHeading = options.AcrossHeading;
-    s.DownHeading = options.DownHeading;
+    s.Title = plainText(puzzle.Title.text());
+    s.Category = plainText(puzzle.Category.text());
+    s.AcrossHeading = plainText(options.AcrossHeading);
+    s.DownHeading = plainText(options.DownHeading);
     const std::size_t size = std::size_t(s.Width * s.Height);
     s.Cells.resize(size);
     s.Numbers.assign(size, 0);
@@ -48,8 +85,8 @@ TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRe
     const TPrintedSlots printed = PrintedSlots(puzzle);
     for (int slot = 1; slot <= printed.Print; ++slot) {
         const auto i = std::size_t(slot - 1);
-        TSolvingClue clue{slot, puzzle.ClueNumber[i], slot <= printed.Across, puzzle.Clues[i].text(),
-                          wordCells(puzzle, i, s.Width, s.Height)};
+        TSolvingClue clue{slot, puzzle.ClueNumber[i], slot <= printed.Across, plainText(puzzle.Clues[i].text()),
+                          enumerationOf(puzzle.Words[i].text()), wordCells(puzzle, i, s.Width, s.Height)};
         if (!clue.Cells.empty() && clue.Number > 0)
             s.Numbers[std::size_t(clue.Cells.front())] = clue.Number;
         for (const int cell : clue.Cells) {

@@ -13,15 +13,24 @@ struct TSolvingClue {
     int Slot = 0;              ///< word slot 1..200
     int Number = 0;            ///< the slot's ClueNumber
     bool Across = true;
-    QByteArray Clue;           ///< Windows-1252, as stored
+    QByteArray Clue;           ///< Windows-1252, control characters as spaces
+    QByteArray Enumeration;    ///< the word's part lengths ("3,5", "4-2-3-3"), empty for a word of one part
     std::vector<int> Cells;    ///< cell indexes (row x Width + column, from 0) along the word, inside the grid
+};
+
+/** What the person who shares a puzzle chooses for the solving formats. */
+struct TSolvingOptions {
+    bool WordLengths = false;   ///< clues carry the lengths of a word typed with spaces or dashes
+    bool Timer = true;          ///< the web puzzle shows a clock that the solver can pause
 };
 
 /**
  * The grid of a constructed puzzle cut to its GridWidth x GridHeight, with the clue numbers and the
  * clue lists of the printed page (slots and numbers as the record holds them; nothing is numbered
  * again). Cells are indexed row by row from 0. Every count and cell number of the record is
- * clamped, so a damaged record gives a smaller puzzle, never a read outside the grid.
+ * clamped, so a damaged record gives a smaller puzzle, never a read outside the grid. Control
+ * characters in the texts (the C0 controls, DEL and the unassigned Windows-1252 bytes) become spaces,
+ * so no format receives them.
  */
 struct TSolvingPuzzle {
     /** A cell's byte: Outside (0) is not part of the shape; Block (a space) is a black square. */
@@ -30,8 +39,8 @@ struct TSolvingPuzzle {
 
     int Width = 0;
     int Height = 0;
-    QByteArray Title;                 ///< Windows-1252
-    QByteArray Category;              ///< Windows-1252
+    QByteArray Title;                 ///< Windows-1252, like every text here
+    QByteArray Category;
     QByteArray AcrossHeading;         ///< the run's heading texts, Windows-1252
     QByteArray DownHeading;
     std::vector<std::uint8_t> Cells;  ///< Outside, Block or the letter
@@ -42,6 +51,12 @@ struct TSolvingPuzzle {
 
     /** Builds it from a record; the options give the separators to show and the headings. */
     static TSolvingPuzzle fromRecord(const TPuzzleRecord& puzzle, const TRenderOptions& options);
+
+    /**
+     * The lengths of the parts of a typed word, split at spaces (",") and dashes ("-"): "3,5" for
+     * ICE CREAM, "4-2-3-3" for JACK-IN-THE-BOX; empty for a word of one part.
+     */
+    static QByteArray enumerationOf(QByteArrayView typedWord);
 
     bool isLetter(int index) const { return Cells[std::size_t(index)] != Outside && Cells[std::size_t(index)] != Block; }
 };

@@ -153,6 +153,8 @@ void visitSettings(S& s, Visitor& v)
     v.yesNo("HTML", "Horizontal Upper", s.HorizontalUpper);
     v.yesNo("HTML", "Horizontal Lower", s.HorizontalLower);
     v.text("HTML", "Web Title", s.WebTitle, TextRead, WebTitleHeld);
+    v.yesNo("HTML", "Web Puzzle Word Lengths", s.WebPuzzleWordLengths);
+    v.yesNo("HTML", "Web Puzzle Timer", s.WebPuzzleTimer);
 
     const char* create = "Create Options";
     v.yesNo(create, "Shrink", s.Shrink);

@@ -108,6 +108,9 @@ struct Settings {
     bool HorizontalUpper = false;
     bool HorizontalLower = false;
     QString WebTitle = QStringLiteral("Crossword Puzzle");
+    /** The web puzzle's set-up (and iPUZ's enumerations): word lengths after the clues, a timer on the page. */
+    bool WebPuzzleWordLengths = false;
+    bool WebPuzzleTimer = true;
 
     // "Create Options"
     bool Shrink = false;

@@ -11,6 +11,7 @@
 #include <memory>
 
 struct TBuildResult;
+class LexicalSource;
 
 /**
  * What the windows share from start-up to exit: the two directories, the settings, the working
@@ -42,6 +43,12 @@ public:
     TBuildResult& Candidates();
 
     /**
+     * The lexical database of the clue and theme assistant for the spelling language in force,
+     * opened on first use and kept for the run; nullptr when it cannot serve (Lexicon::Unavailable).
+     */
+    const LexicalSource* Lexicon();
+
+    /**
      * Set by the main window: remember a category and title to select, then re-list the
      * collection (RequestSelection followed by LoadInPuzzles). Every window that writes the
      * collection calls it before it closes. Empty in window tests unless a test sets it.
@@ -59,4 +66,6 @@ public:
 
 private:
     std::shared_ptr<TBuildResult> m_candidates;
+    std::shared_ptr<LexicalSource> m_lexicon;
+    int m_lexiconLanguage = -1;
 };

@@ -1,8 +1,12 @@
 #include "ui/QtMessageService.h"
 
+#include "ui/WindowFit.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +35,31 @@ QMessageBox::StandardButton toStandard(MessageService::Button button)
     return QMessageBox::Ok;
 }
 
+/** About where a message box wraps its text at factor 1.0 (its own limit, less its picture). */
+constexpr int MessageWrapWidth = 420;
+
+/**
+ * A message box at the screen size of the window it belongs to: its text, buttons and picture
+ * grow with that window's factor (the box measures itself again when shown).
+ */
+void scaleLikeParent(QMessageBox& box, QWidget* parent, QMessageBox::Icon icon)
+{
+    const double factor = WindowScale(parent);
+    ScaleWindow(&box, factor);
+    // The picture was drawn at the style's size when the box was made: drawn again at the factor,
+    // which lays the box out anew, and that layout is scaled in turn.
+    box.setIcon(QMessageBox::NoIcon);
+    box.setIcon(icon);
+    ScaleWindow(&box, factor);
+    // The box wraps its text at a width of its own, the same at every factor: the text keeps the
+    // lines it has at 1.0 by keeping its label that much wider.
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label && factor > 1.0) {
+        const int lines = label->fontMetrics().size(0, label->text()).width();
+        label->setMinimumWidth(std::min(lines, int(MessageWrapWidth * factor)));
+    }
+}
+
 QFileDialog* makeDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
     auto* dialog = new QFileDialog(parent, request.title, request.initialPath, request.filter);
@@ -42,6 +71,7 @@ QFileDialog* makeDialog(QWidget* parent, const FileDialogRequest& request, QFile
     const QFileInfo preset(request.initialPath);
     if (!request.initialPath.isEmpty() && !preset.isDir())
         dialog->selectFile(request.initialPath);
+    ScaleWindow(dialog, WindowScale(parent));
     return dialog;
 }
 
@@ -70,6 +100,7 @@ void MessageService::install(MessageService* service)
 void QtMessageService::inform(QWidget* parent, const QString& text, const QString& caption, Icon icon)
 {
     QMessageBox box(toIcon(icon), caption, text, QMessageBox::Ok, parent);
+    scaleLikeParent(box, parent, toIcon(icon));
     box.exec();
 }
 
@@ -80,6 +111,7 @@ MessageService::Button QtMessageService::ask(QWidget* parent, const QString& tex
     for (Button b : buttons)
         standard |= toStandard(b);
     QMessageBox box(toIcon(icon), caption, text, standard, parent);
+    scaleLikeParent(box, parent, toIcon(icon));
     switch (box.exec()) {
     case QMessageBox::Yes: return Button::Yes;
     case QMessageBox::No: return Button::No;

@@ -13,9 +13,13 @@
 #include <QPushButton>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -84,6 +88,12 @@ const char* const DesignMaximumProperty = "quorvexDesignMaximumSize";
 const char* const DesignColumnsProperty = "quorvexDesignColumnWidths";
 const char* const DesignRowProperty = "quorvexDesignRowHeight";
 const char* const DesignIconProperty = "quorvexDesignIconSize";
+const char* const DesignMarginsProperty = "quorvexDesignMargins";
+const char* const DesignSpacingProperty = "quorvexDesignSpacing";
+const char* const WindowScaleProperty = "quorvexWindowScale";
+
+/** Room a window manager's title bar takes besides the title: icon and buttons. */
+constexpr int TitleBarRoom = 120;
 
 /** Whether a size limit was set by the window's code (Qt's defaults are 0 and QWIDGETSIZE_MAX). */
 bool isSet(int extent, int unset)
@@ -178,20 +188,67 @@ void FitOnScreen(QWidget* window, const QRect& area)
     window->move(left, top);
 }
 
+double WindowScale(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        const QVariant scale = w->property(WindowScaleProperty);
+        if (scale.isValid())
+            return scale.toDouble();
+    }
+    return 1.0;
+}
+
+void ScaleSpacing(QWidget* window, double factor)
+{
+    // The layouts of this window, not of a window it owns (that one is scaled when it is shown).
+    QList<QLayout*> layouts = window->findChildren<QLayout*>();
+    layouts.removeIf([window](const QLayout* layout) {
+        return !layout->parentWidget() || layout->parentWidget()->window() != window;
+    });
+    for (QLayout* layout : layouts) {
+        if (!layout->property(DesignMarginsProperty).isValid()) {
+            const QMargins m = layout->contentsMargins();
+            layout->setProperty(DesignMarginsProperty, QRect(m.left(), m.top(), m.right(), m.bottom()));
+            layout->setProperty(DesignSpacingProperty, layout->spacing());
+            if (const auto* grid = qobject_cast<QGridLayout*>(layout))
+                layout->setProperty(DesignSpacingProperty, QSize(grid->horizontalSpacing(), grid->verticalSpacing()));
+        }
+    }
+    // The style's sizes (indicators, icons, scroll bars, frames) follow this property at once.
+    window->setProperty(WindowScaleProperty, factor);
+    for (QLayout* layout : layouts) {
+        const QRect m = layout->property(DesignMarginsProperty).toRect();
+        const auto scale = [factor](int extent) { return int(std::lround(extent * factor)); };
+        layout->setContentsMargins(scale(m.x()), scale(m.y()), scale(m.width()), scale(m.height()));
+        const QVariant spacing = layout->property(DesignSpacingProperty);
+        if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+            // A spacing the style leaves to the controls' kinds (-1) stays so.
+            if (spacing.toSize().width() >= 0)
+                grid->setHorizontalSpacing(scale(spacing.toSize().width()));
+            if (spacing.toSize().height() >= 0)
+                grid->setVerticalSpacing(scale(spacing.toSize().height()));
+        } else if (spacing.toInt() >= 0) {
+            layout->setSpacing(scale(spacing.toInt()));
+        }
+    }
+}
+
 void ScaleWindow(QWidget* window, double factor)
 {
     if (!window->property(DesignSizeProperty).isValid())
         window->setProperty(DesignSizeProperty, window->size());
     // Every design value is taken before anything changes: a control whose font follows the
-    // window's would otherwise be taken at the window's scaled size.
+    // window's would otherwise be taken at the window's scaled size. Menus are windows of their
+    // own but belong to this one.
     std::vector<QWidget*> controls{window};
     const auto children = window->findChildren<QWidget*>();
     for (QWidget* child : children) {
-        if (!child->isWindow())
+        if (!child->isWindow() || qobject_cast<QMenu*>(child))
             controls.push_back(child);
     }
     for (QWidget* control : controls)
         recordDesign(control);
+    ScaleSpacing(window, factor);
     for (QWidget* control : controls)
         scaleControl(control, factor);
     const QSize design = window->property(DesignSizeProperty).toSize();
@@ -212,6 +269,14 @@ QSize leastOuterSize(const QWidget* window)
 void PrepareDialog(QWidget* window, const AppContext& context)
 {
     ApplyUserFonts(window, context);
+    // The window manager writes the title in its own font: a window is designed wide enough for it
+    // with the title bar's buttons, so that the title is not cut, and grows from there.
+    if (!window->property(DesignSizeProperty).isValid()) {
+        QFont titleFont = QApplication::font();
+        titleFont.setBold(true);
+        const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()) + TitleBarRoom;
+        window->resize(std::max(window->width(), titleWidth), window->height());
+    }
     const QRect area = AvailableArea(window);
     double factor = std::round(context.ScaleFactor * 100.0) / 100.0;
     ScaleWindow(window, factor);
@@ -230,6 +295,19 @@ void PrepareDialog(QWidget* window, const AppContext& context)
         ScaleWindow(window, factor);
     }
     FitOnScreen(window, area);
+}
+
+void PrepareRememberedWindow(QWidget* window, const AppContext& context, QRect remembered)
+{
+    ApplyUserFonts(window, context);
+    const double factor = std::round(context.ScaleFactor * 100.0) / 100.0;
+    ScaleWindow(window, factor);
+    RestoreOnScreen(window, QRect(remembered.topLeft(), remembered.size() * factor));
+}
+
+QSize RememberedSize(const QWidget* window)
+{
+    return window->size() / WindowScale(window);
 }
 
 void RestoreOnScreen(QWidget* window, QRect geometry)

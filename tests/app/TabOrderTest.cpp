@@ -55,7 +55,8 @@ TEST_F(TabOrderTest, TabFollowsTheWorkOfEachWindow)
          },
          "Title Category BonusQuest WordsCluesGrid ShapeBox NewShape ModifyShape CopyShape "
          "DeleteShape ImportShape ExportShape ChangeLayoutButton Attempts AutoShrink QuickCreate "
-         "CreateIt DeleteButton DeleteAllButton ImportButton ExportButton IntCharsButton ExitButton"},
+         "CreateIt DeleteButton DeleteAllButton ImportButton ExportButton SuggestCluesButton ThemeWordsButton "
+         "IntCharsButton ExitButton"},
         {"web page", [](AppContext& c) {
              return std::make_unique<THtmlCreation>(c, [](int width) { return QImage(width, width, QImage::Format_RGB32); });
          },

@@ -42,6 +42,7 @@
 #include "shapes/ui/DoShapes.h"
 #include "shapes/ui/SelectShapes.h"
 #include "ui/HelpWindow.h"
+#include "ui/QtMessageService.h"
 #include "ui/WindowFit.h"
 #include "ui/WindowSetup.h"
 #include "words/ui/WordList.h"
@@ -50,7 +51,11 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QScreen>
+#include <QToolButton>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -124,7 +129,11 @@ std::vector<NamedWindow> allDialogs()
         {"PuzzleProperties", maker<TPuzzleProperties>(PageObjectOf(ObjectKind::Puzzle))},
         {"NumbersInPuzzle", maker<TNumbersInPuzzle>(PageObjectOf(ObjectKind::Puzzle))},
         {"BorderInfo", maker<TBorderInfo>(PageObjectOf(ObjectKind::Rectangle))},
-        {"FillInfo", maker<TFillInfo>(PageObjectOf(ObjectKind::Rectangle))},
+        {"FillInfo", [](AppContext& context) -> std::unique_ptr<QWidget> {
+             TPageObject rectangle = PageObjectOf(ObjectKind::Rectangle);
+             rectangle.Name.setText("Rectangle 1");
+             return std::make_unique<TFillInfo>(context, rectangle);
+         }},
         {"SizePosition", maker<TSizePosition>(PageObjectOf(ObjectKind::Title), 48, true, QSize(408, 528))},
         // The construction, report and metafile progress windows start their work as soon as they
         // are shown, and are left out here.
@@ -191,6 +200,11 @@ void expectFits(QWidget* window, const ScreenOption& option, const QString& name
     EXPECT_LE(frame.height(), limit.height()) << qPrintable(name) << " at " << option.size;
     EXPECT_TRUE(area.contains(frame)) << qPrintable(name) << " at " << option.size << ": " << frame.x() << ","
                                       << frame.y() << " " << frame.width() << "x" << frame.height();
+    // The title bar's text in its own font, with room for the bar's buttons, is not cut.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    EXPECT_GE(window->width(), QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()) + 100)
+        << qPrintable(name) << " at " << option.size;
     std::printf("[ size     ] %-18s at %4d: %4d x %4d\n", qPrintable(name), option.size, frame.width(), frame.height());
     keepPicture(window, QStringLiteral("%1-%2").arg(name).arg(option.size));
 }
@@ -321,4 +335,97 @@ TEST_F(WindowFitTest, DisabledCheckBoxesLookDisabledWhateverTheUserFontColour)
     disabled->adjustSize();
     EXPECT_GT(countRed(enabled->grab().toImage()), 10);
     EXPECT_EQ(countRed(disabled->grab().toImage()), 0);
+}
+
+namespace {
+
+/** What grows with the factor in a shown window: its size, its text, a style size and its picture. */
+struct Measured {
+    QSize size;
+    qreal points = 0;
+    int styleSize = 0;
+    QSize picture;
+    QPoint placed; ///< where a click on the designer's page placed an object, design pixels
+};
+
+void showSettled(QWidget* window, const AppContext& context)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QTest::qWait(10);
+    keepPicture(window, window->objectName() + QString::number(context.ScaleFactor));
+}
+
+Measured measureDesigner(AppContext& context)
+{
+    TDoPages window(context, TPageLayout{}, TDoPages::DesignMode::New, -1);
+    showSettled(&window, context);
+    // The whole page shows, unless the window already fills the free area that way.
+    const auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("PageScroll"));
+    const QSize page = scroll->widget()->minimumSizeHint();
+    const QSize outer = window.frameGeometry().size();
+    EXPECT_TRUE(scroll->viewport()->width() >= page.width() || outer.width() >= freeArea().width());
+    EXPECT_TRUE(scroll->viewport()->height() >= page.height() || outer.height() >= freeArea().height());
+    QTest::mouseClick(window.paletteButton(ObjectKind::Title), Qt::LeftButton);
+    QTest::mouseClick(window.canvas(), Qt::LeftButton, {}, QPoint(48, 24) * context.ScaleFactor);
+    const TObjectBounds& placed = window.layout().Objects[0].Bounds;
+    const auto* radio = window.findChild<QRadioButton*>(QStringLiteral("PortraitButton"));
+    return {window.size(), radio->font().pointSizeF(), radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio),
+            window.canvas()->size(), QPoint(placed.Left, placed.Top)};
+}
+
+Measured measurePreview(AppContext& context)
+{
+    auto report = std::make_shared<TReportPage>();
+    EXPECT_TRUE(RecordReport(MakePuzzle("Animals", "Cats"), TRenderOptions{}, *report));
+    TMyPreview window(context, report);
+    showSettled(&window, context);
+    const auto* label = window.findChild<QLabel*>();
+    return {window.size(), label->font().pointSizeF(), label->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, label),
+            window.findChild<QWidget*>(QStringLiteral("PreviewPage"))->size()};
+}
+
+Measured measureMessageBox(AppContext& context)
+{
+    QDialog owner;
+    PrepareDialog(&owner, context);
+    Measured measured;
+    onNextDialog([&measured, &context](QWidget* box) {
+        keepPicture(box, QStringLiteral("MessageBox") + QString::number(context.ScaleFactor));
+        const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+        measured = {box->size(), text->font().pointSizeF(),
+                    text->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, text), icon->pixmap().size()};
+        box->close();
+    });
+    QtMessageService().inform(&owner, QStringLiteral("The page layout was not found."), QStringLiteral("Notice"),
+                              MessageService::Icon::Information);
+    return measured;
+}
+
+} // namespace
+
+TEST_F(WindowFitTest, AtTwiceTheSizeTheDesignerThePreviewAndAMessageBoxAreTwiceAsLargeWithTheirText)
+{
+    const std::pair<const char*, Measured (*)(AppContext&)> windows[] = {
+        {"PageDesigner", measureDesigner}, {"Preview", measurePreview}, {"MessageBox", measureMessageBox}};
+    for (const auto& [name, measure] : windows) {
+        Measured at[2];
+        for (int i = 0; i < 2; ++i) {
+            AppContext context(startDir.path(), programDir.path());
+            context.ScaleFactor = i == 0 ? 1.0 : 2.0;
+            at[i] = measure(context);
+        }
+        EXPECT_DOUBLE_EQ(at[1].points, 2 * at[0].points) << name;
+        EXPECT_EQ(at[1].styleSize, 2 * at[0].styleSize) << name;
+        EXPECT_EQ(at[1].placed, at[0].placed) << name;
+        EXPECT_NEAR(at[1].picture.width(), 2 * at[0].picture.width(), 1) << name;
+        EXPECT_NEAR(at[1].picture.height(), 2 * at[0].picture.height(), 1) << name;
+        // Twice as large, as far as the free area goes (a few pixels of frame aside).
+        const QSize twice = (at[0].size * 2).boundedTo(freeArea().size());
+        EXPECT_NEAR(at[1].size.width(), twice.width(), twice.width() * 0.04) << name;
+        EXPECT_NEAR(at[1].size.height(), twice.height(), twice.height() * 0.04) << name;
+        std::printf("[ twice    ] %-12s %4d x %4d -> %4d x %4d\n", name, at[0].size.width(), at[0].size.height(),
+                    at[1].size.width(), at[1].size.height());
+    }
 }

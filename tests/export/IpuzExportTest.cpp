@@ -90,11 +90,11 @@ TEST(IpuzExport, GivenSeparatorsAndABlockMarkTheGridDoesNotUse)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.ipuz"));
-    ASSERT_TRUE(IpuzExport::write(p, options, path).isOk());
+    ASSERT_TRUE(IpuzExport::write(p, options, {}, path).isOk());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), IpuzExport::documentBytes(p, options));
-    EXPECT_FALSE(IpuzExport::write(p, options, dir.filePath(QStringLiteral("no/such.ipuz"))).isOk());
+    EXPECT_FALSE(IpuzExport::write(p, options, {}, dir.filePath(QStringLiteral("no/such.ipuz"))).isOk());
 }
 
 TEST(IpuzExport, DamagedCountsAndCellNumbersStayInsideTheGrid)
@@ -118,4 +118,35 @@ TEST(IpuzExport, DamagedCountsAndCellNumbersStayInsideTheGrid)
 
     QByteArray bytes;
     EXPECT_FALSE(PuzExport::fileBytes(p, {}, bytes).isEmpty());   // the runs no longer match the words
+}
+
+TEST(IpuzExport, HtmlTextsWithoutControlCharactersAndWordLengthsWhenAsked)
+{
+    TPuzzleRecord p = samplePuzzle();
+    p.Title.setText("Salt & <b>Pepper</b>\x07");
+    p.Category.setText("R&D\r\n");
+    p.Clues[1].setText("Fish\t& chips > peas");
+    p.Words[1].setText("ice cream");
+    const QJsonObject plain = parsed(IpuzExport::documentBytes(p, {}));
+    EXPECT_EQ(plain[QStringLiteral("title")].toString(), QStringLiteral("Salt &amp; &lt;b&gt;Pepper&lt;/b&gt; "));
+    EXPECT_EQ(plain[QStringLiteral("notes")].toString(), QStringLiteral("R&amp;D  "));
+    const QJsonArray across = plain[QStringLiteral("clues")].toObject()[QStringLiteral("Across")].toArray();
+    EXPECT_EQ(across[1].toArray(), row({4, text("Fish &amp; chips &gt; peas")}));
+
+    // Asked for, a word typed in parts carries its lengths; a word of one part stays [number, clue].
+    const QJsonObject lengths = parsed(IpuzExport::documentBytes(p, {}, {true, true}));
+    const QJsonArray withLengths = lengths[QStringLiteral("clues")].toObject()[QStringLiteral("Across")].toArray();
+    EXPECT_EQ(withLengths[1].toObject(), (QJsonObject{{QStringLiteral("number"), 4},
+                                                      {QStringLiteral("clue"), text("Fish &amp; chips &gt; peas")},
+                                                      {QStringLiteral("enumeration"), text("3,5")}}));
+    EXPECT_EQ(withLengths[0].toObject()[QStringLiteral("enumeration")].toString(), QStringLiteral("1-3"));
+    EXPECT_TRUE(lengths[QStringLiteral("clues")].toObject()[QStringLiteral("Down")].toArray()[0].isArray());
+
+    const struct {
+        const char* typed;
+        const char* lengths;
+    } words[] = {{"ICE CREAM", "3,5"}, {"JACK-IN-THE-BOX", "4-2-3-3"}, {" ICE  COLD - WATER ", "3,4-5"},
+                 {"PLAIN", ""}, {"-DASHED-", ""}, {"", ""}};
+    for (const auto& w : words)
+        EXPECT_EQ(TSolvingPuzzle::enumerationOf(w.typed), QByteArray(w.lengths)) << w.typed;
 }

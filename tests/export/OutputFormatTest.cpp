@@ -30,7 +30,7 @@ TEST(OutputFormatTest, EveryFormatWritesExactlyTheFilesItNames)
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("page.") + format.Suffix);
-        const IoResult result = format.Write({&puzzle, &options, &page, &settings, 200, 75, path});
+        const IoResult result = format.Write({&puzzle, &options, &page, &settings, 200, 75, path, {}});
         ASSERT_TRUE(result) << result.systemError.toStdString();
         QStringList expected;
         for (const QString& file : format.outputFiles(path)) {

@@ -184,6 +184,25 @@ TEST(PuzExport, RefusesWhatTheFormatCannotHoldAndWritesNothing)
         EXPECT_FALSE(QFile::exists(path)) << c.name;
     }
 
+    // A letter beyond ISO-8859-1 is named with its word; a dash shown from the start would read as an
+    // empty square. Texts spell those characters plainly instead.
+    TPuzzleRecord oe = samplePuzzle();
+    oe.Grid[204] = 0x8C;
+    EXPECT_EQ(PuzExport::write(oe, {}, path).systemError,
+              QStringLiteral("The puzzle cannot be saved as an Across Lite file: the letter \u0152 in NORM\u0152 "
+                             "(row 5, column 5) is not in its character set (ISO-8859-1)."));
+    TRenderOptions dash;
+    dash.SepDash = true;
+    EXPECT_TRUE(PuzExport::write(samplePuzzle(), dash, path).systemError.contains(
+        QLatin1String("the separator - in X-RAY (row 1, column 2) is shown from the start")));
+    EXPECT_FALSE(QFile::exists(path));
+    TPuzzleRecord quoted = samplePuzzle();
+    quoted.Title.setText("\x8Cuvres \x85");
+    quoted.Clues[0].setText("\x93Say \x80\x94 \x96 \x9a");
+    const PuzFile f = PuzFile::parse(exported(quoted));
+    EXPECT_EQ(f.strings[0], QByteArray("OEuvres ..."));
+    EXPECT_EQ(f.strings[3], QByteArray("\"Say EUR\" - s"));
+
     // Accented letters are Windows-1252 bytes the format holds.
     TPuzzleRecord p = samplePuzzle();
     p.Grid[4] = 0xC9;

@@ -12,7 +12,7 @@ endif()
 
 set(PROGRAM_DIR ${PREFIX}/lib/quorvex)
 foreach(file quorvex quorvex-cli QVFLAY.DAT QVFPAGE.DAT SAMPLE.QV3 QORVX.PDF help/index.html help/connection.html
-             help/designer.html)
+             help/designer.html help/pictures/mainwindow.png)
   if(NOT EXISTS ${PROGRAM_DIR}/${file})
     message(FATAL_ERROR "missing from the program directory: ${file}")
   endif()

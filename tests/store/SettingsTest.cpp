@@ -66,7 +66,7 @@ std::vector<std::string> documentedOrder()
         for (const char* attribute : {"Bold ", "Italic ", "Center ", "Font "})
             keys.push_back("HTML/" + std::string(attribute) + b);
     }
-    add("HTML", {"Horizontal Upper", "Horizontal Lower", "Web Title"});
+    add("HTML", {"Horizontal Upper", "Horizontal Lower", "Web Title", "Web Puzzle Word Lengths", "Web Puzzle Timer"});
     add("Create Options", {"Shrink", "Quick Build", "Attempts", "Import Option", "Export Option",
                            "Case Sensitivity", "Sep Char", "Last Shape", "Int Key 1", "Int Key 2",
                            "Int Key 3", "Int Key 4", "Int Key 5", "Int Key 6", "Int Key 7", "Int Key 8",

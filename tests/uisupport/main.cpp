@@ -2,6 +2,7 @@
 #include "uisupport/ScriptedMessageService.h"
 #include "uisupport/UiTestEnvironment.h"
 #include "ui/MenuShortcuts.h"
+#include "ui/ScaledStyle.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     GiveMenuShortcutsPriority(app);
+    InstallScaledStyle();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

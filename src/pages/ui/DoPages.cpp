@@ -8,6 +8,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/MenuShortcuts.h"
 #include "ui/MessageService.h"
+#include "ui/WindowFit.h"
 #include "ui/WindowSetup.h"
 #include "ui/Windows1252Text.h"
 
@@ -310,14 +311,25 @@ void TDoPages::showEvent(QShowEvent* event)
 {
     if (!m_shown) {
         m_shown = true;
-        ApplyUserFonts(this, m_context);
         const Settings& s = m_context.settings;
-        RestoreOnScreen(this, QRect(s.PageDesignerWindowLeft, s.PageDesignerWindowTop,
-                                    std::max(MinimumWidth, s.PageDesignerWindowWidth),
-                                    std::max(MinimumHeight, s.PageDesignerWindowHeight)));
+        PrepareRememberedWindow(this, m_context,
+                                QRect(s.PageDesignerWindowLeft, s.PageDesignerWindowTop,
+                                      std::max(MinimumWidth, s.PageDesignerWindowWidth),
+                                      std::max(MinimumHeight, s.PageDesignerWindowHeight)));
+        RedrawPage();
+        showWholePage();
         loadPictures(true);
     }
     QDialog::showEvent(event);
+}
+
+void TDoPages::showWholePage()
+{
+    auto* scroll = findChild<QScrollArea*>(QStringLiteral("PageScroll"));
+    QWidget::layout()->activate();
+    const QSize missing = scroll->widget()->minimumSizeHint() - scroll->maximumViewportSize();
+    if (missing.width() > 0 || missing.height() > 0)
+        RestoreOnScreen(this, QRect(pos(), size() + missing.expandedTo(QSize(0, 0))));
 }
 
 void TDoPages::keyPressEvent(QKeyEvent* event)
@@ -343,8 +355,9 @@ void TDoPages::done(int result)
         // Where the frame is and how large the inside, as RestoreOnScreen takes them back.
         m_context.settings.PageDesignerWindowLeft = x();
         m_context.settings.PageDesignerWindowTop = y();
-        m_context.settings.PageDesignerWindowWidth = width();
-        m_context.settings.PageDesignerWindowHeight = height();
+        const QSize remembered = RememberedSize(this);
+        m_context.settings.PageDesignerWindowWidth = remembered.width();
+        m_context.settings.PageDesignerWindowHeight = remembered.height();
     }
     m_pictures.clear();
     QDialog::done(result);
@@ -377,9 +390,12 @@ void TDoPages::RedrawPage()
     const QSize size = PaperSizes::designPixels(QSizeF(m_layout.PaperWidth, m_layout.PaperHeight), m_zoom, m_layout.UseInches);
     m_layout.PixelWidth = std::int16_t(size.width());
     m_layout.PixelHeight = std::int16_t(size.height());
+    // The page and its rulers are drawn at the window's screen size, the design pixels unchanged.
+    const double scale = WindowScale(this);
+    m_canvas->setViewScale(scale);
     m_canvas->redraw(size, m_pictures);
-    m_topRuler->setScale(pixelsPerUnit(), m_layout.UseInches, size.width());
-    m_leftRuler->setScale(pixelsPerUnit(), m_layout.UseInches, size.height());
+    m_topRuler->setScale(pixelsPerUnit(), m_layout.UseInches, size.width(), scale);
+    m_leftRuler->setScale(pixelsPerUnit(), m_layout.UseInches, size.height(), scale);
 }
 
 void TDoPages::EnableDisablePalette()

@@ -89,6 +89,8 @@ private:
     void PaletteClick(int kind);
     void disarm();
     void showCustomBoxes();
+    /** Grows the window, within the screen, until the page and its rulers show whole. */
+    void showWholePage();
     /** Rescales the objects and every edit on the undo stack by a zoom or unit factor. */
     void rescaleObjects(double factor);
 

@@ -123,14 +123,15 @@ TDoPagesCanvas::TDoPagesCanvas(const TPageLayout& layout, Callbacks callbacks, Q
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QImage TDoPagesCanvas::pagePicture(const TPageLayout& layout, QSize size, const TBitmapPictures& pictures)
+QImage TDoPagesCanvas::pagePicture(const TPageLayout& layout, QSize size, const TBitmapPictures& pictures, double scale)
 {
-    QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage picture((QSizeF(size) * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     picture.setDotsPerMeterX(PictureDotsPerMetre);
     picture.setDotsPerMeterY(PictureDotsPerMetre);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.scale(scale, scale);
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPointSize(9);
     painter.setFont(labelFont);
@@ -171,7 +172,7 @@ QImage TDoPagesCanvas::pagePicture(const TPageLayout& layout, QSize size, const 
 
 void TDoPagesCanvas::redraw(QSize pageSize, const TBitmapPictures& pictures)
 {
-    m_picture = pagePicture(m_layout, pageSize, pictures);
+    m_picture = pagePicture(m_layout, pageSize, pictures, m_scale);
     setFixedSize(m_picture.size());
     if (m_selected && *m_selected >= m_layout.usedObjects())
         m_selected.reset();
@@ -197,7 +198,13 @@ void TDoPagesCanvas::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().color(QPalette::Dark));
     painter.drawImage(0, 0, m_picture);
+    painter.scale(m_scale, m_scale);
     paintOverlay(painter);
+}
+
+QPoint TDoPagesCanvas::designPoint(QPointF point) const
+{
+    return (point / m_scale).toPoint();
 }
 
 void TDoPagesCanvas::paintOverlay(QPainter& painter) const

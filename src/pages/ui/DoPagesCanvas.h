@@ -35,11 +35,16 @@ public:
     /**
      * The picture of a layout: a white page of `size`, then every object in slot order in its
      * designer colours, outlines, column lines and label; Bitmap objects show their picture from
-     * `pictures` or a framed "Bitmap" placeholder.
+     * `pictures` or a framed "Bitmap" placeholder. `scale` draws it that many times larger.
      */
-    static QImage pagePicture(const TPageLayout& layout, QSize size, const TBitmapPictures& pictures);
+    static QImage pagePicture(const TPageLayout& layout, QSize size, const TBitmapPictures& pictures, double scale = 1.0);
 
-    /** Redraws the picture from the layout at this page size. */
+    /**
+     * The screen size factor the page is shown at: the picture, handles and outline are drawn that
+     * much larger and the mouse is read back into design pixels. Takes effect at the next redraw.
+     */
+    void setViewScale(double scale) { m_scale = scale; }
+    /** Redraws the picture from the layout at this page size (design pixels). */
     void redraw(QSize pageSize, const TBitmapPictures& pictures);
     const QImage& picture() const { return m_picture; }
 
@@ -58,10 +63,13 @@ private:
     void updateCursor(QPoint point);
     /** Draws the handles of the selected object and the dragged outline. */
     void paintOverlay(QPainter& painter) const;
+    /** A point of the widget in design pixels. */
+    QPoint designPoint(QPointF point) const;
 
     const TPageLayout& m_layout;
     Callbacks m_callbacks;
     QImage m_picture;
+    double m_scale = 1.0;
     bool m_armed = false;
     std::optional<int> m_selected;
 

@@ -47,7 +47,7 @@ void TDoPagesCanvas::updateCursor(QPoint point)
 
 void TDoPagesCanvas::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = designPoint(event->position());
     if (event->button() == Qt::RightButton) {
         m_rightPressed = PageDesign::ObjectAt(m_layout, point);
         return;
@@ -78,7 +78,7 @@ void TDoPagesCanvas::mousePressEvent(QMouseEvent* event)
 
 void TDoPagesCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = designPoint(event->position());
     if (!m_dragging) {
         if (event->buttons() == Qt::NoButton)
             updateCursor(point);
@@ -90,13 +90,13 @@ void TDoPagesCanvas::mouseMoveEvent(QMouseEvent* event)
 
 void TDoPagesCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = designPoint(event->position());
     if (event->button() == Qt::RightButton) {
         const std::optional<int> pressed = m_rightPressed;
         m_rightPressed.reset();
         if (pressed && PageDesign::ObjectAt(m_layout, point) == pressed && m_callbacks.openMenu) {
             const TObjectBounds& b = m_layout.Objects[std::size_t(*pressed)].Bounds;
-            m_callbacks.openMenu(*pressed, mapToGlobal(QPoint(b.Left, b.Top)));
+            m_callbacks.openMenu(*pressed, mapToGlobal((QPointF(b.Left, b.Top) * m_scale).toPoint()));
         }
         return;
     }

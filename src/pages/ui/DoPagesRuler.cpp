@@ -36,15 +36,18 @@ TDoPagesRuler::TDoPagesRuler(Qt::Orientation orientation, QWidget* parent)
     setObjectName(orientation == Qt::Horizontal ? QStringLiteral("TopRuler") : QStringLiteral("LeftRuler"));
 }
 
-void TDoPagesRuler::setScale(int pixelsPerUnit, bool useInches, int length)
+void TDoPagesRuler::setScale(int pixelsPerUnit, bool useInches, int length, double viewScale)
 {
     m_pixelsPerUnit = std::max(1, pixelsPerUnit);
     m_useInches = useInches;
     m_length = std::max(0, length);
+    m_viewScale = viewScale;
+    const int along = int(m_length * viewScale);
+    const int across = int(Depth * viewScale);
     if (m_orientation == Qt::Horizontal)
-        setFixedSize(m_length, Depth);
+        setFixedSize(along, across);
     else
-        setFixedSize(Depth, m_length);
+        setFixedSize(across, along);
     update();
 }
 
@@ -54,6 +57,8 @@ void TDoPagesRuler::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), QColor(255, 0, 0));
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // Drawn in design pixels, as large as the page beside it.
+    painter.scale(m_viewScale, m_viewScale);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     painter.setFont(font);

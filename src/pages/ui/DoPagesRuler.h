@@ -16,8 +16,11 @@ public:
 
     explicit TDoPagesRuler(Qt::Orientation orientation, QWidget* parent = nullptr);
 
-    /** Sets the pixels per unit, the unit and the page length in pixels, and redraws. */
-    void setScale(int pixelsPerUnit, bool useInches, int length);
+    /**
+     * Sets the pixels per unit, the unit and the page length in design pixels, and the screen
+     * size factor the ruler is drawn at (as the page), and redraws.
+     */
+    void setScale(int pixelsPerUnit, bool useInches, int length, double viewScale = 1.0);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,4 +30,5 @@ private:
     int m_pixelsPerUnit = 72;
     bool m_useInches = true;
     int m_length = 0;
+    double m_viewScale = 1.0;
 };

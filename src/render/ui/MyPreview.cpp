@@ -1,6 +1,7 @@
 #include "render/ui/MyPreview.h"
 
 #include "ui/AppContext.h"
+#include "ui/WindowFit.h"
 #include "ui/WindowSetup.h"
 #include "export/OutputFormat.h"
 #include "render/ui/ReportPage.h"
@@ -24,8 +25,14 @@ namespace {
 
 /** The zoom steps of the Zoom In and Zoom Out tool buttons, percent. */
 constexpr std::array<double, 11> ZoomSteps{10, 20, 25, 33.33, 50, 75, 100, 150, 200, 300, 400};
-/** Grey margin around the page in the view, pixels. */
+/** Grey margin around the page in the view, design pixels. */
 constexpr int PageMargin = 8;
+
+/** The grey margin at the screen size of a window. */
+int pageMargin(const QWidget* window)
+{
+    return int(PageMargin * WindowScale(window));
+}
 
 } // namespace
 
@@ -44,7 +51,8 @@ public:
         m_dpi = dpi;
         const QSize paper(int(std::lround(m_report.PaperInches.width() * dpi)),
                           int(std::lround(m_report.PaperInches.height() * dpi)));
-        setFixedSize(paper + QSize(2 * PageMargin, 2 * PageMargin));
+        const int margin = pageMargin(this);
+        setFixedSize(paper + QSize(2 * margin, 2 * margin));
         update();
     }
 
@@ -53,9 +61,10 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(128, 128, 128));
-        const QRect paper(PageMargin, PageMargin, width() - 2 * PageMargin, height() - 2 * PageMargin);
+        const int margin = pageMargin(this);
+        const QRect paper(margin, margin, width() - 2 * margin, height() - 2 * margin);
         painter.fillRect(paper, Qt::white);
-        painter.translate(PageMargin, PageMargin);
+        painter.translate(margin, margin);
         painter.setClipRect(QRect(QPoint(0, 0), paper.size()));
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         m_report.Play(painter, m_dpi);
@@ -91,7 +100,6 @@ TMyPreview::TMyPreview(AppContext& context, std::shared_ptr<const TReportPage> r
     BuildMenus(layout);
     layout->addWidget(m_scroll, 1);
 
-    ApplyUserFonts(this, m_context);
     const Settings& settings = m_context.settings;
     move(settings.ReportViewingWindowLeft, settings.ReportViewingWindowTop);
     resize(std::max(200, settings.ReportViewingWindowWidth), std::max(150, settings.ReportViewingWindowHeight));
@@ -104,7 +112,9 @@ void TMyPreview::showEvent(QShowEvent* event)
 {
     if (!m_placed) {
         m_placed = true;
-        RestoreOnScreen(this, QRect(pos(), size()));
+        PrepareRememberedWindow(this, m_context, QRect(pos(), size()));
+        // The page follows the screen size too.
+        SetZoom(m_zoom);
     }
     QDialog::showEvent(event);
 }
@@ -224,8 +234,13 @@ void TMyPreview::SetZoom(double percent)
     if (!std::isfinite(percent))
         return;
     m_zoom = std::clamp(percent, MinZoom, MaxZoom);
-    m_page->SetDotsPerInch(m_screenDpi * m_zoom / 100.0);
+    m_page->SetDotsPerInch(viewDotsPerInch() * m_zoom / 100.0);
     UpdateBoxes();
+}
+
+double TMyPreview::viewDotsPerInch() const
+{
+    return m_screenDpi * WindowScale(this);
 }
 
 int TMyPreview::PageWidthPixels(double percent) const
@@ -272,14 +287,15 @@ void TMyPreview::MenuZoomPercentClick(double percent)
 
 void TMyPreview::MenuZoomPageWidthClick()
 {
-    const int available = m_scroll->viewport()->width() - 2 * PageMargin - m_scroll->verticalScrollBar()->sizeHint().width();
-    SetZoom(ZoomForWidth(std::max(1, available)));
+    const int available = m_scroll->viewport()->width() - 2 * pageMargin(this) - m_scroll->verticalScrollBar()->sizeHint().width();
+    SetZoom(ZoomForWidth(std::max(1, int(available / WindowScale(this)))));
 }
 
 void TMyPreview::MenuZoomWholePageClick()
 {
-    const QSize view = m_scroll->viewport()->size() - QSize(2 * PageMargin, 2 * PageMargin);
-    const QSizeF paper = m_report->PaperInches * m_screenDpi;
+    const int margin = pageMargin(this);
+    const QSize view = m_scroll->viewport()->size() - QSize(2 * margin, 2 * margin);
+    const QSizeF paper = m_report->PaperInches * viewDotsPerInch();
     if (paper.width() <= 0 || paper.height() <= 0)
         return;
     const double fit = std::min(view.width() / paper.width(), view.height() / paper.height());
@@ -314,8 +330,9 @@ void TMyPreview::StoreGeometry()
     Settings& settings = m_context.settings;
     settings.ReportViewingWindowLeft = x();
     settings.ReportViewingWindowTop = y();
-    settings.ReportViewingWindowWidth = width();
-    settings.ReportViewingWindowHeight = height();
+    const QSize remembered = RememberedSize(this);
+    settings.ReportViewingWindowWidth = remembered.width();
+    settings.ReportViewingWindowHeight = remembered.height();
 }
 
 void TMyPreview::done(int result)

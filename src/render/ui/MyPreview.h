@@ -81,6 +81,8 @@ private:
     /** The "HTML Creation" window, drawing its picture as the JPEG export does. */
     void ShowWebPageWindow();
     void StoreGeometry();
+    /** Pixels per inch the page is shown at, zoom 100: the screen's at the window's screen size factor. */
+    double viewDotsPerInch() const;
 
     AppContext& m_context;
     std::shared_ptr<const TReportPage> m_report;

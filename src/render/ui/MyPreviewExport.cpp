@@ -10,6 +10,7 @@
 #include "export/ui/HtmlCreation.h"
 #include "export/ui/JpegFactor.h"
 #include "export/ui/MetafileCreation.h"
+#include "export/ui/WebPuzzleSetup.h"
 #include "render/ui/ReportPage.h"
 
 #include <QFileInfo>
@@ -46,6 +47,11 @@ void TMyPreview::MenuExportClick(const TOutputFormat& format)
             return;
         settings.PixelWidth = widthDialog.Width();
     }
+    if (format.Steps == PreviewSteps::SetupFirst) {
+        TWebPuzzleSetup setup(m_context, this);
+        if (setup.exec() != QDialog::Accepted)
+            return;
+    }
 
     QString initial = format.LastFile ? settings.*format.LastFile : g_lastFiles.value(format.Name);
     if (!format.LastFile && initial.isEmpty())
@@ -63,9 +69,10 @@ void TMyPreview::MenuExportClick(const TOutputFormat& format)
     if (format.LeavesOutPictures && MetafileExport::hasBitmaps(m_report->Layout))
         MessageService::warning(this, MetafileExport::BitmapWarning);
 
-    // The run's own page and puzzle: its separators and its headings.
+    // The run's own page and puzzle: its separators and its headings; the web puzzle's set-up.
     const TExportRequest job{m_report->Puzzle.get(), &m_report->Options, &m_report->Fitted, &settings,
-                             settings.PixelWidth, settings.JPegCompressionQuality, path};
+                             settings.PixelWidth, settings.JPegCompressionQuality, path,
+                             {settings.WebPuzzleWordLengths, settings.WebPuzzleTimer}};
     if (format.Steps == PreviewSteps::ProgressWindow) {
         // The metafile replays the preview's own drawing run.
         TMetafileCreation creation(m_context, [&job, &format]() -> QString {

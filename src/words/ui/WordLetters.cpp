@@ -13,9 +13,6 @@
 
 namespace {
 
-/** Design size before scaling. */
-constexpr int DesignWidth = 300;
-constexpr int DesignHeight = 220;
 /** What the user-defined character holds when there is none. */
 constexpr char NoCharacter = ' ';
 
@@ -69,7 +66,7 @@ TWordLetters::TWordLetters(AppContext& context, QWidget* parent) : QDialog(paren
     buttons->addStretch(1);
     buttons->addWidget(ok);
     layout->addLayout(buttons);
-    resize(DesignWidth, DesignHeight);
+    // No design size: the window takes what its boxes need, and grows with them.
 }
 
 void TWordLetters::showEvent(QShowEvent* event)

@@ -52,6 +52,7 @@ TWordList::TWordList(AppContext& context, QWidget* parent)
     setModal(true);
     buildControls();
     connectWordTools();
+    connectAssistant();
 
     // What showing the editor does, in its order (the shape list filled itself when it was
     // built): grid, categories and texts, the create options and the layout preview, the mode.
@@ -70,6 +71,7 @@ TWordList::TWordList(AppContext& context, QWidget* parent)
     refreshLayoutPreview();
     applyMode();
     applySpellingAvailability();
+    applyAssistantAvailability();
     if (!m_newPuzzle)
         m_snapshot = puzzle;
 }
@@ -167,10 +169,12 @@ void TWordList::buildControls()
     m_deleteAll = MakeDialogButton("Delete &All", "DeleteAllButton", this);
     m_import = MakeDialogButton("&Import", "ImportButton", this);
     m_export = MakeDialogButton("&Export", "ExportButton", this);
+    m_suggestClues = MakeDialogButton("Suggest Clues", "SuggestCluesButton", this);
+    m_themeWords = MakeDialogButton("T&heme Words", "ThemeWordsButton", this);
     m_spell = MakeDialogButton("&Spell Check", "SpellCheckButton", this);
     m_thesaurus = MakeDialogButton("&Thesaurus", "ThesaurusButton", this);
     m_intChars = MakeDialogButton("International Characters", "IntCharsButton", this);
-    for (QPushButton* b : {m_delete, m_deleteAll, m_import, m_export})
+    for (QPushButton* b : {m_delete, m_deleteAll, m_import, m_export, m_suggestClues, m_themeWords})
         tools->addWidget(b);
     tools->addStretch(1);
     root->addLayout(tools);
@@ -247,6 +251,8 @@ void TWordList::showEvent(QShowEvent* event)
     if (first) {
         m_shown = true;
         PrepareDialog(this, m_context);
+        // The layout's picture is drawn again at the size the screen size gave its box.
+        refreshLayoutPreview();
     }
     QDialog::showEvent(event);
     if (first)

@@ -77,6 +77,14 @@ public:
     void ExportButtonClick();
     /** "International Characters": the dialog that assigns the characters of F1..F12. */
     void IntCharsButtonClick();
+    // The clue and theme assistant (WordListAssistant.cpp).
+    /** "Suggest Clues": drafted clues for every word without a clue; the chosen ones are written. */
+    void SuggestCluesClick();
+    /** The grid's "Suggest Clue for This Row": drafts for the selected row's word, whatever its clue. */
+    void SuggestRowClueClick();
+    /** "T&heme Words": the ticked words of a topic with their clues go into free rows. */
+    void ThemeWordsClick();
+
     /** The grid rows as Windows-1252 texts with their "U" marks (an open cell editor is committed first). */
     QList<WordListTransfer::GridRow> gridRows();
 
@@ -104,6 +112,9 @@ private:
     void connectWordTools();
     void applySpellingAvailability();
     void runSpellCheck(int language);
+    void connectAssistant();
+    void applyAssistantAvailability();
+    void suggestClues(const QList<int>& rows);
 
     AppContext& m_context;
     bool m_newPuzzle = true;
@@ -130,6 +141,8 @@ private:
     QPushButton* m_spell = nullptr;
     QPushButton* m_thesaurus = nullptr;
     QPushButton* m_intChars = nullptr;
+    QPushButton* m_suggestClues = nullptr;
+    QPushButton* m_themeWords = nullptr;
     QPushButton* m_addWords = nullptr;
     QPushButton* m_changeLayout = nullptr;
 };

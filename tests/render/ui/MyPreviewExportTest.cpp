@@ -370,7 +370,16 @@ TEST_F(MyPreviewExportTest, SolvingFormatsWriteWhatTheCoreMakesAndKeepTheirLastF
          IpuzExport::documentBytes(puzzle, options)},
         {"MenuAcrossLite", "p.puz", "Save Puzzle As Across Lite", "Across Lite (*.puz)", &Settings::LastExportPUZFile, puz},
         {"MenuWebPuzzle", "p.html", "Save Puzzle As Web Puzzle", "Web Puzzle (*.html *.htm)",
-         &Settings::LastExportWebPuzzleFile, SolverPageExport::pageBytes(puzzle, options)},
+         &Settings::LastExportWebPuzzleFile, SolverPageExport::pageBytes(puzzle, options, {true, true})},
+    };
+    // The web puzzle asks its set-up first; word lengths are asked for there.
+    const auto answerSetup = [](const char* action, const char* box, const char* button) {
+        if (QLatin1String(action) != QLatin1String("MenuWebPuzzle"))
+            return;
+        whenShown(QStringLiteral("WebPuzzleSetup"), [box, button](QWidget* setup) {
+            setup->findChild<QCheckBox*>(QLatin1String(box))->setChecked(true);
+            setup->findChild<QPushButton*>(QLatin1String(button))->click();
+        });
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.action);
@@ -379,6 +388,7 @@ TEST_F(MyPreviewExportTest, SolvingFormatsWriteWhatTheCoreMakesAndKeepTheirLastF
         const QString path = startPath(QLatin1String(c.file));
         messages.clear();
         messages.files.push_back(path);
+        answerSetup(c.action, "WordLengthsBox", "SaveButton");
         trigger(*preview, c.action);
         EXPECT_EQ(readAll(path), c.bytes);
         EXPECT_EQ(context->settings.*c.lastFile, path);
@@ -389,11 +399,18 @@ TEST_F(MyPreviewExportTest, SolvingFormatsWriteWhatTheCoreMakesAndKeepTheirLastF
         EXPECT_TRUE(messages.texts().isEmpty());
 
         messages.clear();   // the next dialog starts from that file; Cancel writes nothing
+        answerSetup(c.action, "TimerBox", "SaveButton");
         trigger(*preview, c.action);
         ASSERT_EQ(messages.fileRequests.size(), 1);
         EXPECT_EQ(messages.fileRequests[0].initialPath, path);
         EXPECT_EQ(context->settings.*c.lastFile, path);
     }
+    // Cancel in the set-up asks for no file; the boxes changed the settings at once.
+    messages.clear();
+    answerSetup("MenuWebPuzzle", "TimerBox", "CancelButton");
+    trigger(*preview, "MenuWebPuzzle");
+    EXPECT_TRUE(messages.fileRequests.empty());
+    EXPECT_TRUE(context->settings.WebPuzzleWordLengths);
 
     messages.clear();
     messages.files.push_back(startPath(QStringLiteral("missing/dir/p.ipuz")));

@@ -1,0 +1,147 @@
+// The web puzzle in headless Chromium, at a phone's size and a desktop's: typed through its input
+// as a phone keyboard types (Input.insertText) and with keys, solved, reloaded, left with Tab.
+// Run by ctest with QUORVEX_CLI (quorvex-cli) and QUORVEX_SHAPES (the shape library QVFLAY.DAT).
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { execFileSync } = require('node:child_process');
+const puppeteer = require('puppeteer-core');
+
+const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'quorvex-web-'));
+const page15 = path.join(dir, 'puzzle.html');
+
+// A 15 x 15 puzzle whose words hold a dash, a space, Œ and Å, exported with word lengths.
+test.before(() => {
+  const words = ['JACK-IN-THE-BOX: Springy toy', 'ICE CREAM: Frozen <treat>', 'ŒUVRE: Body of work', 'SKÅL: Toast',
+    'ZEBRA: Striped animal', 'LEMON: Sour fruit', 'RIVER: Flowing water', 'MOUNTAIN: High peak', 'PLANET: World',
+    'CANDLE: Wax light', 'KETTLE: Boils water', 'MANGO: Tropical fruit', 'CHAIR: Seat', 'ORANGE: Citrus fruit'];
+  fs.writeFileSync(path.join(dir, 'words.txt'), words.join('\n'));
+  const cli = (...args) => execFileSync(process.env.QUORVEX_CLI, args, { cwd: dir });
+  cli('build', '--words', 'words.txt', '--shape-lib', process.env.QUORVEX_SHAPES, '--shape', '2', '--attempts', '20',
+      '--seed', '5', '--title', 'Fifteen', '--category', 'Tests', '--out', 'p.QV3');
+  cli('export', 'p.QV3', '--record', '0', '--format', 'solver', '--enumerations', '--out', page15);
+});
+
+test.after(() => fs.rmSync(dir, { recursive: true, force: true }));
+
+async function open(size, run) {
+  const browser = await puppeteer.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+                                           args: ['--no-sandbox'], headless: true });
+  try {
+    const page = await browser.newPage();
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e.message));
+    await page.setViewport(size);
+    await page.goto('file://' + page15);
+    await run(page, await page.createCDPSession());
+    assert.deepStrictEqual(errors, []);
+  } finally {
+    await browser.close();
+  }
+}
+
+// The puzzle as the page carries it, and what the page shows now.
+const read = (page) => page.evaluate(() => ({
+  data: JSON.parse(document.getElementById('puzzle-data').textContent),
+  letters: Array.from(document.querySelectorAll('#grid .cell'), (c) => c.textContent.replace(/^\d+/, '')),
+  solved: document.documentElement.dataset.solved === 'yes',
+  status: document.getElementById('status').textContent,
+  clue: document.getElementById('current-clue').textContent,
+  focus: document.activeElement.id,
+}));
+
+// Each clue's answer, typed after tapping its clue from the square the page chose (its first empty one);
+// the page skips the squares shown from the start.
+async function solve(page, typeAnswer) {
+  const { data } = await read(page);
+  const clues = data.across.concat(data.down);
+  const buttons = await page.$$('#clues button');
+  for (let k = 0; k < clues.length; ++k) {
+    await buttons[k].click();
+    const at = await page.$$eval('#grid .cell', (cells) => cells.findIndex((c) => c.classList.contains('current')));
+    const answer = clues[k].cells.slice(clues[k].cells.indexOf(at)).filter((c) => !data.given.includes(c))
+      .map((c) => data.grid[c]).join('');
+    await typeAnswer(answer);
+  }
+}
+
+test('a phone: the whole grid in view, solved through the text input, kept over a reload', async () => {
+  await open({ width: 360, height: 740, isMobile: true, hasTouch: true }, async (page, cdp) => {
+    assert.strictEqual((await read(page)).data.width, 15);
+    const box = await page.$eval('#grid', (g) => g.getBoundingClientRect().toJSON());
+    assert.ok(box.left >= 0 && box.right <= 360, `grid from ${box.left} to ${box.right}`);
+    assert.strictEqual(await page.evaluate(() => document.documentElement.scrollWidth), 360);
+    assert.ok(await page.$eval('#toolbar', (t) => t.getBoundingClientRect().height) < 40, 'buttons in one row');
+
+    await solve(page, (text) => cdp.send('Input.insertText', { text: text.toLowerCase() }));   // œ, å too
+    const solved = await read(page);
+    assert.ok(solved.solved, solved.status);
+    assert.match(solved.status, /^Solved!  Every letter is right\./);
+    if (process.env.QUORVEX_SCREENSHOT) await page.screenshot({ path: process.env.QUORVEX_SCREENSHOT });
+
+    await page.reload();
+    const again = await read(page);
+    assert.deepStrictEqual(again.letters, solved.letters);
+    assert.ok(again.solved);
+  });
+});
+
+test('a desktop: keys, checks, clearing, Tab and Escape out of the grid, names of the cells', async () => {
+  await open({ width: 1280, height: 800 }, async (page, cdp) => {
+    const { data } = await read(page);
+    const jack = data.down.concat(data.across).find((c) => c.clue.startsWith('Springy'));
+    assert.strictEqual(jack.enumeration, '4-2-3-3');
+    await solve(page, (text) => page.keyboard.type(text));
+    assert.ok((await read(page)).solved);
+
+    // One wrong letter: Check Puzzle finds it, Clear Wrong Letters takes it out; focus is back on the grid.
+    await page.$$eval('#clues button', (b) => b[0].click());
+    await page.keyboard.type('Q');
+    await page.click('[aria-controls="check-items"]');
+    await page.click('#check-puzzle');
+    let now = await read(page);
+    assert.strictEqual(now.status, '1 wrong letter.');
+    assert.strictEqual(now.focus, 'entry');
+    await page.click('[aria-controls="clear-items"]');
+    await page.click('#clear-wrong');
+    assert.strictEqual((await read(page)).status, '1 wrong letter cleared.');
+
+    // Clear Puzzle asks first: Cancel keeps the letters, the confirmation clears them.
+    const filled = (await read(page)).letters.filter((l) => l).length;
+    for (const answer of ['#clear-cancel', '#clear-confirm']) {
+      await page.click('[aria-controls="clear-items"]');
+      await page.click('#clear-puzzle');
+      await page.click(answer);
+    }
+    now = await read(page);
+    assert.ok(now.letters.filter((l) => l).length < filled - 10, 'cleared');
+
+    // Names: every cell of the grid has one; a filled cell ends with its letter.
+    await page.keyboard.type('X');
+    const tree = await cdp.send('Accessibility.getFullAXTree');
+    const cells = tree.nodes.filter((n) => n.role && n.role.value === 'gridcell');
+    assert.strictEqual(cells.length, 225);
+    assert.deepStrictEqual(cells.filter((n) => !n.name || !n.name.value), []);
+    assert.ok(cells.some((n) => /^\d+ (Across|Down), letter 1 of \d+.*: X$/.test(n.name.value)));
+
+    // Tab goes from clue to clue and leaves the grid after the last one; Escape leaves it too.
+    const count = data.across.length + data.down.length;
+    await page.$$eval('#clues button', (b) => b[0].click());
+    await page.keyboard.press('Tab');
+    assert.strictEqual((await read(page)).focus, 'entry');
+    for (let k = 1; k < count; ++k) await page.keyboard.press('Tab');
+    assert.notStrictEqual((await read(page)).focus, 'entry');
+    await page.$$eval('#clues button', (b) => b[0].click());
+    await page.keyboard.press('Escape');
+    assert.notStrictEqual((await read(page)).focus, 'entry');
+
+    // The timer pauses, and stays paused over a reload; an address cannot solve the puzzle.
+    await page.click('#pause');
+    await page.goto('file://' + page15 + '#keys=["#reveal-puzzle"]');
+    assert.ok(await page.$eval('#paused', (p) => !p.hidden));
+    assert.ok(!(await read(page)).solved);
+  });
+});
