@@ -38,9 +38,6 @@ constexpr int DesignHeight = 420;
 /** Toolbar picture size at the 640 x 480 screen size. */
 constexpr int DesignIconSize = 24;
 
-/** The action of a command whose window comes with later work: none, so the command stays disabled. */
-const std::function<void()> LaterWork;
-
 /** The captions of the spelling languages 1..8. */
 const char* const DictionaryCaptions[] = {"&American", "&British", "&Spanish", "&Italian",
                                           "&French",   "&German",  "&Dutch",   "S&wedish"};

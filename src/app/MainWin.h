@@ -28,8 +28,7 @@ class TBackgroundPanel;
 
 /**
  * The ways the main window reaches the other windows and the desktop. The program installs the
- * real ones; a window that does not exist yet leaves its entry empty, which keeps its commands
- * disabled; tests put their own in.
+ * real ones; tests put their own in. An empty entry keeps its commands disabled.
  */
 struct TMainWinHooks {
     /** The word list editor, opened modally with the given caption on the working puzzle. */

@@ -43,9 +43,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
     QApplication::setDesktopFileName(QStringLiteral("quorvex"));
-    // The program's icon on every window, the same picture the desktop entry names.
-    Q_INIT_RESOURCE(MainWin);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/quorvex.svg")));
     GiveMenuShortcutsPriority(app);
     InstallScaledStyle();
     TListPages::setDesigner(&TDoPages::Run);
@@ -53,6 +50,9 @@ int main(int argc, char** argv)
     if (collection.isEmpty())
         collection = PrepareFirstStart(StartDirectory(), ProgramDirectory());
     TMainWin window(StartDirectory(), ProgramDirectory());
+    // The program's icon on every window, the same picture the desktop entry names; the main
+    // window has registered the resources that hold it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/quorvex.svg")));
     window.show();
     if (!collection.isEmpty())
         window.OpenCollection(collection);

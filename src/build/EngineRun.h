@@ -1,6 +1,6 @@
 #pragma once
-// Pieces shared by the two implementations of the construction engine: the attempt loop with its
-// progress calls, the ranking of attempts, and the preparation of a word's letters.
+// Pieces shared by the construction engine and the plain-scan reference engine of the tests: the
+// attempt loop with its progress calls, the ranking of attempts, and the preparation of a word's letters.
 
 #include "build/Engine.h"
 #include "store/AnsiString.h"

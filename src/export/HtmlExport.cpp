@@ -29,17 +29,6 @@ QString crLf(const QString& text)
     return out;
 }
 
-QString trimmedSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 } // namespace
 
 QString pictureName(const QString& documentPath)
@@ -75,7 +64,7 @@ QByteArray documentBytes(const Settings& settings, const QString& pictureFileNam
     };
     add(QStringLiteral("<HTML>"));
     add(QStringLiteral(" <HEAD>"));
-    add(QStringLiteral("  <TITLE>") + trimmedSpaces(Ansi::plainText(settings.WebTitle)).left(TitleLength) + QStringLiteral("</TITLE>"));
+    add(QStringLiteral("  <TITLE>") + Ansi::trimSpaces(Ansi::plainText(settings.WebTitle)).left(TitleLength) + QStringLiteral("</TITLE>"));
     add(QStringLiteral("  <META NAME=\"GENERATOR\" CONTENT=\"Tavrel / Quorvex 97\">"));
     add(QStringLiteral(" </HEAD>"));
     add(QStringLiteral(" <BODY>"));

@@ -1,9 +1,9 @@
 #include "export/MetafileExport.h"
 
+#include "render/PageWalk.h"
 #include "store/RecordFile.h"
 
 #include <cmath>
-#include <type_traits>
 
 namespace MetafileExport {
 
@@ -56,7 +56,7 @@ int alignedX(const TFittedObject& f, int textWidth)
 
 // Headings show the text the page was fitted with, as every other output does: the header's
 // own text, or the "Across Label" / "Down Label" setting when it has none.
-void drawSingleLine(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedSingleLine& line)
+void draw(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedSingleLine& line)
 {
     beginText(canvas, f);
     const int x = alignedX(f, u(line.Width));
@@ -65,7 +65,7 @@ void drawSingleLine(TMetafileCanvas& canvas, const TFittedObject& f, const TFitt
     drawBorder(canvas, f);
 }
 
-void drawTextBlock(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedTextBlock& block)
+void draw(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedTextBlock& block)
 {
     beginText(canvas, f);
     const int l = unitHeight(f.Metrics);
@@ -77,7 +77,7 @@ void drawTextBlock(TMetafileCanvas& canvas, const TFittedObject& f, const TFitte
     drawBorder(canvas, f);
 }
 
-void drawWordList(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedWordList& list)
+void draw(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedWordList& list)
 {
     beginText(canvas, f);
     for (const TFittedWord& word : list.Words) {
@@ -87,7 +87,7 @@ void drawWordList(TMetafileCanvas& canvas, const TFittedObject& f, const TFitted
     drawBorder(canvas, f);
 }
 
-void drawClues(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedClues& clues)
+void draw(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedClues& clues)
 {
     beginText(canvas, f);
     const double t = clues.RowHeight;
@@ -114,7 +114,7 @@ void drawClues(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedClu
     drawBorder(canvas, f);
 }
 
-void drawGrid(TMetafileCanvas& canvas, const TFittedGrid& g)
+void draw(TMetafileCanvas& canvas, const TFittedObject&, const TFittedGrid& g)
 {
     const auto isLetter = [&](int r, int c) { return g.cell(r, c) != 0 && g.cell(r, c) != ' '; };
     struct Cell {
@@ -196,7 +196,7 @@ void drawGrid(TMetafileCanvas& canvas, const TFittedGrid& g)
     }
 }
 
-void drawShape(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedShape& shape)
+void draw(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedShape& shape)
 {
     if (shape.Filled) {
         const int left = u(f.Rect.left());
@@ -210,6 +210,9 @@ void drawShape(TMetafileCanvas& canvas, const TFittedObject& f, const TFittedSha
     }
     drawBorder(canvas, f);
 }
+
+/** Pictures are never saved in a metafile. */
+void draw(TMetafileCanvas&, const TFittedObject&, const TFittedBitmap&) {}
 
 } // namespace
 
@@ -225,26 +228,7 @@ bool hasBitmaps(const TPageLayout& layout)
 void drawMetafilePage(const TFittedPage& page, TMetafileCanvas& canvas)
 {
     canvas.unitFill(0, 0, canvas.pageUnits().width(), canvas.pageUnits().height(), 0xFFFFFF);
-    for (const TFittedObject& f : page.Objects) {
-        std::visit(
-            [&](const auto& body) {
-                using T = std::decay_t<decltype(body)>;
-                if constexpr (std::is_same_v<T, TFittedSingleLine>)
-                    drawSingleLine(canvas, f, body);
-                else if constexpr (std::is_same_v<T, TFittedTextBlock>)
-                    drawTextBlock(canvas, f, body);
-                else if constexpr (std::is_same_v<T, TFittedWordList>)
-                    drawWordList(canvas, f, body);
-                else if constexpr (std::is_same_v<T, TFittedClues>)
-                    drawClues(canvas, f, body);
-                else if constexpr (std::is_same_v<T, TFittedGrid>)
-                    drawGrid(canvas, body);
-                else if constexpr (std::is_same_v<T, TFittedShape>)
-                    drawShape(canvas, f, body);
-                // Pictures are never saved in a metafile.
-            },
-            f.Body);
-    }
+    WalkPage(page, [&](const TFittedObject& f, const auto& body) { draw(canvas, f, body); });
 }
 
 QByteArray encodeMetafile(const TFittedPage& page, MetafileKind kind)

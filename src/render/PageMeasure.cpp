@@ -12,7 +12,6 @@
 #include <functional>
 #include <set>
 
-using PageMeasure::trimSpaces;
 
 namespace {
 
@@ -263,7 +262,7 @@ void Measurer::fitTextBlock(TFittedObject& f)
     }
     block.Fits = wrap.Fits;
     for (const TextLine& line : wrap.Lines) {
-        block.Lines.append(trimSpaces(text.mid(line.Start + line.Drop, line.Length - line.Drop)));
+        block.Lines.append(Ansi::trimSpaces(text.mid(line.Start + line.Drop, line.Length - line.Drop)));
         block.Widths.push_back(m_canvas.textWidth(block.Lines.back()));
     }
     if (!block.Fits && block.Number <= RenderLimits::TextOverflowFlags)

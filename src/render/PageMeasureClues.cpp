@@ -1,21 +1,12 @@
 // Fitting clue lists and Combined Clues: wrap each clue into lines, then place the clues in columns.
 #include "render/PageMeasureParts.h"
 
+#include "store/Ansi.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace PageMeasure {
-
-QString trimSpaces(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 namespace {
 
@@ -40,7 +31,7 @@ WrappedClue wrapClue(TTextMeasure& canvas, const QString& text, double width)
 {
     WrappedClue out;
     QString rest = text;
-    while (!trimSpaces(rest).isEmpty()) {
+    while (!Ansi::trimSpaces(rest).isEmpty()) {
         if (out.Lines.size() == RenderLimits::MaxClueLines) {
             out.TooManyLines = true;
             break;
@@ -52,7 +43,7 @@ WrappedClue wrapClue(TTextMeasure& canvas, const QString& text, double width)
             out.WordTooWide = true;
             break;
         }
-        out.Lines.append(trimSpaces(line));
+        out.Lines.append(Ansi::trimSpaces(line));
         rest = rest.mid(line.size());
     }
     // An empty clue, or one whose first word is too wide, still takes one row for its number.

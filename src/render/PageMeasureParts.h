@@ -8,9 +8,6 @@
 
 namespace PageMeasure {
 
-/** Removes spaces (the space character only) at both ends. */
-QString trimSpaces(const QString& text);
-
 /** One clue of a list to be fitted. */
 struct ClueItem {
     int Slot = 0;

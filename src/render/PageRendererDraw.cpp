@@ -1,7 +1,6 @@
 // Drawing a fitted page: a walk over the result of MeasurePage; nothing is fitted again here.
 #include "render/PageRenderer.h"
-
-#include <type_traits>
+#include "render/PageWalk.h"
 
 namespace {
 
@@ -46,7 +45,7 @@ void beginText(TPageCanvas& canvas, const TFittedObject& f)
     canvas.setTextTransparent(f.Transparent);
 }
 
-void drawSingleLine(TPageCanvas& canvas, const TFittedObject& f, const TFittedSingleLine& line)
+void draw(TPageCanvas& canvas, const TFittedObject& f, const TFittedSingleLine& line)
 {
     beginText(canvas, f);
     const double x = alignedX(f, line.Width);
@@ -55,7 +54,7 @@ void drawSingleLine(TPageCanvas& canvas, const TFittedObject& f, const TFittedSi
     drawBorder(canvas, f);
 }
 
-void drawTextBlock(TPageCanvas& canvas, const TFittedObject& f, const TFittedTextBlock& block)
+void draw(TPageCanvas& canvas, const TFittedObject& f, const TFittedTextBlock& block)
 {
     beginText(canvas, f);
     const double l = block.LineHeight;
@@ -67,7 +66,7 @@ void drawTextBlock(TPageCanvas& canvas, const TFittedObject& f, const TFittedTex
     drawBorder(canvas, f);
 }
 
-void drawWordList(TPageCanvas& canvas, const TFittedObject& f, const TFittedWordList& list)
+void draw(TPageCanvas& canvas, const TFittedObject& f, const TFittedWordList& list)
 {
     beginText(canvas, f);
     const double t = list.RowHeight;
@@ -78,7 +77,7 @@ void drawWordList(TPageCanvas& canvas, const TFittedObject& f, const TFittedWord
     drawBorder(canvas, f);
 }
 
-void drawClues(TPageCanvas& canvas, const TFittedObject& f, const TFittedClues& clues)
+void draw(TPageCanvas& canvas, const TFittedObject& f, const TFittedClues& clues)
 {
     beginText(canvas, f);
     const double t = clues.RowHeight;
@@ -104,7 +103,7 @@ void drawClues(TPageCanvas& canvas, const TFittedObject& f, const TFittedClues& 
     drawBorder(canvas, f);
 }
 
-void drawGrid(TPageCanvas& canvas, const TFittedGrid& g)
+void draw(TPageCanvas& canvas, const TFittedObject&, const TFittedGrid& g)
 {
     const auto isLetter = [&](int r, int c) { return g.cell(r, c) != 0 && g.cell(r, c) != ' '; };
 
@@ -187,7 +186,7 @@ void drawGrid(TPageCanvas& canvas, const TFittedGrid& g)
     }
 }
 
-void drawBitmap(TPageCanvas& canvas, const TFittedObject& f, const TFittedBitmap& b)
+void draw(TPageCanvas& canvas, const TFittedObject& f, const TFittedBitmap& b)
 {
     if (b.Picture.isNull())
         return;
@@ -205,7 +204,7 @@ void drawBitmap(TPageCanvas& canvas, const TFittedObject& f, const TFittedBitmap
     drawBorder(canvas, f);
 }
 
-void drawShape(TPageCanvas& canvas, const TFittedObject& f, const TFittedShape& shape)
+void draw(TPageCanvas& canvas, const TFittedObject& f, const TFittedShape& shape)
 {
     if (shape.Filled) {
         if (f.Kind == ObjectKind::Circle)
@@ -220,25 +219,5 @@ void drawShape(TPageCanvas& canvas, const TFittedObject& f, const TFittedShape& 
 
 void DrawPage(const TFittedPage& page, TPageCanvas& canvas)
 {
-    for (const TFittedObject& f : page.Objects) {
-        std::visit(
-            [&](const auto& body) {
-                using T = std::decay_t<decltype(body)>;
-                if constexpr (std::is_same_v<T, TFittedSingleLine>)
-                    drawSingleLine(canvas, f, body);
-                else if constexpr (std::is_same_v<T, TFittedTextBlock>)
-                    drawTextBlock(canvas, f, body);
-                else if constexpr (std::is_same_v<T, TFittedWordList>)
-                    drawWordList(canvas, f, body);
-                else if constexpr (std::is_same_v<T, TFittedClues>)
-                    drawClues(canvas, f, body);
-                else if constexpr (std::is_same_v<T, TFittedGrid>)
-                    drawGrid(canvas, body);
-                else if constexpr (std::is_same_v<T, TFittedBitmap>)
-                    drawBitmap(canvas, f, body);
-                else if constexpr (std::is_same_v<T, TFittedShape>)
-                    drawShape(canvas, f, body);
-            },
-            f.Body);
-    }
+    WalkPage(page, [&](const TFittedObject& f, const auto& body) { draw(canvas, f, body); });
 }

@@ -19,11 +19,6 @@ std::uint8_t& At(TShapeRecord& shape, int row, int column)
     return GridModel::Cell(shape.ShapeCells, GridModel::LinearCell(row, column));
 }
 
-bool IsShapeCell(const TShapeRecord& shape, int row, int column)
-{
-    return GridModel::Cell(shape.ShapeCells, GridModel::LinearCell(row, column)) != 0;
-}
-
 } // namespace
 
 TShapeRecord NewShape()

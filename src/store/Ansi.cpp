@@ -74,15 +74,30 @@ QByteArray plainBytes(QByteArrayView bytes)
     return fromUnicode(plainText(toUnicode(bytes)));
 }
 
-QByteArray trimSpaces(QByteArrayView text)
+namespace {
+
+template <typename View>
+View withoutEndSpaces(View text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && text[begin] == ' ')
+    while (begin < end && text[begin] == u' ')
         ++begin;
-    while (end > begin && text[end - 1] == ' ')
+    while (end > begin && text[end - 1] == u' ')
         --end;
-    return text.sliced(begin, end - begin).toByteArray();
+    return text.sliced(begin, end - begin);
+}
+
+} // namespace
+
+QByteArray trimSpaces(QByteArrayView text)
+{
+    return withoutEndSpaces(text).toByteArray();
+}
+
+QString trimSpaces(QStringView text)
+{
+    return withoutEndSpaces(text).toString();
 }
 
 } // namespace Ansi

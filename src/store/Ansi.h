@@ -38,7 +38,11 @@ constexpr std::uint8_t UpCaseLatin1(std::uint8_t c)
     return c;
 }
 
-/** Removes leading and trailing spaces (the space character only). */
+/**
+ * Removes leading and trailing spaces (the space character only, not tabs or line breaks), as
+ * every text taken from an input field is trimmed; one rule for stored bytes and shown text.
+ */
 QByteArray trimSpaces(QByteArrayView text);
+QString trimSpaces(QStringView text);
 
 } // namespace Ansi

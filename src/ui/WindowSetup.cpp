@@ -336,3 +336,11 @@ QHBoxLayout* OkCancelRow(QDialog* dialog)
     row->addWidget(cancel);
     return row;
 }
+
+QPushButton* MakeDialogButton(const char* caption, const char* name, QWidget* parent, bool autoDefault)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(autoDefault);
+    return button;
+}

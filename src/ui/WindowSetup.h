@@ -3,6 +3,7 @@
 class AppContext;
 class QDialog;
 class QHBoxLayout;
+class QPushButton;
 class QRect;
 class QWidget;
 
@@ -32,3 +33,10 @@ void RestoreOnScreen(QWidget* window, QRect geometry);
  * accepts it and "&Cancel" (CancelButton) rejects it, both at the right.
  */
 QHBoxLayout* OkCancelRow(QDialog* dialog);
+
+/**
+ * A push button of a window with its caption (Latin-1) and object name. Return presses it only
+ * when it is the dialog's default button, unless autoDefault asks for Qt's dialog behaviour (Return
+ * presses the button that has the focus).
+ */
+QPushButton* MakeDialogButton(const char* caption, const char* name, QWidget* parent, bool autoDefault = false);

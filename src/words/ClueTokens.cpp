@@ -1,21 +1,12 @@
 #include "words/ClueTokens.h"
 
+#include "store/Ansi.h"
+
 namespace {
 
 const QString Punctuation = QStringLiteral("\"()+,-./:;<=>?\\{}");
 
 } // namespace
-
-QString ClueTokens::TrimSpaces(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 bool ClueTokens::IsPunctuation(QChar c)
 {

@@ -21,8 +21,6 @@ public:
 
     /** Whether a character is one of the 17 punctuation characters. */
     static bool IsPunctuation(QChar c);
-    /** Removes leading and trailing spaces (the space character only). */
-    static QString TrimSpaces(const QString& text);
     /** The token without its punctuation characters: what is checked. */
     static QString Checked(const QString& token);
 

@@ -1,5 +1,6 @@
 #include "words/SpellCheckWalk.h"
 
+#include "store/Ansi.h"
 #include "words/ClueTokens.h"
 #include "words/SpellChecker.h"
 
@@ -27,7 +28,7 @@ SpellCheckOutcome RunSpellCheck(SpellChecker& checker, SpellCheckRows& rows, con
     SpellCheckOutcome outcome;
     if (rows.CheckWords) {
         for (int row = 0; row < rows.Words.size(); ++row) {
-            const SpellDecision decision = checkOne(checker, ClueTokens::TrimSpaces(rows.Words[row]), ask, outcome);
+            const SpellDecision decision = checkOne(checker, Ansi::trimSpaces(rows.Words[row]), ask, outcome);
             if (decision.kind == SpellDecision::Replace) {
                 rows.Words[row] = decision.replacement;
                 if (changed)
@@ -40,7 +41,7 @@ SpellCheckOutcome RunSpellCheck(SpellChecker& checker, SpellCheckRows& rows, con
     for (int row = 0; row < rows.Clues.size(); ++row) {
         // The trimmed clue is cut into tokens; the spaces around it stay in the cell as typed.
         const QString typed = rows.Clues[row];
-        const QString trimmed = ClueTokens::TrimSpaces(typed);
+        const QString trimmed = Ansi::trimSpaces(typed);
         if (trimmed.isEmpty())
             continue;
         const qsizetype leading = typed.indexOf(trimmed);

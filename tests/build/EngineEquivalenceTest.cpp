@@ -1,5 +1,6 @@
 // The indexed engine must give byte-identical results to the plain position-by-position scan.
 #include "EngineTestSupport.h"
+#include "ReferenceEngine.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -4,14 +4,16 @@
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
 #include "export/HtmlExport.h"
+#include "export/OutputFormat.h"
+#include "export/RasterExport.h"
 #include "export/ui/BitmapWidth.h"
 #include "render/ui/ReportPage.h"
+#include "store/Ansi.h"
+#include "store/RecordFile.h"
 #include "ui/Windows1252Text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
-#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,18 +30,6 @@ namespace {
 constexpr int TextAreaLength = 1000;
 /** HTML font sizes the list offers. */
 constexpr int SizeCount = 7;
-
-/** Trims spaces (the space character only) from both ends. */
-QString trimmedSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 /** The text area's text with its line breaks as CR LF, as the settings keep it. */
 QString storedText(const QPlainTextEdit* edit)
@@ -214,19 +204,21 @@ void THtmlCreation::SaveHtmlClick()
         return;
     settings.PixelWidth = widthDialog.Width();
 
+    // The dialog and the picture's place come from the web page's row of the output formats.
+    const TOutputFormat& format = *OutputFormats::find(QStringLiteral("html"));
     FileDialogRequest request;
-    request.title = QStringLiteral("Save HTML Document");
-    request.filter = QStringLiteral("html (*.htm)");
-    request.defaultSuffix = QStringLiteral("htm");
-    request.initialPath = settings.LastExportHTMLFile;
+    request.title = format.Title;
+    request.filter = format.Filter;
+    request.defaultSuffix = format.Suffix;
+    request.initialPath = settings.*format.LastFile;
     const QString path = MessageService::instance().saveFileName(this, request);
     if (path.isEmpty())
         return;
-    settings.LastExportHTMLFile = path;
+    settings.*format.LastFile = path;
 
     for (int i = 0; i < int(m_blocks.size()); ++i)
         Block(i).Text = storedText(m_blocks[std::size_t(i)].Text);
-    settings.WebTitle = trimmedSpaces(m_title->text()).left(HtmlExport::TitleLength);
+    settings.WebTitle = Ansi::trimSpaces(m_title->text()).left(HtmlExport::TitleLength);
 
     const QImage image = m_pageImage ? m_pageImage(settings.PixelWidth) : QImage();
     QString failedPath;

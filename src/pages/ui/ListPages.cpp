@@ -30,14 +30,6 @@ QString dialogFilter()
     return QString::fromLatin1(PageMessages::DialogFilter).section(QLatin1Char('|'), 0, 0);
 }
 
-QPushButton* makeButton(const char* text, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 void TListPages::setDesigner(Designer designer)
@@ -72,16 +64,16 @@ void TListPages::buildControls()
     m_thumbnail->setFixedSize(170, 220);
     auto* legend = new TThumbnailLegend(this);
 
-    m_select = makeButton("&Select", "SelectButton", this);
-    m_new = makeButton("&New", "NewButton", this);
-    m_modify = makeButton("&Modify", "ModifyButton", this);
-    m_copy = makeButton("&Copy", "CopyButton", this);
-    m_delete = makeButton("&Delete", "DeleteButton", this);
-    m_import = makeButton("&Import", "ImportButton", this);
-    m_export = makeButton("&Export", "ExportButton", this);
-    m_default = makeButton("Set De&fault", "DefaultButton", this);
-    m_extract = makeButton("Ex&tract", "ExtractButton", this);
-    m_exit = makeButton("E&xit", "ExitButton", this);
+    m_select = MakeDialogButton("&Select", "SelectButton", this);
+    m_new = MakeDialogButton("&New", "NewButton", this);
+    m_modify = MakeDialogButton("&Modify", "ModifyButton", this);
+    m_copy = MakeDialogButton("&Copy", "CopyButton", this);
+    m_delete = MakeDialogButton("&Delete", "DeleteButton", this);
+    m_import = MakeDialogButton("&Import", "ImportButton", this);
+    m_export = MakeDialogButton("&Export", "ExportButton", this);
+    m_default = MakeDialogButton("Set De&fault", "DefaultButton", this);
+    m_extract = MakeDialogButton("Ex&tract", "ExtractButton", this);
+    m_exit = MakeDialogButton("E&xit", "ExitButton", this);
 
     auto* preview = new QVBoxLayout;
     preview->addWidget(m_thumbnail);

@@ -1,5 +1,6 @@
 #include "render/ui/ClueHeaders.h"
 
+#include "store/Ansi.h"
 #include "ui/WindowSetup.h"
 #include "ui/Windows1252Text.h"
 
@@ -15,13 +16,7 @@ namespace {
 /** Trims spaces (the space character only) from both ends and cuts to the header length. */
 QString cleaned(const QString& text)
 {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first).left(TClueHeaders::HeaderLength);
+    return Ansi::trimSpaces(text).left(TClueHeaders::HeaderLength);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/WindowFit.h"
 #include "ui/WindowSetup.h"
+#include "export/OutputFormat.h"
 #include "render/ui/ReportPage.h"
 
 #include <QAction>
@@ -140,34 +141,34 @@ void TMyPreview::BuildMenus(QVBoxLayout* layout)
     file->addSeparator();
     item(file, QStringLiteral("E&xit"), QStringLiteral("MenuExit"), &QDialog::reject, QKeySequence(QStringLiteral("Ctrl+X")));
 
-    QMenu* graphic = bar->addMenu(QStringLiteral("&Graphic Export"));
-    item(graphic, QStringLiteral("&Windows MetaFile (WMF)"), QStringLiteral("MenuWmf"), &TMyPreview::MenuWmfClick,
-         QKeySequence(QStringLiteral("Ctrl+W")));
-    item(graphic, QStringLiteral("&Enhanced MetaFile (EMF)"), QStringLiteral("MenuEmf"), &TMyPreview::MenuEmfClick,
-         QKeySequence(QStringLiteral("Ctrl+E")));
-    item(graphic, QStringLiteral("Windows &Bitmap (BMP)"), QStringLiteral("MenuBmp"), &TMyPreview::MenuBmpClick,
-         QKeySequence(QStringLiteral("Ctrl+B")));
-    item(graphic, QStringLiteral("&JPEG (JPG)"), QStringLiteral("MenuJpeg"), &TMyPreview::MenuJpegClick,
-         QKeySequence(QStringLiteral("Ctrl+J")));
-    item(graphic, QStringLiteral("JPEG Compression &Factor"), QStringLiteral("MenuJpegFactor"),
-         &TMyPreview::MenuJpegFactorClick, QKeySequence(QStringLiteral("Ctrl+F")));
-    graphic->addSeparator();
-    item(graphic, QStringLiteral("Export as &PDF"), QStringLiteral("MenuPdf"), &TMyPreview::MenuPdfClick);
-    item(graphic, QStringLiteral("Export as &SVG"), QStringLiteral("MenuSvg"), &TMyPreview::MenuSvgClick);
-    graphic->addSeparator();
-    item(graphic, QStringLiteral("Export as &iPUZ"), QStringLiteral("MenuIpuz"), &TMyPreview::MenuIpuzClick);
-    item(graphic, QStringLiteral("Export as &Across Lite"), QStringLiteral("MenuAcrossLite"),
-         &TMyPreview::MenuAcrossLiteClick);
-    item(graphic, QStringLiteral("Export as Web Pu&zzle"), QStringLiteral("MenuWebPuzzle"),
-         &TMyPreview::MenuWebPuzzleClick);
-
-    QAction* html = bar->addAction(QStringLiteral("&HTML Export"));
-    html->setObjectName(QStringLiteral("MenuHtml"));
-    connect(html, &QAction::triggered, this, &TMyPreview::MenuHtmlClick);
-
-    QMenu* text = bar->addMenu(QStringLiteral("&Text Export"));
-    item(text, QStringLiteral("&Clues"), QStringLiteral("MenuClues"), &TMyPreview::MenuCluesClick);
-    item(text, QStringLiteral("&Words"), QStringLiteral("MenuWords"), &TMyPreview::MenuWordsClick);
+    // The export menus list the output formats in the table's order; each menu appears with its
+    // first format, and the JPEG quality factor follows the formats that use it.
+    QMenu* graphic = nullptr;
+    QMenu* text = nullptr;
+    for (const TOutputFormat& format : OutputFormats::all()) {
+        if (format.Place == PreviewPlace::None)
+            continue;
+        QMenu* menu = nullptr;
+        if (format.Place == PreviewPlace::GraphicMenu) {
+            if (!graphic)
+                graphic = bar->addMenu(QStringLiteral("&Graphic Export"));
+            menu = graphic;
+        } else if (format.Place == PreviewPlace::TextMenu) {
+            if (!text)
+                text = bar->addMenu(QStringLiteral("&Text Export"));
+            menu = text;
+        }
+        if (menu && format.SeparatorBefore)
+            menu->addSeparator();
+        QAction* action = menu ? menu->addAction(format.Caption) : bar->addAction(format.Caption);
+        action->setObjectName(format.ActionName);
+        if (!format.Shortcut.isEmpty())
+            action->setShortcut(QKeySequence(format.Shortcut));
+        connect(action, &QAction::triggered, this, [this, &format] { MenuExportClick(format); });
+        if (format.Place == PreviewPlace::GraphicMenu && format.UsesQuality)
+            item(graphic, QStringLiteral("JPEG Compression &Factor"), QStringLiteral("MenuJpegFactor"),
+                 &TMyPreview::MenuJpegFactorClick, QKeySequence(QStringLiteral("Ctrl+F")));
+    }
 
     QMenu* zoom = bar->addMenu(QStringLiteral("&Zoom"));
     QMenu* zoomIn = zoom->addMenu(QStringLiteral("Zoom &In"));
@@ -220,10 +221,10 @@ void TMyPreview::BuildMenus(QVBoxLayout* layout)
     tools->addSeparator();
     tool(tools, QStringLiteral("Done"), QStringLiteral("ToolDone"), &QDialog::reject);
 
-    tool(exports, QStringLiteral("Export As Metafile"), QStringLiteral("ToolMetafile"), &TMyPreview::MenuWmfClick);
-    tool(exports, QStringLiteral("Export As Bitmap"), QStringLiteral("ToolBitmap"), &TMyPreview::MenuBmpClick);
-    tool(exports, QStringLiteral("Export As JPEG"), QStringLiteral("ToolJpeg"), &TMyPreview::MenuJpegClick);
-    tool(exports, QStringLiteral("Create Web Page"), QStringLiteral("ToolHtml"), &TMyPreview::MenuHtmlClick);
+    for (const TOutputFormat& format : OutputFormats::all()) {
+        if (!format.ToolCaption.isEmpty())
+            tool(exports, format.ToolCaption, format.ToolName, [this, &format] { MenuExportClick(format); });
+    }
     layout->addWidget(tools);
     layout->addWidget(exports);
 }

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "export/MetafileCanvas.h"
-#include "export/TextExport.h"
-
 #include <QDialog>
 #include <memory>
 
@@ -13,13 +10,16 @@ class QLineEdit;
 class QScrollArea;
 class QVBoxLayout;
 class TPreviewPage;
+struct TOutputFormat;
 struct TReportPage;
 
 /**
  * The print preview "Puzzle Preview": shows the report's page at a zoom, prints it (once or in
- * copies) and exports it as a picture (BMP, JPEG, WMF, EMF, PDF, SVG), a web page, a clue or
- * word text, or a puzzle to solve elsewhere (iPUZ, Across Lite, a web puzzle). Position and size come from the "Report Viewing Window" settings and go back there
- * when the window closes. Menu commands are public slots so that tests can drive them.
+ * copies) and exports it in every format the table of output formats places in the preview: a
+ * picture (BMP, JPEG, WMF, EMF, PDF, SVG), a web page, a clue or word text, or a puzzle to solve
+ * elsewhere (iPUZ, Across Lite, a web puzzle). Position and size come from the "Report Viewing
+ * Window" settings and go back there when the window closes. Menu commands are public slots so
+ * that tests can drive them.
  */
 class TMyPreview : public QDialog {
     Q_OBJECT
@@ -59,19 +59,14 @@ public slots:
     void MenuZoomWholePageClick();
     void ZoomInClick();
     void ZoomOutClick();
-    void MenuWmfClick();
-    void MenuEmfClick();
-    void MenuBmpClick();
-    void MenuJpegClick();
     void MenuJpegFactorClick();
-    void MenuPdfClick();
-    void MenuSvgClick();
-    void MenuIpuzClick();
-    void MenuAcrossLiteClick();
-    void MenuWebPuzzleClick();
-    void MenuHtmlClick();
-    void MenuCluesClick();
-    void MenuWordsClick();
+
+public:
+    /**
+     * The export menu items and tool buttons: asks what the format's preview steps ask (width,
+     * file), writes the run's page or puzzle and reports a failure in the format's words.
+     */
+    void MenuExportClick(const TOutputFormat& format);
 
 protected:
     void done(int result) override;
@@ -83,12 +78,8 @@ private:
     void ZoomBoxEntered();
     void PixelBoxEntered();
     void UpdateBoxes();
-    void ExportRaster(bool jpeg);
-    void ExportMetafile(MetafileKind kind);
-    void ExportText(TextExport::Content content);
-    /** The files that solving programs and browsers open: iPUZ, Across Lite and the web puzzle. */
-    enum class SolvingFormat { Ipuz, AcrossLite, WebPuzzle };
-    void ExportSolving(SolvingFormat format);
+    /** The "HTML Creation" window, drawing its picture as the JPEG export does. */
+    void ShowWebPageWindow();
     void StoreGeometry();
     /** Pixels per inch the page is shown at, zoom 100: the screen's at the window's screen size factor. */
     double viewDotsPerInch() const;

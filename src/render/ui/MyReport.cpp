@@ -36,14 +36,6 @@ TMyReport::ViewPrintRun& installedViewPrint()
     return run;
 }
 
-QPushButton* makeButton(const char* text, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 QCheckBox* makeCheck(const char* text, const char* name, QWidget* parent)
 {
     auto* box = new QCheckBox(QString::fromLatin1(text), parent);
@@ -117,15 +109,15 @@ void TMyReport::buildControls()
 
     // The options are made first so that Tab goes through them before the commands beside them.
     QWidget* options = buildOptionsPanel();
-    m_viewPrint = makeButton("&View/Print", "ViewPrintButton", this);
+    m_viewPrint = MakeDialogButton("&View/Print", "ViewPrintButton", this);
     m_viewPrint->setEnabled(bool(installedViewPrint()));
-    auto* printerSetup = makeButton("Printer &Setup", "PrinterSetupButton", this);
-    auto* changeLayout = makeButton("Change Page &Layout", "ChangeLayoutButton", this);
-    auto* changeFonts = makeButton("Change &Fonts", "ChangeFontsButton", this);
-    auto* changeHeaders = makeButton("Change Clue &Headers", "ChangeHeadersButton", this);
-    auto* changeBonus = makeButton("Change Bon&us Question", "ChangeBonusButton", this);
-    auto* help = makeButton("&Help", "HelpButton", this);
-    auto* exit = makeButton("E&xit", "ExitButton", this);
+    auto* printerSetup = MakeDialogButton("Printer &Setup", "PrinterSetupButton", this);
+    auto* changeLayout = MakeDialogButton("Change Page &Layout", "ChangeLayoutButton", this);
+    auto* changeFonts = MakeDialogButton("Change &Fonts", "ChangeFontsButton", this);
+    auto* changeHeaders = MakeDialogButton("Change Clue &Headers", "ChangeHeadersButton", this);
+    auto* changeBonus = MakeDialogButton("Change Bon&us Question", "ChangeBonusButton", this);
+    auto* help = MakeDialogButton("&Help", "HelpButton", this);
+    auto* exit = MakeDialogButton("E&xit", "ExitButton", this);
 
     m_fontMenu = new QMenu(this);
     m_fontMenu->setObjectName(QStringLiteral("FontMenu"));
@@ -182,7 +174,7 @@ QWidget* TMyReport::buildOptionsPanel()
     auto* answers = new QGroupBox(QStringLiteral("Answers"), panel);
     m_answerKey = makeCheck("&Answer Key", "AnswerKey", answers);
     m_partialAnswers = makeCheck("&Partial Answers", "PartialAnswers", answers);
-    m_select = makeButton("&Select", "SelectButton", answers);
+    m_select = MakeDialogButton("&Select", "SelectButton", answers);
     m_partialLetters = makeCheck("Pa&rtial Letters", "PartialLetters", answers);
     m_letters = new QLineEdit(answers);
     m_letters->setObjectName(QStringLiteral("Letters"));
@@ -197,7 +189,7 @@ QWidget* TMyReport::buildOptionsPanel()
 
     auto* boxes = new QGroupBox(QStringLiteral("Boxes"), panel);
     m_skeleton = makeCheck("&Skeleton Puzzle", "SkeletonPuzzle", boxes);
-    m_boxColor = makeButton("&Filled Box Color", "BoxColorButton", boxes);
+    m_boxColor = MakeDialogButton("&Filled Box Color", "BoxColorButton", boxes);
     m_boxSample = new QFrame(boxes);
     m_boxSample->setObjectName(QStringLiteral("BoxColorSample"));
     m_boxSample->setFrameShape(QFrame::Box);

@@ -37,8 +37,13 @@ bool RecordReport(const TPuzzleRecord& puzzle, const TRenderOptions& options, TR
     return !stop();
 }
 
+QString WriteErrorText(const IoResult& result, const QString& path, const QString& message)
+{
+    const QString text = message.isEmpty() ? QStringLiteral("The file could not be written.") : message;
+    return QStringLiteral("%1\n%2").arg(result.describe(text), QDir::toNativeSeparators(path));
+}
+
 void ReportWriteError(QWidget* parent, const IoResult& result, const QString& path)
 {
-    MessageService::error(parent, QStringLiteral("%1\n%2").arg(result.describe(QStringLiteral("The file could not be written.")),
-                                                              QDir::toNativeSeparators(path)));
+    MessageService::error(parent, WriteErrorText(result, path));
 }

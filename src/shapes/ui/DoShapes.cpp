@@ -125,12 +125,6 @@ TDoShapes::TDoShapes(AppContext& context, int mode, int recordNumber, QWidget* p
         field->installEventFilter(this);
     }
 
-    const auto makeButton = [this](const QString& caption, const char* name) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
-        return button;
-    };
     const auto makeArrow = [this](Qt::ArrowType arrow, const char* name, ShapeEditing::Direction direction) {
         auto* button = new QToolButton(this);
         button->setObjectName(QLatin1String(name));
@@ -146,10 +140,10 @@ TDoShapes::TDoShapes(AppContext& context, int mode, int recordNumber, QWidget* p
     QToolButton* shiftLeft = makeArrow(Qt::LeftArrow, "ShiftLeft", ShapeEditing::Direction::Left);
     QToolButton* shiftRight = makeArrow(Qt::RightArrow, "ShiftRight", ShapeEditing::Direction::Right);
     QToolButton* shiftDown = makeArrow(Qt::DownArrow, "ShiftDown", ShapeEditing::Direction::Down);
-    QPushButton* reverse = makeButton(QStringLiteral("&Reverse"), "ReverseButton");
-    m_undo = makeButton(QStringLiteral("&Undo"), "UndoButton");
-    QPushButton* save = makeButton(QStringLiteral("&Save"), "SaveButton");
-    QPushButton* cancel = makeButton(QStringLiteral("&Cancel"), "CancelButton");
+    QPushButton* reverse = MakeDialogButton("&Reverse", "ReverseButton", this);
+    m_undo = MakeDialogButton("&Undo", "UndoButton", this);
+    QPushButton* save = MakeDialogButton("&Save", "SaveButton", this);
+    QPushButton* cancel = MakeDialogButton("&Cancel", "CancelButton", this);
     // Leaving a dimension field for Cancel must not check the field first.
     cancel->setFocusPolicy(Qt::TabFocus);
 

@@ -6,6 +6,7 @@
 #include "shapes/ShapeMessages.h"
 #include "shapes/ShapePreview.h"
 #include "shapes/ui/DoShapes.h"
+#include "ui/WindowSetup.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -81,18 +82,12 @@ ShapeListPanel::ShapeListPanel(AppContext& context, ShapeListHost host, QSize pr
     m_preview = new ShapePreviewBox(m_context.CurrentShape, previewSize, this);
     m_preview->setObjectName(QStringLiteral("LayoutImage"));
 
-    const auto makeButton = [this](const char* caption, const char* name) {
-        auto* button = new QPushButton(Latin(caption), this);
-        button->setObjectName(Latin(name));
-        button->setAutoDefault(false);
-        return button;
-    };
-    m_newButton = makeButton("&New", "NewShape");
-    m_modifyButton = makeButton("&Modify", "ModifyShape");
-    m_copyButton = makeButton("C&opy", "CopyShape");
-    m_deleteButton = makeButton("&Delete", "DeleteShape");
-    m_importButton = makeButton("Im&port", "ImportShape");
-    m_exportButton = makeButton("Expo&rt", "ExportShape");
+    m_newButton = MakeDialogButton("&New", "NewShape", this);
+    m_modifyButton = MakeDialogButton("&Modify", "ModifyShape", this);
+    m_copyButton = MakeDialogButton("C&opy", "CopyShape", this);
+    m_deleteButton = MakeDialogButton("&Delete", "DeleteShape", this);
+    m_importButton = MakeDialogButton("Im&port", "ImportShape", this);
+    m_exportButton = MakeDialogButton("Expo&rt", "ExportShape", this);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -15,13 +15,6 @@ namespace {
 
 constexpr int RecordRole = Qt::UserRole;
 
-QPushButton* makeButton(QWidget* parent, const char* caption, const char* name)
-{
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
 } // namespace
 
 TPuzzleChoiceDialog::TPuzzleChoiceDialog(AppContext& context, const QString& collection, const Buttons& buttons,
@@ -40,12 +33,12 @@ TPuzzleChoiceDialog::TPuzzleChoiceDialog(AppContext& context, const QString& col
         auto* item = new QListWidgetItem(Ansi::toUnicode(title.Title), m_list);
         item->setData(RecordRole, title.Record);
     }
-    QPushButton* selectAll = makeButton(this, "&Select All", "SelectAllButton");
-    QPushButton* clearAll = makeButton(this, "C&lear All", "ClearAllButton");
-    m_command = makeButton(this, buttons.CommandCaption, buttons.CommandName);
+    QPushButton* selectAll = MakeDialogButton("&Select All", "SelectAllButton", this, true);
+    QPushButton* clearAll = MakeDialogButton("C&lear All", "ClearAllButton", this, true);
+    m_command = MakeDialogButton(buttons.CommandCaption, buttons.CommandName, this, true);
     m_command->setEnabled(false);
     m_command->setDefault(true);
-    QPushButton* close = makeButton(this, buttons.CloseCaption, buttons.CloseName);
+    QPushButton* close = MakeDialogButton(buttons.CloseCaption, buttons.CloseName, this, true);
 
     auto* listButtons = new QVBoxLayout;
     listButtons->addWidget(selectAll);

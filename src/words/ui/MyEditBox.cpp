@@ -3,8 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
-#include "words/ui/DialogButton.h"
-#include "words/ClueTokens.h"
+#include "store/Ansi.h"
 #include "words/SpellLanguages.h"
 #include "words/UserWordList.h"
 
@@ -44,10 +43,10 @@ TMyEditBox::TMyEditBox(AppContext& context, ListKind kind, QWidget* parent)
     m_words->setObjectName(QStringLiteral("WordBox"));
     m_addInfo = new QLineEdit(this);
     m_addInfo->setObjectName(QStringLiteral("AddInfo"));
-    auto* add = MakeDialogButton(QStringLiteral("&Add"), "AddButton", this);
-    auto* remove = MakeDialogButton(QStringLiteral("&Delete"), "DeleteButton", this);
-    auto* ok = MakeDialogButton(QStringLiteral("&Ok"), "OkButton", this);
-    auto* cancel = MakeDialogButton(QStringLiteral("&Cancel"), "CancelButton", this);
+    auto* add = MakeDialogButton("&Add", "AddButton", this);
+    auto* remove = MakeDialogButton("&Delete", "DeleteButton", this);
+    auto* ok = MakeDialogButton("&Ok", "OkButton", this);
+    auto* cancel = MakeDialogButton("&Cancel", "CancelButton", this);
     connect(add, &QPushButton::clicked, this, &TMyEditBox::AddClick);
     connect(remove, &QPushButton::clicked, this, &TMyEditBox::DeleteClick);
     connect(ok, &QPushButton::clicked, this, &TMyEditBox::OkClick);
@@ -94,7 +93,7 @@ QStringList TMyEditBox::Words() const
 
 void TMyEditBox::AddClick()
 {
-    const QString word = ClueTokens::TrimSpaces(m_addInfo->text());
+    const QString word = Ansi::trimSpaces(m_addInfo->text());
     if (!word.isEmpty())
         m_words->addItem(word);
     m_addInfo->clear();

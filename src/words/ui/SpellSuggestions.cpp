@@ -3,7 +3,6 @@
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
-#include "words/ui/DialogButton.h"
 #include "words/UserWordList.h"
 
 #include <QHBoxLayout>
@@ -39,11 +38,11 @@ TSpellSuggestions::TSpellSuggestions(AppContext& context, const QString& languag
     m_suggestions = new QListWidget(this);
     m_suggestions->setObjectName(QStringLiteral("SuggestionList"));
 
-    auto* replace = MakeDialogButton(QStringLiteral("&Replace"), "ReplaceButton", this);
+    auto* replace = MakeDialogButton("&Replace", "ReplaceButton", this);
     replace->setDefault(true);
-    auto* ignore = MakeDialogButton(QStringLiteral("&Ignore"), "IgnoreButton", this);
-    auto* add = MakeDialogButton(QStringLiteral("&Add"), "AddButton", this);
-    auto* abort = MakeDialogButton(QStringLiteral("A&bort"), "AbortButton", this);
+    auto* ignore = MakeDialogButton("&Ignore", "IgnoreButton", this);
+    auto* add = MakeDialogButton("&Add", "AddButton", this);
+    auto* abort = MakeDialogButton("A&bort", "AbortButton", this);
     connect(replace, &QPushButton::clicked, this, &TSpellSuggestions::ReplaceClick);
     connect(ignore, &QPushButton::clicked, this, &TSpellSuggestions::IgnoreClick);
     connect(add, &QPushButton::clicked, this, &TSpellSuggestions::AddClick);

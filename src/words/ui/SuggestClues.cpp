@@ -2,7 +2,6 @@
 
 #include "ui/WindowSetup.h"
 #include "words/ClueDrafter.h"
-#include "words/ui/DialogButton.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -42,9 +41,9 @@ TSuggestClues::TSuggestClues(AppContext& context, const LexicalSource& source, c
     m_table->setEntries(entries);
     auto* count = new QLabel(QStringLiteral("Clues were found for %1 of %2 words.").arg(drafted).arg(words.size()), this);
     count->setObjectName(QStringLiteral("FoundLabel"));
-    auto* tickAll = MakeDialogButton(QStringLiteral("Tick &All"), "TickAllButton", this);
-    auto* ok = MakeDialogButton(QStringLiteral("&Ok"), "OkButton", this);
-    auto* cancel = MakeDialogButton(QStringLiteral("&Cancel"), "CancelButton", this);
+    auto* tickAll = MakeDialogButton("Tick &All", "TickAllButton", this);
+    auto* ok = MakeDialogButton("&Ok", "OkButton", this);
+    auto* cancel = MakeDialogButton("&Cancel", "CancelButton", this);
     ok->setDefault(true);
 
     connect(tickAll, &QPushButton::clicked, this, [this] { m_table->tickAll(true); });

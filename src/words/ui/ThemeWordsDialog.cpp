@@ -5,7 +5,6 @@
 #include "ui/WindowSetup.h"
 #include "ui/Windows1252Text.h"
 #include "words/ThemeWords.h"
-#include "words/ui/DialogButton.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -50,7 +49,7 @@ TThemeWords::TThemeWords(AppContext& context, const LexicalSource& source, QWidg
     m_topicField->setObjectName(QStringLiteral("Topic"));
     AcceptWindows1252Only(m_topicField);
     // Return looks the typed topic up; in a clue list it only ends the typing, so no pick is lost.
-    auto* lookUp = MakeDialogButton(QStringLiteral("&Look Up"), "LookUpButton", this);
+    auto* lookUp = MakeDialogButton("&Look Up", "LookUpButton", this);
     connect(m_topicField, &QLineEdit::returnPressed, this, &TThemeWords::LookUpClick);
     m_meaning = new QComboBox(this);
     m_meaning->setObjectName(QStringLiteral("Meaning"));
@@ -61,10 +60,10 @@ TThemeWords::TThemeWords(AppContext& context, const LexicalSource& source, QWidg
     m_found = new QLabel(this);
     m_found->setObjectName(QStringLiteral("FoundLabel"));
     m_table = new ClueChoiceTable(this);
-    auto* tickAll = MakeDialogButton(QStringLiteral("Tick &All"), "TickAllButton", this);
-    m_add = MakeDialogButton(QStringLiteral("A&dd"), "AddButton", this);
+    auto* tickAll = MakeDialogButton("Tick &All", "TickAllButton", this);
+    m_add = MakeDialogButton("A&dd", "AddButton", this);
     m_add->setEnabled(false);
-    auto* cancel = MakeDialogButton(QStringLiteral("&Cancel"), "CancelButton", this);
+    auto* cancel = MakeDialogButton("&Cancel", "CancelButton", this);
 
     connect(lookUp, &QPushButton::clicked, this, &TThemeWords::LookUpClick);
     connect(m_meaning, &QComboBox::activated, this, &TThemeWords::listWords);

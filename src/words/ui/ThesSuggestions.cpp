@@ -3,8 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
-#include "words/ui/DialogButton.h"
-#include "words/ClueTokens.h"
+#include "store/Ansi.h"
 #include "words/Thesaurus.h"
 #include "words/ui/Thes2Sugs.h"
 
@@ -42,17 +41,17 @@ TThesSuggestions::TThesSuggestions(AppContext& context, int thesaurus, const QSt
     setWindowTitle(QStringLiteral("Thesaurus Lookup"));
     setModal(true);
 
-    m_word = new QLineEdit(ClueTokens::TrimSpaces(word), this);
+    m_word = new QLineEdit(Ansi::trimSpaces(word), this);
     m_word->setObjectName(QStringLiteral("TheWord"));
-    auto* lookUp = MakeDialogButton(QStringLiteral("&Look Up"), "LookUpButton", this);
+    auto* lookUp = MakeDialogButton("&Look Up", "LookUpButton", this);
     lookUp->setDefault(true);
     // Made in the order Tab goes through them: the word, the lists, then the buttons below them.
     m_categories = makeList("CategoryList", this);
     m_antonyms = makeList("AntonymList", this);
     m_synonyms = makeList("SynonymList", this);
-    auto* suggest = MakeDialogButton(QStringLiteral("&Suggest"), "SuggestButton", this);
-    m_accept = MakeDialogButton(QStringLiteral("&Accept"), "AcceptButton", this);
-    auto* abort = MakeDialogButton(QStringLiteral("A&bort"), "AbortButton", this);
+    auto* suggest = MakeDialogButton("&Suggest", "SuggestButton", this);
+    m_accept = MakeDialogButton("&Accept", "AcceptButton", this);
+    auto* abort = MakeDialogButton("A&bort", "AbortButton", this);
 
     connect(lookUp, &QPushButton::clicked, this, &TThesSuggestions::LookUpClick);
     connect(suggest, &QPushButton::clicked, this, &TThesSuggestions::SuggestClick);
@@ -125,7 +124,7 @@ void TThesSuggestions::LookUpClick()
     m_accept->setEnabled(false);
     if (!m_thesaurus)
         return;
-    const QStringList categories = m_thesaurus->Categories(ClueTokens::TrimSpaces(m_word->text()));
+    const QStringList categories = m_thesaurus->Categories(Ansi::trimSpaces(m_word->text()));
     if (categories.isEmpty()) {
         MessageService::warning(
             this, QStringLiteral("Word not found in Thesaurus.  Click on \"suggest\" for possible substitute words."));
@@ -175,7 +174,7 @@ void TThesSuggestions::SuggestClick()
 {
     if (!m_thesaurus)
         return;
-    const QString word = ClueTokens::TrimSpaces(m_word->text());
+    const QString word = Ansi::trimSpaces(m_word->text());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QStringList suggestions = m_thesaurus->Suggestions(word);
     QApplication::restoreOverrideCursor();

@@ -40,14 +40,6 @@ constexpr int LayoutPreviewHeight = 88;
 constexpr int BonusQuestionTyped = 120;
 constexpr int AttemptsTyped = 3;
 
-QPushButton* makeButton(const char* caption, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TWordList::TWordList(AppContext& context, QWidget* parent)
@@ -144,7 +136,7 @@ void TWordList::buildControls()
     m_layoutImage->setObjectName(QStringLiteral("Img"));
     m_layoutImage->setFixedSize(LayoutPreviewWidth, LayoutPreviewHeight);
     layoutLayout->addWidget(m_layoutImage, 0, Qt::AlignHCenter);
-    m_changeLayout = makeButton("Change La&yout", "ChangeLayoutButton", layoutBox);
+    m_changeLayout = MakeDialogButton("Change La&yout", "ChangeLayoutButton", layoutBox);
     layoutLayout->addWidget(m_changeLayout);
     lower->addWidget(layoutBox);
 
@@ -161,7 +153,7 @@ void TWordList::buildControls()
     m_shrink->setObjectName(QStringLiteral("AutoShrink"));
     m_quick = new QCheckBox(QStringLiteral("&Quick Create"), createBox);
     m_quick->setObjectName(QStringLiteral("QuickCreate"));
-    m_create = makeButton("&Create", "CreateIt", createBox);
+    m_create = MakeDialogButton("&Create", "CreateIt", createBox);
     createLayout->addWidget(attemptsLabel);
     createLayout->addWidget(m_attempts);
     createLayout->addWidget(m_shrink);
@@ -175,24 +167,24 @@ void TWordList::buildControls()
 
     // Word list tools, then the closing commands.
     auto* tools = new QHBoxLayout;
-    m_delete = makeButton("De&lete", "DeleteButton", this);
-    m_deleteAll = makeButton("Delete &All", "DeleteAllButton", this);
-    m_import = makeButton("&Import", "ImportButton", this);
-    m_export = makeButton("&Export", "ExportButton", this);
-    m_suggestClues = makeButton("Suggest Clues", "SuggestCluesButton", this);
-    m_themeWords = makeButton("T&heme Words", "ThemeWordsButton", this);
-    m_spell = makeButton("&Spell Check", "SpellCheckButton", this);
-    m_thesaurus = makeButton("&Thesaurus", "ThesaurusButton", this);
-    m_intChars = makeButton("International Characters", "IntCharsButton", this);
+    m_delete = MakeDialogButton("De&lete", "DeleteButton", this);
+    m_deleteAll = MakeDialogButton("Delete &All", "DeleteAllButton", this);
+    m_import = MakeDialogButton("&Import", "ImportButton", this);
+    m_export = MakeDialogButton("&Export", "ExportButton", this);
+    m_suggestClues = MakeDialogButton("Suggest Clues", "SuggestCluesButton", this);
+    m_themeWords = MakeDialogButton("T&heme Words", "ThemeWordsButton", this);
+    m_spell = MakeDialogButton("&Spell Check", "SpellCheckButton", this);
+    m_thesaurus = MakeDialogButton("&Thesaurus", "ThesaurusButton", this);
+    m_intChars = MakeDialogButton("International Characters", "IntCharsButton", this);
     for (QPushButton* b : {m_delete, m_deleteAll, m_import, m_export, m_suggestClues, m_themeWords})
         tools->addWidget(b);
     tools->addStretch(1);
     root->addLayout(tools);
 
     auto* commands = new QHBoxLayout;
-    m_addWords = makeButton("Add &Words", "AddWordsButton", this);
-    m_save = makeButton("Sa&ve", "SaveButton", this);
-    m_exit = makeButton("E&xit", "ExitButton", this);
+    m_addWords = MakeDialogButton("Add &Words", "AddWordsButton", this);
+    m_save = MakeDialogButton("Sa&ve", "SaveButton", this);
+    m_exit = MakeDialogButton("E&xit", "ExitButton", this);
     // Two rows of buttons keep the editor within a 640 x 480 screen.
     for (QPushButton* b : {m_spell, m_thesaurus, m_intChars})
         commands->addWidget(b);

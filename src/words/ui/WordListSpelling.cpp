@@ -95,7 +95,7 @@ void TWordList::ThesaurusClick()
         return;
     // A clue the user typed is replaced only after asking.
     QTableWidgetItem* clue = m_grid->item(row, ClueColumn);
-    const QString typed = ClueTokens::TrimSpaces(clue->text());
+    const QString typed = Ansi::trimSpaces(clue->text());
     if (!typed.isEmpty() && typed != lookup.Result()
         && !MessageService::askYesNo(this,
                                      QStringLiteral("This will replace the clue \"") + typed + QStringLiteral("\" with \"")

@@ -1,6 +1,6 @@
 // The construction engine as a plain scan: every attempt works on a copy of the whole record and
 // tests every start position in reading order. Kept to check the indexed engine against it.
-#include "build/Engine.h"
+#include "ReferenceEngine.h"
 #include "build/EngineRun.h"
 #include "build/Generator.h"
 #include "shapes/GridModel.h"
