@@ -17,7 +17,7 @@ TEST_F(MessageServiceTest, InstalledServiceRecordsMessagesAndAnswersFromTheScrip
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(messages.texts().at(1), QStringLiteral("Delete it?"));
     messages.files.push_back(startPath(QStringLiteral("a.QV3")));
-    EXPECT_EQ(MessageService::instance().openFileName(nullptr, {QStringLiteral("Open Puzzle Group"), {}, {}, {}, true}),
+    EXPECT_EQ(MessageService::instance().openFileName(nullptr, {QStringLiteral("Open Puzzle Group"), {}, {}, {}, true, {}}),
               startPath(QStringLiteral("a.QV3")));
     EXPECT_TRUE(MessageService::instance().saveFileName(nullptr, {}).isEmpty());
 }

@@ -120,7 +120,7 @@ TEST(SpellingSessions, AKeptCheckerFollowsEveryChangeOfTheUserLists)
     // A word excluded, or one taken off the inclusion list, counts at the next check.
     WriteWords(dir.filePath(QStringLiteral("ExcEngl.tlx")), "receive\n");
     EXPECT_FALSE(sessions.CheckerFor(setup, 1)->Accepts(QStringLiteral("receive")));
-    ASSERT_TRUE(UserWordList::Write(inclusion, {QStringLiteral("qqvex")}).isOk());
+    ASSERT_TRUE(UserWordList::Write(inclusion, UserWordList::List{{QStringLiteral("qqvex")}, false}).isOk());
     SpellChecker* edited = sessions.CheckerFor(setup, 1);
     EXPECT_FALSE(edited->Accepts(QStringLiteral("zyxwords")));
     EXPECT_TRUE(edited->Accepts(QStringLiteral("qqvex")));

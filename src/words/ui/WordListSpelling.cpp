@@ -3,6 +3,7 @@
 
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
+#include "store/Ansi.h"
 #include "words/ClueTokens.h"
 #include "words/SpellChecker.h"
 #include "words/SpellLanguages.h"
