@@ -386,9 +386,10 @@ TEST_F(MainWinHelpTest, TheManualHasBookmarksAndPageNumbersForEveryTopicAndNames
     auto commands = QRegularExpression(QStringLiteral("quorvex-cli ([a-z-]+)")).globalMatch(usage);
     while (commands.hasNext())
         named.append(QStringLiteral("quorvex-cli ") + commands.next().captured(1) + QLatin1Char(' '));
-    const auto formats = QRegularExpression(QStringLiteral("--format ([a-z|]+)")).match(usage);
+    // The list of formats may wrap onto the next line after a "|".
+    const auto formats = QRegularExpression(QStringLiteral("--format ([a-z|]+(?:\\s+[a-z|]+)?)")).match(usage);
     ASSERT_TRUE(formats.hasMatch()) << qPrintable(usage);
-    for (const QString& format : formats.captured(1).split(QLatin1Char('|')))
+    for (const QString& format : formats.captured(1).simplified().remove(QLatin1Char(' ')).split(QLatin1Char('|')))
         named.append(QStringLiteral("--format ") + format + QLatin1Char(' '));
     EXPECT_GE(named.size(), 20);
     for (const QString& name : named)
