@@ -3,11 +3,11 @@
 // headings and two clue lists, all MakeFit) with a full 21 x 21 grid and 200 clues.
 
 #include "pages/DefaultLayout.h"
+#include "pages/PageFile.h"
 #include "store/PuzzleRecord.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
-#include <cstring>
 
 namespace BenchPage {
 
@@ -43,8 +43,7 @@ inline TPuzzleRecord puzzle()
     p.AcrossCount = 100;
     p.DownCount = 100;
     p.Generated = 1;
-    const QByteArray bytes = BuiltInDefaultLayout().toBytes();
-    std::memcpy(p.PageLayout.data(), bytes.constData(), p.PageLayout.size());
+    SetLayoutOfPuzzle(p, BuiltInDefaultLayout());
     return p;
 }
 

@@ -1,5 +1,6 @@
 // quorvex-cli suggest: a themed puzzle in three commands, suggest, build and export.
 #include "support/CliRun.h"
+#include "support/TestFiles.h"
 
 #include "words/WordNetDatabase.h"
 
@@ -7,16 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
 
 TEST(SuggestCli, ThemeThenBuildThenPdfAndMissingCluesFilled)
 {
@@ -42,11 +33,11 @@ TEST(SuggestCli, ThemeThenBuildThenPdfAndMissingCluesFilled)
                                  QStringLiteral("--format"), QStringLiteral("pdf"), QStringLiteral("--out"), pdf}, dir.path());
     ASSERT_EQ(exported.status, 0) << exported.err.toStdString();
     const qint64 roadMs = clock.elapsed();
-    EXPECT_TRUE(bytesOf(pdf).startsWith("%PDF"));
+    EXPECT_TRUE(TestFiles::bytesOf(pdf).startsWith("%PDF"));
     EXPECT_LT(roadMs, 2000) << "suggest, build and export took " << roadMs << " ms";
 
     // 25 lines "WORD: clue", upper-case words that build read as they are.
-    const QList<QByteArray> lines = bytesOf(words).split('\n');
+    const QList<QByteArray> lines = TestFiles::bytesOf(words).split('\n');
     ASSERT_EQ(lines.size(), 26); // the last line ends the file
     for (int i = 0; i < 25; ++i) {
         const qsizetype colon = lines[i].indexOf(": ");
@@ -63,7 +54,7 @@ TEST(SuggestCli, ThemeThenBuildThenPdfAndMissingCluesFilled)
     file.close();
     const CliRun clues = cli({QStringLiteral("suggest"), QStringLiteral("--clues"), partial, QStringLiteral("--out"), filled}, dir.path());
     ASSERT_EQ(clues.status, 0) << clues.err.toStdString();
-    const QList<QByteArray> out = bytesOf(filled).split('\n');
+    const QList<QByteArray> out = TestFiles::bytesOf(filled).split('\n');
     ASSERT_GE(out.size(), 3);
     EXPECT_TRUE(out[0].startsWith("VIOLIN: ") && out[0].size() > 10) << out[0].constData();
     EXPECT_EQ(out[1], "BANANA: My own clue\r");
