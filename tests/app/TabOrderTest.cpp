@@ -42,9 +42,15 @@ TEST_F(TabOrderTest, TabFollowsTheWorkOfEachWindow)
         std::function<std::unique_ptr<QWidget>(AppContext&)> make;
         const char* stops;
     } cases[] = {
-        {"report", [&](AppContext& c) { return std::make_unique<TMyReport>(c, puzzle); },
+        // View/Print is taken as the program has it (a main window installs it for the whole run).
+        {"report", [&](AppContext& c) {
+             TMyReport::setViewPrint([](AppContext&, const TPuzzleRecord&, const TRenderOptions&, QWidget*) {});
+             auto report = std::make_unique<TMyReport>(c, puzzle);
+             TMyReport::setViewPrint({});
+             return report;
+         },
          "PrintTitle PrintBody PrintClues PrintWords PrintBonus AnswerKey PartialAnswers "
-         "PartialLetters SkeletonPuzzle BoxColorButton PrinterSetupButton ChangeLayoutButton "
+         "PartialLetters SkeletonPuzzle BoxColorButton ViewPrintButton PrinterSetupButton ChangeLayoutButton "
          "ChangeFontsButton ChangeHeadersButton ChangeBonusButton HelpButton ExitButton"},
         {"shape editor", [](AppContext& c) { return std::make_unique<TDoShapes>(c, int(TDoShapes::NewShape), 0); },
          "Title Width Height ShiftUp ShiftLeft ShiftRight ShiftDown ReverseButton SaveButton "
