@@ -411,6 +411,7 @@ QList<LexicalSense> WordNetDatabase::Senses(const QString& word) const
         LexicalSense sense;
         int number;
         int part;
+        bool own; // a meaning of the word itself, not of a word it is a form of
     };
     QList<Ranked> ranked;
     const QByteArray key = keyOf(word);
@@ -420,11 +421,15 @@ QList<LexicalSense> WordNetDatabase::Senses(const QString& word) const
         for (qsizetype i = 0; i < offsets.size(); ++i) {
             LexicalSense sense = senseOf(Part(part), offsets[i], form);
             if (!sense.Id.isEmpty())
-                ranked.append({std::move(sense), int(i), part});
+                ranked.append({std::move(sense), int(i), part, form == key});
         }
     }
-    // Most counted first; among equal counts, earlier senses of their part of speech, nouns first.
+    // The word's own meanings before those of a word it is a form of (DOVE the bird before "dive"),
+    // whose definitions fit another tense or number; then most counted first; among equal counts,
+    // earlier senses of their part of speech, nouns first.
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+        if (a.own != b.own)
+            return a.own;
         if (a.sense.UsageCount != b.sense.UsageCount)
             return a.sense.UsageCount > b.sense.UsageCount;
         return a.number != b.number ? a.number < b.number : a.part < b.part;
