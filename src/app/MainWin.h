@@ -194,6 +194,11 @@ private:
     int SelectedPuzzle(bool complain);
     /** Reads the selected puzzle into the working copy for modify, copy or puzzle words. */
     bool ReadSelectedForEditing(int row);
+    /**
+     * Reads the puzzle listed at a row, which must still be the puzzle listed: when another program
+     * has changed the collection since, shows openFailure with the reason and lists it anew.
+     */
+    bool ReadListedPuzzle(int row, TPuzzleRecord& record, const QString& openFailure);
     void CategoryRowChanged(int row);
     /** Import16Bit on a chosen ".QVZ" file, then selects the converted puzzle. */
     void Import16BitFile(const QString& path);

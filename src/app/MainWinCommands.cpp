@@ -137,18 +137,38 @@ void TMainWin::MakeNewPuzzle()
     m_hooks.WordList(QStringLiteral("Create New Puzzle"));
 }
 
+bool TMainWin::ReadListedPuzzle(int row, TPuzzleRecord& record, const QString& openFailure)
+{
+    const QListWidgetItem* item = m_puzzleBox->item(row);
+    const int number = item->data(NumberRole).toInt();
+    const QString& path = m_context.Working.CurrentCollection;
+    if (number < RecordCount(path)) {
+        const IoResult read = ReadPuzzle(path, number, record);
+        if (!read) {
+            MessageService::error(this, read.status == IoResult::OpenFailed ? openFailure : read.systemError);
+            return false;
+        }
+        const QByteArray category = m_categoryBox->item(m_shownCategory)->data(StoredTextRole).toByteArray();
+        if (TRecordName::of(record) == TRecordName{category, item->data(StoredTextRole).toByteArray()})
+            return true;
+    } else if (!QFileInfo::exists(path)) {
+        MessageService::error(this, openFailure);
+        return false;
+    }
+    // Another program has deleted or changed puzzles since the listing: this one is elsewhere or gone.
+    MessageService::error(this, openFailure + QLatin1Char('\n') + CollectionMessages::ListOutdated);
+    RelistKeepingSelection();
+    return false;
+}
+
 bool TMainWin::ReadSelectedForEditing(int row)
 {
     WorkingPuzzle& working = m_context.Working;
     working.IsNewPuzzle = false;
     working.CurrentRecordNumber = m_puzzleBox->item(row)->data(NumberRole).toInt();
     TPuzzleRecord record;
-    const IoResult read = ReadPuzzle(working.CurrentCollection, working.CurrentRecordNumber, record);
-    if (!read) {
-        MessageService::error(this, read.status == IoResult::OpenFailed ? QStringLiteral("Unable to access Word List file.")
-                                                                        : read.systemError);
+    if (!ReadListedPuzzle(row, record, QStringLiteral("Unable to access Word List file.")))
         return false;
-    }
     working.CurrentPuzzle = record;
     working.ReadAs = TRecordName::of(record);
     return true;
@@ -210,12 +230,8 @@ void TMainWin::PrintPuzzle()
     if (row < 0)
         return;
     TPuzzleRecord record;
-    const IoResult read = ReadPuzzle(m_context.Working.CurrentCollection, m_puzzleBox->item(row)->data(NumberRole).toInt(), record);
-    if (!read) {
-        MessageService::error(this, read.status == IoResult::OpenFailed ? QStringLiteral("Unable to load puzzle.")
-                                                                        : read.systemError);
+    if (!ReadListedPuzzle(row, record, QString(CollectionMessages::UnableToLoad)))
         return;
-    }
     m_context.Working.CurrentPuzzle = record;
     if (record.Generated != 1) {
         MessageService::warning(this, CollectionMessages::NeverGenerated);

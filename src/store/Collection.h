@@ -18,6 +18,10 @@ namespace CollectionMessages {
 inline constexpr QLatin1StringView UnableToSave{"Unable to save puzzle."};
 /** Shown when the collection cannot be opened to read a puzzle for printing. */
 inline constexpr QLatin1StringView UnableToLoad{"Unable to load puzzle."};
+/** The reason given when the puzzle listed is no longer at its place in the collection file. */
+inline constexpr QLatin1StringView ListOutdated{
+    "Another program has changed the puzzle collection since it was listed.  The list now shows it as it "
+    "is: please choose the puzzle again."};
 /** Caption of both messages. */
 inline constexpr QLatin1StringView ErrorCaption{"Error"};
 /** Shown (caption "Warning") when a puzzle that was never constructed is to be printed or exported. */

@@ -235,12 +235,7 @@ TEST_F(MainWinCommandsTest, ACollectionThatCannotBeOpenedStopsTheCommandWithItsM
     start();
     ASSERT_EQ(selectedTitle(), QStringLiteral("Cats"));
     ASSERT_TRUE(QFile::remove(defaultCollection()));
-    const std::pair<void (TMainWin::*)(), const char*> commands[] = {
-        {&TMainWin::ModifyPuzzle, "Unable to access Word List file."},
-        {&TMainWin::CopyPuzzle, "Unable to access Word List file."},
-        {&TMainWin::AddWords, "Unable to access Word List file."},
-        {&TMainWin::PrintPuzzle, "Unable to load puzzle."}};
-    for (const auto& [command, text] : commands) {
+    for (const auto& [command, text] : ReadingCommands) {
         SCOPED_TRACE(text);
         messages.clear();
         (window.get()->*command)();

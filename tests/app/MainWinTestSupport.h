@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -67,6 +68,13 @@ inline void QuietTips(TMainWin& window)
     hooks.TipOfTheDay = [] {};
     window.SetHooks(hooks);
 }
+
+/** The commands that read the selected puzzle, each with the message it shows when it cannot. */
+inline const std::array<std::pair<void (TMainWin::*)(), const char*>, 4> ReadingCommands{{
+    {&TMainWin::ModifyPuzzle, "Unable to access Word List file."},
+    {&TMainWin::CopyPuzzle, "Unable to access Word List file."},
+    {&TMainWin::AddWords, "Unable to access Word List file."},
+    {&TMainWin::PrintPuzzle, "Unable to load puzzle."}}};
 
 /** Fixture: a main window started in the temporary start and program directories. */
 class MainWinTest : public UiTest {
