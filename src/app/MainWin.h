@@ -5,6 +5,7 @@
 #include "render/PageCanvas.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFont>
 #include <QHash>
 #include <QMainWindow>
@@ -199,6 +200,8 @@ private:
      * has changed the collection since, shows openFailure with the reason and lists it anew.
      */
     bool ReadListedPuzzle(int row, TPuzzleRecord& record, const QString& openFailure);
+    /** Lists the collection anew, keeping the selection, when another program has changed it. */
+    void RelistIfChanged();
     void CategoryRowChanged(int row);
     /** Import16Bit on a chosen ".QVZ" file, then selects the converted puzzle. */
     void Import16BitFile(const QString& path);
@@ -215,6 +218,15 @@ private:
     std::unique_ptr<SettingsKeeper> m_settingsKeeper;
     TMainWinHooks m_hooks;
     CollectionIndex m_index;
+    /** The collection file's size and times when it was last listed, to notice other writers. */
+    struct FileStamp {
+        qint64 Size = -1;
+        QDateTime Modified;
+        QDateTime Changed;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp StampOf(const QString& path);
+    FileStamp m_listedStamp;
     QString m_groupName;
     int m_shownCategory = 0;
     bool m_pendingSelection = false;

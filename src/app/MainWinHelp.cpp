@@ -73,8 +73,13 @@ void TMainWin::Order()
 void TMainWin::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_firstActivation)
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
+    // Back from another window or program: another copy may have changed the collection meanwhile.
+    if (!m_firstActivation) {
+        RelistIfChanged();
+        return;
+    }
     m_firstActivation = false;
     if (m_context.settings.ShowTips) {
         // Shown once the activation has been handled, not from inside it.

@@ -7,6 +7,7 @@
 #include "store/ListOrder.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QListWidget>
 #include <algorithm>
 
@@ -56,6 +57,7 @@ void TMainWin::LoadInPuzzles()
 {
     ClearLists();
     IoResult result;
+    m_listedStamp = StampOf(m_context.Working.CurrentCollection);
     m_index = ListCollection(m_context.Working.CurrentCollection, &result);
     if (result.status == IoResult::IoError)
         MessageService::error(this, result.systemError);
@@ -71,6 +73,21 @@ void TMainWin::LoadInPuzzles()
     m_filling = false;
     SetCategory(0);
     EnableDisable();
+}
+
+TMainWin::FileStamp TMainWin::StampOf(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return {};
+    // A delete elsewhere renames a new file into place, which changes the inode's change time too.
+    return {file.size(), file.lastModified(), file.fileTime(QFileDevice::FileMetadataChangeTime)};
+}
+
+void TMainWin::RelistIfChanged()
+{
+    if (StampOf(m_context.Working.CurrentCollection) != m_listedStamp)
+        RelistKeepingSelection();
 }
 
 void TMainWin::SetCategory(int position)
