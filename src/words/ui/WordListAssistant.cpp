@@ -11,6 +11,7 @@
 
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 
 void TWordList::connectAssistant()
@@ -99,10 +100,20 @@ void TWordList::ThemeWordsClick()
     TThemeWords dialog(m_context, *source, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The ticked words go into free rows as an import of word and clue pairs does, within 200 words.
+    // The ticked words go into free rows as an import of word and clue pairs does, within 200 words;
+    // a word the list holds already is left out, since a puzzle uses each answer once.
+    QSet<QString> listed;
+    for (int row = 0; row < GridRows; ++row)
+        listed.insert(m_grid->item(row, WordColumn)->text().trimmed().toUpper());
     QList<QByteArray> items;
-    for (const ClueChoiceTable::Choice& choice : dialog.Chosen())
+    QStringList repeated;
+    for (const ClueChoiceTable::Choice& choice : dialog.Chosen()) {
+        if (listed.contains(choice.Word.toUpper())) {
+            repeated.append(choice.Word);
+            continue;
+        }
         items.append(Ansi::fromUnicode(choice.Word) + '\t' + Ansi::fromUnicode(choice.Clue));
+    }
     QList<WordListTransfer::GridRow> rows = gridRows();
     const int excess = WordListTransfer::WordCount(rows) + int(items.size()) - Limits::WordSlots;
     if (excess > 0 && !MessageService::askYesNo(this, WordListTransfer::ExcessQuestion(excess), QStringLiteral("Warning")))
@@ -111,5 +122,8 @@ void TWordList::ThemeWordsClick()
         m_grid->item(row, WordColumn)->setText(Ansi::toUnicode(rows[row].Word));
         m_grid->item(row, ClueColumn)->setText(Ansi::toUnicode(rows[row].Clue));
     }
+    if (!repeated.isEmpty())
+        MessageService::notice(this, QStringLiteral("Already in the list, so not added again: ") + repeated.join(QStringLiteral(", "))
+                                         + QLatin1Char('.'));
     m_grid->setFocus();
 }

@@ -73,9 +73,10 @@ TEST_F(ClueAssistantUiTest, ThemeWordsAddsTheTickedWordsToFreeRowsWithinTwoHundr
     TWordList editor(*context);
     editor.show();
     auto* grid = Control<QTableWidget>(&editor, "WordsCluesGrid");
-    // 198 rows hold a word: three ticked theme words are one too many.
-    for (int row = 0; row < 198; ++row)
+    // 198 rows hold a word, APPLE among them: three more ticked theme words are one too many.
+    for (int row = 0; row < 197; ++row)
         grid->item(row, TWordList::WordColumn)->setText(QStringLiteral("W%1").arg(row));
+    grid->item(197, TWordList::WordColumn)->setText(QStringLiteral(" apple"));
     messages.answers.push_back(MessageService::Button::Yes);
 
     QStringList added;
@@ -89,7 +90,7 @@ TEST_F(ClueAssistantUiTest, ThemeWordsAddsTheTickedWordsToFreeRowsWithinTwoHundr
         meanings = Control<QComboBox>(dialog, "Meaning")->isEnabled();
         auto* table = Control<ClueChoiceTable>(dialog, "ClueChoices");
         ASSERT_EQ(table->rowCount(), 25);
-        for (int row = 0; row < 3; ++row) {
+        for (int row = 0; row < 4; ++row) {
             table->item(row, 0)->setCheckState(Qt::Checked);
             added.append(table->item(row, 0)->text() + QLatin1Char('|') + table->clueBox(row)->currentText());
         }
@@ -99,11 +100,12 @@ TEST_F(ClueAssistantUiTest, ThemeWordsAddsTheTickedWordsToFreeRowsWithinTwoHundr
     ASSERT_TRUE(seen);
     EXPECT_TRUE(found.contains(QLatin1String("words found, 25 listed."))) << found.toStdString();
     EXPECT_TRUE(meanings); // "fruit" has three meanings to choose from
-    ASSERT_EQ(messages.texts().size(), 1);
+    ASSERT_EQ(messages.texts().size(), 2);
     EXPECT_EQ(messages.texts().first(), QStringLiteral("Too many words selected.  Last word will not be used.  Continue?"));
-    ASSERT_EQ(added.size(), 3);
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("Already in the list, so not added again: APPLE."));
+    ASSERT_EQ(added.size(), 4);
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(CellText(grid, 198 + i, TWordList::WordColumn) + QLatin1Char('|') + CellText(grid, 198 + i, TWordList::ClueColumn),
-                  added[i]);
+                  added[i + 1]);
     EXPECT_TRUE(added.first().startsWith(QLatin1String("APPLE|")));
 }
