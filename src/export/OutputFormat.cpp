@@ -103,11 +103,19 @@ std::span<const TOutputFormat> all()
          .Caption = QStringLiteral("&JPEG (JPG)"), .ActionName = QStringLiteral("MenuJpeg"),
          .Shortcut = QStringLiteral("Ctrl+J"), .ToolCaption = QStringLiteral("Export As JPEG"),
          .ToolName = QStringLiteral("ToolJpeg")},
+        {.Name = QStringLiteral("png"), .Suffix = QStringLiteral("png"), .Filter = QStringLiteral("PNG (*.png)"),
+         .Title = QStringLiteral("Save Puzzle As PNG"),
+         .Write = [](const TExportRequest& r) {
+             return writeImage(r, PixelFormat::Rgb24,
+                               [&](const QImage& image) { return RasterExport::writePng(image, r.Path); });
+         },
+         .Place = PreviewPlace::GraphicMenu, .Steps = PreviewSteps::WidthFirst,
+         .Caption = QStringLiteral("Export as P&NG"), .ActionName = QStringLiteral("MenuPng"), .SeparatorBefore = true},
         {.Name = QStringLiteral("pdf"), .Suffix = QStringLiteral("pdf"), .Filter = QStringLiteral("PDF (*.pdf)"),
          .Title = QStringLiteral("Save Puzzle As PDF"),
          .Write = [](const TExportRequest& r) { return VectorExport::writePdf(*r.Page, r.Path); },
          .Place = PreviewPlace::GraphicMenu, .Caption = QStringLiteral("Export as &PDF"),
-         .ActionName = QStringLiteral("MenuPdf"), .SeparatorBefore = true},
+         .ActionName = QStringLiteral("MenuPdf")},
         {.Name = QStringLiteral("svg"), .Suffix = QStringLiteral("svg"), .Filter = QStringLiteral("SVG (*.svg)"),
          .Title = QStringLiteral("Save Puzzle As SVG"),
          .Write = [](const TExportRequest& r) { return VectorExport::writeSvg(*r.Page, r.Path); },
@@ -157,11 +165,6 @@ std::span<const TOutputFormat> all()
          .Write = [](const TExportRequest& r) { return writeText(r, TextExport::Content::Words); },
          .CreateFailedMessage = TextExport::CreateFailedMessage, .Place = PreviewPlace::TextMenu,
          .Caption = QStringLiteral("&Words"), .ActionName = QStringLiteral("MenuWords")},
-        {.Name = QStringLiteral("png"), .Suffix = QStringLiteral("png"),
-         .Write = [](const TExportRequest& r) {
-             return writeImage(r, PixelFormat::Rgb24,
-                               [&](const QImage& image) { return RasterExport::writePng(image, r.Path); });
-         }},
         {.Name = QStringLiteral("fitted"), .Suffix = QStringLiteral("txt"),
          .Write = [](const TExportRequest& r) { return RecordFile::replaceWhole(r.Path, FittedTextsReport(*r.Page)); }},
     };

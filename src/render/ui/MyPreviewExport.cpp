@@ -54,8 +54,14 @@ void TMyPreview::MenuExportClick(const TOutputFormat& format)
     }
 
     QString initial = format.LastFile ? settings.*format.LastFile : g_lastFiles.value(format.Name);
-    if (!format.LastFile && initial.isEmpty())
-        initial = QFileInfo(settings.LastExportBitmapFile).absolutePath();
+    // A format without a setting of its own starts where the last bitmap went: that file's folder,
+    // or the start folder, which the setting names until a bitmap is saved.
+    if (!format.LastFile && initial.isEmpty()) {
+        const QFileInfo bitmap(settings.LastExportBitmapFile);
+        initial = settings.LastExportBitmapFile.isEmpty() ? m_context.StartDir
+                  : bitmap.isDir()                        ? bitmap.absoluteFilePath()
+                                                          : bitmap.absolutePath();
+    }
     FileDialogRequest request;
     request.title = format.Title;
     request.filter = format.Filter;

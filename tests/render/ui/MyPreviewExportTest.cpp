@@ -340,13 +340,19 @@ TEST_F(MyPreviewExportTest, TextExportWritesCluesOrWords)
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to create export file.\nNo such file or directory")});
 }
 
-TEST_F(MyPreviewExportTest, PdfAndSvgExportsWriteTheirFiles)
+TEST_F(MyPreviewExportTest, PngPdfAndSvgExportsWriteTheirFiles)
 {
     auto preview = open();
+    messages.files.push_back(startPath(QStringLiteral("page.png")));
     messages.files.push_back(startPath(QStringLiteral("page.pdf")));
     messages.files.push_back(startPath(QStringLiteral("page.svg")));
+    answerWidth(QStringLiteral("300"));
+    trigger(*preview, "MenuPng");
     trigger(*preview, "MenuPdf");
     trigger(*preview, "MenuSvg");
+    EXPECT_EQ(QImage(startPath(QStringLiteral("page.png"))).size(), QSize(300, 388));
+    EXPECT_EQ(messages.fileRequests.first().filter, QStringLiteral("PNG (*.png)"));
+    EXPECT_EQ(messages.fileRequests.first().initialPath, context->StartDir);   // no bitmap saved yet
     EXPECT_TRUE(readAll(startPath(QStringLiteral("page.pdf"))).startsWith("%PDF"));
     EXPECT_TRUE(readAll(startPath(QStringLiteral("page.svg"))).contains("<svg"));
     EXPECT_TRUE(messages.texts().isEmpty());
