@@ -168,6 +168,27 @@ void scaleControl(QWidget* control, double factor)
         control->setMaximumSize(scaledLimit(maximum, factor, QWIDGETSIZE_MAX));
 }
 
+/**
+ * The room the window manager's frame takes around a window. A window not shown yet has no frame
+ * to measure; it will get the one the program's other windows have, so theirs is taken instead
+ * (else a dialog as tall as the free area would lose its bottom to the title bar).
+ */
+QSize decorationOf(const QWidget* window)
+{
+    const QSize own = window->frameGeometry().size() - window->size();
+    if (!own.isNull())
+        return own;
+    QWidgetList others = QApplication::topLevelWidgets();
+    if (const QWidget* parent = window->parentWidget())
+        others.prepend(parent->window());
+    for (const QWidget* other : std::as_const(others)) {
+        const QSize frame = other->frameGeometry().size() - other->size();
+        if (other != window && other->isVisible() && !frame.isNull())
+            return frame;
+    }
+    return own;
+}
+
 } // namespace
 
 QRect AvailableArea(const QWidget* window)
@@ -180,7 +201,7 @@ QRect AvailableArea(const QWidget* window)
 
 void FitOnScreen(QWidget* window, const QRect& area)
 {
-    const QSize decoration = window->frameGeometry().size() - window->size();
+    const QSize decoration = decorationOf(window);
     window->resize(window->size().boundedTo(area.size() - decoration));
     const QSize outer = window->size() + decoration;
     const int left = area.x() + std::max(0, (area.width() - outer.width()) / 2);
@@ -260,7 +281,7 @@ namespace {
 /** The least room a window's layout and own limits leave it, frame included. */
 QSize leastOuterSize(const QWidget* window)
 {
-    const QSize decoration = window->frameGeometry().size() - window->size();
+    const QSize decoration = decorationOf(window);
     return window->minimumSizeHint().expandedTo(window->minimumSize()) + decoration;
 }
 
@@ -313,7 +334,7 @@ QSize RememberedSize(const QWidget* window)
 void RestoreOnScreen(QWidget* window, QRect geometry)
 {
     const QRect area = AvailableArea(window);
-    const QSize decoration = window->frameGeometry().size() - window->size();
+    const QSize decoration = decorationOf(window);
     const QSize size = geometry.size().boundedTo(area.size() - decoration);
     const QSize outer = size + decoration;
     window->resize(size);
