@@ -2,6 +2,8 @@
 
 #include "store/CopyTitle.h"
 
+#include <optional>
+
 void ClearForNewPuzzle(TPuzzleRecord& record)
 {
     for (int i = 0; i < Limits::WordSlots; ++i) {
@@ -45,12 +47,47 @@ void MakePuzzleCopy(WorkingPuzzle& working)
     working.IsNewPuzzle = true;
 }
 
+namespace {
+
+/**
+ * The record that holds the puzzle read as working.ReadAs with the working copy's grid now, when
+ * exactly one does: where another program's delete has moved it. None when none or several do.
+ */
+std::optional<qint64> movedRecord(const WorkingPuzzle& working)
+{
+    const CollectionIndex index = ListCollection(working.CurrentCollection);
+    std::optional<qint64> found;
+    for (const CollectionEntry& entry : index.Entries) {
+        if (entry.Title != working.ReadAs.Title
+            || index.Categories[std::size_t(entry.categoryIndex())] != working.ReadAs.Category)
+            continue;
+        TPuzzleRecord stored;
+        if (!ReadPuzzle(working.CurrentCollection, entry.recordNumber(), stored)
+            || stored.Grid != working.CurrentPuzzle.Grid)
+            continue;
+        if (found)
+            return std::nullopt;
+        found = entry.recordNumber();
+    }
+    return found;
+}
+
+} // namespace
+
 IoResult SaveWorkingPuzzle(WorkingPuzzle& working)
 {
-    const IoResult written = working.IsNewPuzzle
-                                 ? AppendPuzzle(working.CurrentCollection, working.CurrentPuzzle)
-                                 : WritePuzzle(working.CurrentCollection, working.CurrentRecordNumber,
-                                               working.CurrentPuzzle, &working.ReadAs);
+    IoResult written = working.IsNewPuzzle ? AppendPuzzle(working.CurrentCollection, working.CurrentPuzzle)
+                                           : WritePuzzle(working.CurrentCollection, working.CurrentRecordNumber,
+                                                         working.CurrentPuzzle, &working.ReadAs);
+    // Another program deleted a puzzle before this one, which moved: it is written where it is now,
+    // so the user's changes are not lost.
+    if (written.status == IoResult::Refused && !working.IsNewPuzzle) {
+        if (const std::optional<qint64> moved = movedRecord(working); moved && *moved != working.CurrentRecordNumber) {
+            working.CurrentRecordNumber = *moved;
+            written = WritePuzzle(working.CurrentCollection, working.CurrentRecordNumber, working.CurrentPuzzle,
+                                  &working.ReadAs);
+        }
+    }
     if (written)
         working.ReadAs = TRecordName::of(working.CurrentPuzzle);
     return written;

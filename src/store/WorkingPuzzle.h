@@ -28,7 +28,8 @@ struct WorkingPuzzle {
 /**
  * Saves the working copy: appends it when IsNewPuzzle, else writes it over CurrentRecordNumber
  * as long as that record still holds the puzzle it was read as (ReadAs), which then becomes the
- * saved puzzle's name.
+ * saved puzzle's name. When another program's delete has moved the puzzle, it is written (and
+ * CurrentRecordNumber set) where the one record of that name and grid is now.
  */
 IoResult SaveWorkingPuzzle(WorkingPuzzle& working);
 
