@@ -12,9 +12,14 @@
 void TMainWin::InstallWindowOpeners()
 {
     m_hooks.WordList = [this](const QString& caption) {
-        TWordList editor(m_context, this);
-        editor.setWindowTitle(caption);
-        editor.exec();
+        {
+            TWordList editor(m_context, this);
+            editor.setWindowTitle(caption);
+            editor.exec();
+        }
+        // Saving from the created puzzle view closes the editor beneath it; the keyboard would then
+        // go to no window until the user clicked one.
+        activateWindow();
     };
     m_hooks.AddWords = [this] {
         TAddWords window(m_context, TAddWords::FromMainWindow, this);
