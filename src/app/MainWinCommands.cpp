@@ -204,20 +204,22 @@ void TMainWin::DeletePuzzle()
     const int row = SelectedPuzzle(true);
     if (row < 0)
         return;
+    // Everything the delete needs is taken from the list before the question, whose window may let
+    // the list change beneath it.
     const QListWidgetItem* item = m_puzzleBox->item(row);
-    if (!MessageService::askYesNo(this, QStringLiteral("Are you sure you want to delete ") + item->text() + QLatin1Char('?'),
-                                  QStringLiteral("Delete")))
-        return;
-
     const QByteArray category = m_categoryBox->item(m_shownCategory)->data(StoredTextRole).toByteArray();
+    const TRecordName listed{category, item->data(StoredTextRole).toByteArray()};
+    const int number = item->data(NumberRole).toInt();
     // The title listed just above the deleted one; the first puzzle keeps its own title, which
     // selects a remaining puzzle of that title if there is one; an emptied category selects none.
     QByteArray title;
     if (m_puzzleBox->count() > 1)
         title = m_puzzleBox->item(row > 0 ? row - 1 : row)->data(StoredTextRole).toByteArray();
+    if (!MessageService::askYesNo(this, QStringLiteral("Are you sure you want to delete ") + item->text() + QLatin1Char('?'),
+                                  QStringLiteral("Delete")))
+        return;
 
-    const TRecordName listed{category, item->data(StoredTextRole).toByteArray()};
-    const IoResult removed = RemoveRecord(m_context.Working.CurrentCollection, item->data(NumberRole).toInt(), &listed);
+    const IoResult removed = RemoveRecord(m_context.Working.CurrentCollection, number, &listed);
     if (!removed)
         MessageService::error(this, removed.describe(QStringLiteral("Unable to delete puzzle.")));
     RequestSelection(category, title);

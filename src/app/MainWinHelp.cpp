@@ -77,7 +77,8 @@ void TMainWin::changeEvent(QEvent* event)
         return;
     // Back from another window or program: another copy may have changed the collection meanwhile.
     if (!m_firstActivation) {
-        RelistIfChanged();
+        // Not from inside the activation: it can come while a command still holds list rows.
+        QTimer::singleShot(0, this, &TMainWin::RelistIfChanged);
         return;
     }
     m_firstActivation = false;

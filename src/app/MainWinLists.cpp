@@ -7,6 +7,7 @@
 #include "store/ListOrder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QListWidget>
 #include <algorithm>
@@ -86,6 +87,9 @@ TMainWin::FileStamp TMainWin::StampOf(const QString& path)
 
 void TMainWin::RelistIfChanged()
 {
+    // A window of a command is still open over this one: its rows must stay as they are.
+    if (QApplication::activeModalWidget() || !isActiveWindow())
+        return;
     if (StampOf(m_context.Working.CurrentCollection) != m_listedStamp)
         RelistKeepingSelection();
 }

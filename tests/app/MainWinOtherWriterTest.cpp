@@ -29,6 +29,7 @@ TEST_F(MainWinOtherWriterTest, AMovedPuzzleIsNotOpenedInItsPlaceAndComingBackLis
         active->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(active));
     }
+    QCoreApplication::processEvents();   // the listing follows the activation
     EXPECT_EQ(categories(), QStringList({QStringLiteral("Animals"), QStringLiteral("Birds")}));
     EXPECT_EQ(selectedTitle(), QStringLiteral("Cats"));
 }

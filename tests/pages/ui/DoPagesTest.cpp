@@ -357,8 +357,9 @@ TEST_F(DoPagesTest, CancelExitAndCloseBoxAskBeforeDroppingChangesAndRememberTheW
     // The designer grew to show the whole page, so it comes back at its place kept within the screen.
     const QRect screen = again->screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(again->geometry())) << again->width() << "x" << again->height();
-    if (30 + again->width() <= screen.right() + 1 && 40 + again->height() <= screen.bottom() + 1)
+    if (30 + again->width() <= screen.right() + 1 && 40 + again->height() <= screen.bottom() + 1) {
         EXPECT_EQ(again->pos(), QPoint(30, 40));
+    }
     EXPECT_EQ(again->size(), window->size());
     place(*again, ObjectKind::Text, {48, 48});
     messages.answers = {MessageService::Button::Yes};
