@@ -35,7 +35,10 @@ public:
 
     /** A message with an OK button. */
     virtual void inform(QWidget* parent, const QString& text, const QString& caption, Icon icon) = 0;
-    /** A question; buttons is Yes/No or Yes/No/Cancel. Returns the button pressed. */
+    /**
+     * A question; buttons is Yes/No or Yes/No/Cancel, shown in the platform's order, the first one
+     * listed being the default that Enter presses. Returns the button pressed.
+     */
     virtual Button ask(QWidget* parent, const QString& text, const QString& caption,
                        const QList<Button>& buttons, Icon icon) = 0;
     /** An existing file to open, or an empty string when cancelled. */
@@ -66,5 +69,12 @@ public:
     static bool askYesNo(QWidget* parent, const QString& text, const QString& caption)
     {
         return instance().ask(parent, text, caption, {Button::Yes, Button::No}, Icon::Question) == Button::Yes;
+    }
+    /** A Yes/No question whose Yes throws away what the user typed: No is the default, so a hasty
+     *  Enter keeps the work. */
+    static bool askDiscard(QWidget* parent, const QString& text)
+    {
+        return instance().ask(parent, text, QStringLiteral("Warning"), {Button::No, Button::Yes}, Icon::Question)
+               == Button::Yes;
     }
 };

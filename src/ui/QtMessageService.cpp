@@ -135,6 +135,8 @@ MessageService::Button QtMessageService::ask(QWidget* parent, const QString& tex
     for (Button b : buttons)
         standard |= toStandard(b);
     QMessageBox box(toIcon(icon), caption, text, standard, parent);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(toStandard(buttons.constFirst()));
     scaleLikeParent(box, parent, toIcon(icon));
     switch (box.exec()) {
     case QMessageBox::Yes: return Button::Yes;

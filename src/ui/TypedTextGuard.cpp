@@ -45,7 +45,7 @@ bool TypedTextGuard::MayClose(QWidget* window, bool otherChanges) const
 {
     if (!otherChanges && !Changed())
         return true;
-    return MessageService::askYesNo(window, Question(), QStringLiteral("Warning"));
+    return MessageService::askDiscard(window, Question());
 }
 
 QString TypedTextGuard::Question()

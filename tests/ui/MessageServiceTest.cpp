@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QTest>
 
 using MessageServiceTest = UiTest;
 
@@ -57,4 +58,20 @@ TEST_F(MessageServiceTest, TheProgramsFileChooserRefusesANameBeforeAskingToRepla
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(checked, (QStringList{open, other}));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Refused.")});
+}
+
+TEST_F(MessageServiceTest, EnterOnTheProgramsQuestionPressesItsFirstListedButton)
+{
+    // A discard question lists No first: a hasty Enter keeps the work; a plain Yes/No question answers Yes.
+    QtMessageService service;
+    ModalWatchdog watchdog(5000);
+    for (const auto& [buttons, expected] :
+         {std::pair{QList{MessageService::Button::No, MessageService::Button::Yes}, MessageService::Button::No},
+          std::pair{QList{MessageService::Button::Yes, MessageService::Button::No}, MessageService::Button::Yes}}) {
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        EXPECT_EQ(service.ask(nullptr, QStringLiteral("Discard them?"), QStringLiteral("Warning"), buttons,
+                              MessageService::Icon::Question),
+                  expected);
+    }
+    EXPECT_FALSE(watchdog.fired());
 }

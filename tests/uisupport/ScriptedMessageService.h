@@ -16,6 +16,7 @@ public:
         enum Kind { Message, Question, OpenFile, SaveFile, Beep } kind;
         QString text;      ///< message text, or the file dialog's title
         QString caption;   ///< message caption, or the file dialog's initial path
+        Button defaultButton = Button::Ok;   ///< a question's default (Enter) button
     };
 
     std::deque<Button> answers;
@@ -27,9 +28,9 @@ public:
     {
         shown.append({Shown::Message, text, caption});
     }
-    Button ask(QWidget*, const QString& text, const QString& caption, const QList<Button>&, Icon) override
+    Button ask(QWidget*, const QString& text, const QString& caption, const QList<Button>& buttons, Icon) override
     {
-        shown.append({Shown::Question, text, caption});
+        shown.append({Shown::Question, text, caption, buttons.isEmpty() ? Button::Ok : buttons.constFirst()});
         if (answers.empty())
             return Button::No;
         const Button b = answers.front();

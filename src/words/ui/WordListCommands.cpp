@@ -125,9 +125,8 @@ void TWordList::ExitButtonClick()
     commitGridEdit();
     if (m_newPuzzle) {
         if (!newListTyped()
-            || MessageService::askYesNo(
-                this, QStringLiteral("The words and clues have not been made into a puzzle.  Discard them?"),
-                QStringLiteral("Warning")))
+            || MessageService::askDiscard(
+                this, QStringLiteral("The words and clues have not been made into a puzzle.  Discard them?")))
             QDialog::reject();
         return;
     }

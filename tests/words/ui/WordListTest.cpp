@@ -361,6 +361,7 @@ TEST_F(WordListEditorTest, NewListWithTypedWordsAsksBeforeExitCloseBoxOrEscapeDi
     QTest::keyClick(&editor, Qt::Key_Escape);
     EXPECT_EQ(messages.texts(), QStringList(3, question));
     EXPECT_EQ(messages.last().caption, QStringLiteral("Warning"));
+    EXPECT_EQ(messages.last().defaultButton, MessageService::Button::No);
     EXPECT_TRUE(editor.isVisible());
     EXPECT_EQ(CellText(Control<QTableWidget>(&editor, "WordsCluesGrid"), 1, 3), QStringLiteral("barks"));
     messages.answers.push_back(MessageService::Button::Yes);
