@@ -310,8 +310,9 @@ void TCreatedPuzzle::SaveButtonClick()
 
     const IoResult written = SaveWorkingPuzzle(working);
     if (!written) {
+        // The view stays open on its results, so the chosen grid can still be saved once the cause
+        // is put right.
         MessageService::error(this, CollectionMessages::saveFailureText(written), CollectionMessages::ErrorCaption);
-        reject();
         return;
     }
     if (m_context.RequestSelection)

@@ -116,8 +116,10 @@ void TWordList::SaveButtonClick()
     if (!checkTitleAndCategory())
         return;
     WordListRecord::StoreEditorText(m_context.Working.CurrentPuzzle, editorInput());
-    // The editor closes whether or not the write succeeded; a failure has been reported.
-    done(writeRecord() ? QDialog::Accepted : QDialog::Rejected);
+    // A failed write has been reported; the editor stays open with everything typed, so the user
+    // can save again once the cause is put right.
+    if (writeRecord())
+        done(QDialog::Accepted);
 }
 
 void TWordList::ExitButtonClick()

@@ -266,7 +266,7 @@ TEST_F(CreatedPuzzleTest, SaveWritesAModifiedPuzzleOverItsRecord)
     EXPECT_EQ(view.result(), QDialog::Accepted);
 }
 
-TEST_F(CreatedPuzzleTest, AnUnwritableCollectionIsReportedAndClosesTheView)
+TEST_F(CreatedPuzzleTest, AnUnwritableCollectionIsReportedAndTheViewKeepsItsResultsToSaveAgain)
 {
     context->Working.CurrentCollection = startPath(QStringLiteral("no/such/dir/TEST.QV3"));
     TCreatedPuzzle view(*context);
@@ -274,9 +274,12 @@ TEST_F(CreatedPuzzleTest, AnUnwritableCollectionIsReportedAndClosesTheView)
     QTest::mouseClick(Control<QPushButton>(&view, "SaveButton"), Qt::LeftButton);
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to save puzzle.\nNo such file or directory")});
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
-    EXPECT_FALSE(view.isVisible());
-    EXPECT_EQ(view.result(), QDialog::Rejected);
+    EXPECT_TRUE(view.isVisible());
     EXPECT_TRUE(selections.isEmpty());
+    ASSERT_TRUE(QDir(startDir.path()).mkpath(QStringLiteral("no/such/dir")));
+    QTest::mouseClick(Control<QPushButton>(&view, "SaveButton"), Qt::LeftButton);
+    EXPECT_EQ(view.result(), QDialog::Accepted);
+    EXPECT_EQ(RecordCount(context->Working.CurrentCollection), 1);
 }
 
 TEST_F(CreatedPuzzleTest, ARunThatPlacedNothingOffersNoSave)

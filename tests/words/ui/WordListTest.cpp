@@ -369,7 +369,7 @@ TEST_F(WordListEditorTest, NewListWithTypedWordsAsksBeforeExitCloseBoxOrEscapeDi
     EXPECT_FALSE(editor.isVisible());
 }
 
-TEST_F(WordListEditorTest, SaveReportsACollectionThatCannotBeWritten)
+TEST_F(WordListEditorTest, SaveReportsACollectionThatCannotBeWrittenAndKeepsTheEditorToSaveAgain)
 {
     OpenStored({StoredPuzzle({"CAT"})}, 0);
     context->Working.CurrentCollection = startPath(QStringLiteral("missing/dir/TEST.QV3"));
@@ -378,8 +378,14 @@ TEST_F(WordListEditorTest, SaveReportsACollectionThatCannotBeWritten)
     QTest::mouseClick(Control<QPushButton>(&editor, "SaveButton"), Qt::LeftButton);
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to save puzzle.\nNo such file or directory")});
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
-    EXPECT_FALSE(editor.isVisible());
     EXPECT_TRUE(selections.isEmpty());
+    // The editor stays open with the words, and saves once the collection is there.
+    EXPECT_TRUE(editor.isVisible());
+    ASSERT_TRUE(QDir(startDir.path()).mkpath(QStringLiteral("missing/dir")));
+    ASSERT_TRUE(QFile::copy(collectionPath(), context->Working.CurrentCollection));
+    QTest::mouseClick(Control<QPushButton>(&editor, "SaveButton"), Qt::LeftButton);
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(RecordCount(context->Working.CurrentCollection), 1);
 }
 
 TEST_F(WordListEditorTest, AddWordsSavesNewWordsAndShowsThemInTheGrid)
