@@ -274,21 +274,42 @@ void TAddWords::SetCell(int p, char value)
 
 void TAddWords::OkButtonClick()
 {
+    // After a failed save the words are in the puzzle already: Ok tries the save again, taking any
+    // word typed since as well.
+    const bool onlySaveAgain = m_wordsAdded && ManualWords::NewWordStarts(m_puzzle).empty();
+    if (!onlySaveAgain && !AddNewWords())
+        return;
+    m_context.Working.CurrentPuzzle = m_puzzle;
+    m_context.Working.IsNewPuzzle = false;
+    const IoResult written = SaveWorkingPuzzle(m_context.Working);
+    if (!written) {
+        // Reported; the window stays open with the words and their clues, to save again.
+        MessageService::error(this, CollectionMessages::saveFailureText(written), QString(CollectionMessages::ErrorCaption));
+        return;
+    }
+    if (m_context.RequestSelection)
+        m_context.RequestSelection(m_puzzle.Category.text(), m_puzzle.Title.text());
+    m_saved = true;
+    accept();
+}
+
+bool TAddWords::AddNewWords()
+{
     const std::vector<ManualWords::WordStart> starts = ManualWords::NewWordStarts(m_puzzle);
     if (starts.empty()) {
         MessageService::notice(this, NoChangesMessage);
         QDialog::reject();
-        return;
+        return false;
     }
     const int newWords = int(starts.size());
     if (std::clamp<int>(m_puzzle.WordCount, 0, Limits::WordSlots) + newWords > Limits::WordSlots) {
         MessageService::error(this, TooManyWordsMessage);
-        return;
+        return false;
     }
     // Words that never fitted the grid are kept behind the placed ones; those pushed past the last slot go.
     const int dropped = ManualWords::LeftOversDropped(m_puzzle, newWords);
     if (dropped > 0 && !MessageService::askYesNo(this, LeftOversDroppedQuestion(dropped), QStringLiteral("Warning")))
-        return;
+        return false;
 
     for (const ManualWords::WordStart& start : starts) {
         const QByteArray word = ManualWords::ReadWord(m_puzzle, start);
@@ -298,17 +319,9 @@ void TAddWords::OkButtonClick()
                              clueDialog.clue());
     }
     ManualWords::Renumber(m_puzzle);
-
-    m_context.Working.CurrentPuzzle = m_puzzle;
-    m_context.Working.IsNewPuzzle = false;
-    const IoResult written = SaveWorkingPuzzle(m_context.Working);
-    if (!written) {
-        MessageService::error(this, CollectionMessages::saveFailureText(written), QString(CollectionMessages::ErrorCaption));
-        QDialog::reject();
-        return;
-    }
-    if (m_context.RequestSelection)
-        m_context.RequestSelection(m_puzzle.Category.text(), m_puzzle.Title.text());
-    m_saved = true;
-    accept();
+    m_wordsAdded = true;
+    // The new words' letters are theirs now, kept from the entry as the placed words' are.
+    m_protected = ManualWords::ProtectedCells(m_puzzle);
+    m_canvas->update();
+    return true;
 }

@@ -66,6 +66,8 @@ private:
     void AcceptClick();
     void RejectClick();
     void OkButtonClick();
+    /** Takes the newly typed words into the puzzle, each with the clue asked for; false when none. */
+    bool AddNewWords();
     void SetCell(int p, char value);
 
     AppContext& m_context;
@@ -78,6 +80,8 @@ private:
     int m_hoveredCell = -1;
     int m_editedCell = -1;
     bool m_saved = false;
+    /** The typed words are in m_puzzle with their clues, not yet saved. */
+    bool m_wordsAdded = false;
     bool m_prepared = false;
 
     PuzzleGridCanvas* m_canvas = nullptr;

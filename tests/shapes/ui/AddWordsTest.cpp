@@ -346,7 +346,7 @@ TEST_F(AddWordsTest, WordsThatNeverFittedMakeRoomForNewWordsAfterAQuestion)
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(AddWordsTest, ACollectionThatCannotBeWrittenIsReportedAndTheWindowCloses)
+TEST_F(AddWordsTest, ACollectionThatCannotBeWrittenIsReportedAndTheWindowKeepsTheWordsToSaveAgain)
 {
     context->Working.CurrentCollection = startPath(QStringLiteral("missing/dir/TEST.QV3"));
     TAddWords window(*context, TAddWords::FromMainWindow);
@@ -357,10 +357,21 @@ TEST_F(AddWordsTest, ACollectionThatCannotBeWrittenIsReportedAndTheWindowCloses)
     window.findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to save puzzle.\nNo such file or directory")});
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.saved());
     EXPECT_TRUE(requested.isEmpty());
     EXPECT_EQ(context->Working.CurrentPuzzle.Words[1].text(), QByteArray("an"));
+    // Once the collection is there, Ok saves the word and its clue without asking for the clue again.
+    ASSERT_TRUE(QDir(startDir.path()).mkpath(QStringLiteral("missing/dir")));
+    ASSERT_TRUE(QFile::copy(collection, context->Working.CurrentCollection));
+    messages.clear();
+    window.findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
+    EXPECT_TRUE(window.saved());
+    TPuzzleRecord stored;
+    ASSERT_TRUE(ReadPuzzle(context->Working.CurrentCollection, 1, stored));
+    EXPECT_EQ(stored.Words[1].text(), QByteArray("an"));
+    EXPECT_EQ(stored.Clues[1].text(), QByteArray("Article"));
 }
 
 } // namespace
