@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -41,6 +42,36 @@ constexpr int DesignIconSize = 24;
 /** The captions of the spelling languages 1..8. */
 const char* const DictionaryCaptions[] = {"&American", "&British", "&Spanish", "&Italian",
                                           "&French",   "&German",  "&Dutch",   "S&wedish"};
+
+/**
+ * In a list with nothing chosen, the first arrow key, Home or End chooses a row at once: Qt takes
+ * the first row as current on focus without choosing it, so Down would skip it and Home do nothing.
+ */
+class FirstKeyChooses : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* list = qobject_cast<QListWidget*>(watched);
+        if (event->type() != QEvent::KeyPress || !list || list->count() == 0 || !list->selectedItems().isEmpty()
+            || static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier)
+            return false;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+        case Qt::Key_Home:
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp:
+            list->setCurrentRow(0);
+            return true;
+        case Qt::Key_End:
+            list->setCurrentRow(list->count() - 1);
+            return true;
+        default:
+            return false;
+        }
+    }
+};
 
 } // namespace
 
@@ -332,6 +363,7 @@ void TMainWin::BuildLists()
     m_puzzleBox = new QListWidget(m_panel);
     m_puzzleBox->setObjectName(QStringLiteral("PuzzleBox"));
     m_puzzleBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_puzzleBox->installEventFilter(new FirstKeyChooses(m_puzzleBox));
 
     auto* categoryLabel = new QLabel(QStringLiteral("&Categories"), m_panel);
     categoryLabel->setObjectName(QStringLiteral("CategoryLabel"));

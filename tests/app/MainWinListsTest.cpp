@@ -249,3 +249,22 @@ TEST_F(MainWinListsTest, TitlesInWindows1252AreShownAndFoundAgain)
     window->Context().RequestSelection("CAF\xc9", "\xe9t\xe9");
     EXPECT_EQ(selectedTitle(), QStringLiteral("Été"));
 }
+
+TEST_F(MainWinListsTest, FromTheKeyboardTheFirstArrowInTheUnselectedPuzzleListChoosesItsFirstPuzzle)
+{
+    WriteCollection(defaultCollection(), {{"Animals", "Cats"}, {"Birds", "Owls"}, {"Birds", "Hens"}});
+    start();
+    showWindow();
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Home}) {
+        categoryBox()->setFocus();
+        QTest::keyClick(categoryBox(), Qt::Key_Up);
+        QTest::keyClick(categoryBox(), Qt::Key_Down);   // Birds, no puzzle chosen
+        ASSERT_EQ(shownCategory(), QStringLiteral("Birds"));
+        ASSERT_TRUE(selectedTitle().isEmpty());
+        QTest::keyClick(window.get(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), puzzleBox());
+        QTest::keyClick(puzzleBox(), key);
+        EXPECT_EQ(selectedTitle().toStdString(), "Hens") << key;
+        EXPECT_TRUE(action("MenuDelete")->isEnabled());
+    }
+}
