@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -174,35 +175,39 @@ void TDoPages::buildControls()
     top->addWidget(m_landscape);
     top->addWidget(m_customBoxes);
 
-    // The page with its rulers, in a scrolled area.
+    // The page in a scrolled area; its rulers stand outside it, so that they stay in sight, and
+    // follow the page as it scrolls.
     auto* pageArea = new QWidget;
-    auto* grid = new QGridLayout(pageArea);
-    grid->setSpacing(0);
-    grid->setContentsMargins(0, 0, 0, 0);
-    auto* corner = new QWidget(pageArea);
-    corner->setFixedSize(TDoPagesRuler::Depth, TDoPagesRuler::Depth);
-    m_topRuler = new TDoPagesRuler(Qt::Horizontal, pageArea);
-    m_leftRuler = new TDoPagesRuler(Qt::Vertical, pageArea);
+    auto* pageGrid = new QGridLayout(pageArea);
+    pageGrid->setContentsMargins(0, 0, 0, 0);
     TDoPagesCanvas::Callbacks callbacks;
     callbacks.place = [this](QPoint at) { PlaceObject(at); };
     callbacks.select = [this](std::optional<int> index) { SelectObject(index); };
     callbacks.changeBounds = [this](int index, TObjectBounds bounds) { ChangeBounds(index, bounds); };
     callbacks.openMenu = [this](int index, QPoint at) { OpenObjectMenu(index, at); };
     m_canvas = new TDoPagesCanvas(m_layout, callbacks, pageArea);
-    grid->addWidget(corner, 0, 0);
-    grid->addWidget(m_topRuler, 0, 1, Qt::AlignLeft);
-    grid->addWidget(m_leftRuler, 1, 0, Qt::AlignTop);
-    grid->addWidget(m_canvas, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    grid->setRowStretch(2, 1);
-    grid->setColumnStretch(2, 1);
+    pageGrid->addWidget(m_canvas, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    pageGrid->setRowStretch(1, 1);
+    pageGrid->setColumnStretch(1, 1);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("PageScroll"));
     scroll->setWidget(pageArea);
     scroll->setWidgetResizable(true);
+    auto* topStrip = new QWidget(this);
+    auto* leftStrip = new QWidget(this);
+    m_topRuler = new TDoPagesRuler(Qt::Horizontal, topStrip);
+    m_leftRuler = new TDoPagesRuler(Qt::Vertical, leftStrip);
+    connect(scroll->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TDoPages::followPageScroll);
+    connect(scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, &TDoPages::followPageScroll);
+    auto* pageWithRulers = new QGridLayout;
+    pageWithRulers->setSpacing(0);
+    pageWithRulers->addWidget(topStrip, 0, 1);
+    pageWithRulers->addWidget(leftStrip, 1, 0);
+    pageWithRulers->addWidget(scroll, 1, 1);
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildPalettes());
-    middle->addWidget(scroll, 1);
+    middle->addLayout(pageWithRulers, 1);
 
     auto* save = new QPushButton(QStringLiteral("&Save"), this);
     save->setObjectName(QStringLiteral("SaveButton"));
@@ -333,6 +338,14 @@ void TDoPages::showWholePage()
         RestoreOnScreen(this, QRect(pos(), size() + missing.expandedTo(QSize(0, 0))));
 }
 
+void TDoPages::followPageScroll()
+{
+    const auto* scroll = findChild<QScrollArea*>(QStringLiteral("PageScroll"));
+    const int frame = scroll->frameWidth();
+    m_topRuler->move(frame - scroll->horizontalScrollBar()->value(), 0);
+    m_leftRuler->move(0, frame - scroll->verticalScrollBar()->value());
+}
+
 void TDoPages::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -426,6 +439,9 @@ void TDoPages::RedrawPage()
     m_canvas->redraw(size, m_pictures);
     m_topRuler->setScale(pixelsPerUnit(), m_layout.UseInches, size.width(), scale);
     m_leftRuler->setScale(pixelsPerUnit(), m_layout.UseInches, size.height(), scale);
+    m_topRuler->parentWidget()->setFixedHeight(m_topRuler->height());
+    m_leftRuler->parentWidget()->setFixedWidth(m_leftRuler->width());
+    followPageScroll();
 }
 
 void TDoPages::EnableDisablePalette()

@@ -98,6 +98,8 @@ private:
     void showCustomBoxes();
     /** Grows the window, within the screen, until the page and its rulers show whole. */
     void showWholePage();
+    /** Moves the rulers with the scrolled page, so that their marks stand beside the page's. */
+    void followPageScroll();
     /** Rescales the objects and every edit on the undo stack by a zoom or unit factor. */
     void rescaleObjects(double factor);
 

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -165,6 +167,27 @@ TEST_F(DoPagesTest, ZoomRescalesOnOpeningAndWhenChanged)
     action(*window, "MenuMedium")->trigger();
     EXPECT_EQ(bounds(*window, 0), (TObjectBounds{49, 70, 151, 300}));
     EXPECT_EQ(window->layout().DesignZoom, 2);
+}
+
+TEST_F(DoPagesTest, RulersStayInSightBesideThePageWhenItScrolls)
+{
+    context->settings.Zoom = 3;
+    auto window = open();
+    window->resize(500, 400);
+    QTest::qWait(20);
+    auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("PageScroll"));
+    for (QScrollBar* bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()}) {
+        ASSERT_GT(bar->maximum(), 0);
+        bar->setValue(bar->maximum());
+    }
+    const QPoint page(scroll->horizontalScrollBar()->value() + 5, scroll->verticalScrollBar()->value() + 5);
+    const QPoint onWindow = window->canvas()->mapTo(window.get(), page);
+    const auto* top = window->findChild<QWidget*>(QStringLiteral("TopRuler"));
+    const auto* left = window->findChild<QWidget*>(QStringLiteral("LeftRuler"));
+    EXPECT_FALSE(top->visibleRegion().isEmpty());
+    EXPECT_FALSE(left->visibleRegion().isEmpty());
+    EXPECT_EQ(top->mapTo(window.get(), QPoint(page.x(), 0)).x(), onWindow.x());
+    EXPECT_EQ(left->mapTo(window.get(), QPoint(0, page.y())).y(), onWindow.y());
 }
 
 TEST_F(DoPagesTest, PaletteClosesAtTwentyObjectsAndReopensAfterADelete)
