@@ -2,6 +2,7 @@
 #include "cli/CliOutput.h"
 
 #include "store/Collection.h"
+#include "store/Limits.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -47,6 +48,14 @@ int RunList(const CliArguments& args)
     const CollectionIndex index = ListCollection(path, &result);
     if (!result)
         return CliOutput::fail(QStringLiteral("cannot read %1: %2").arg(path, result.systemError));
+    // A shape, layout or text file given by mistake is shorter than one record: say so rather than
+    // only that it holds no puzzles. The collection itself ignores a trailing partial record.
+    const qint64 leftOver = QFileInfo(path).size() % qint64(Limits::PuzzleRecordSize);
+    if (leftOver != 0)
+        CliOutput::warning(QStringLiteral("warning: the last %1 bytes of %2 are not a whole puzzle record and are "
+                                          "left out; is it a puzzle collection?")
+                               .arg(leftOver)
+                               .arg(path));
     if (index.TotalRecords == 0) {
         CliOutput::line(QStringLiteral("%1 holds no puzzles").arg(path));
         return 0;
