@@ -32,6 +32,17 @@ QModelIndex WordsCluesGrid::moveCursor(CursorAction action, Qt::KeyboardModifier
     return QTableWidget::moveCursor(action, modifiers);
 }
 
+bool WordsCluesGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // A click on the chosen cell opens its editor only after the double-click time, and until then
+    // the view would not open one for a typed key, so the key went to the list search and was
+    // lost. Typing drops that wait (a current-cell change does, and opens nothing here) and opens
+    // the editor at once with the key.
+    if (trigger == AnyKeyPressed)
+        QTableWidget::edit(index, CurrentChanged, nullptr);
+    return QTableWidget::edit(index, trigger, event);
+}
+
 void WordsCluesGrid::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {

@@ -15,7 +15,10 @@ public:
     /** The next (step 1) or previous (step -1) editable cell after a cell, or an invalid index. */
     QModelIndex EditableCellAfter(const QModelIndex& from, int step) const;
 
+    using QTableWidget::edit;
+
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
