@@ -92,10 +92,7 @@ TEST_F(WordListKeysTest, TabAloneTypesAWordListAndShiftTabGoesBack)
     EXPECT_EQ(CellText(grid, 3, TWordList::WordColumn), QStringLiteral("WOLF"));
     EXPECT_EQ(grid->currentColumn(), int(TWordList::ClueColumn));
     EXPECT_EQ(editor.editorInput().Rows[3].Word, QByteArray("WOLF"));
-
-    // A click on the chosen cell and typing at once: the keys go into the cell, not into the
-    // click's wait for a double click.
-    grid->setCurrentCell(4, TWordList::WordColumn);
+    grid->setCurrentCell(4, TWordList::WordColumn); // a click on the chosen cell, then typing at once
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->currentIndex()).center());
     TypeHere(editor, grid, QStringLiteral("MOOSE"));
     PressHere(grid, Qt::Key_Return);
