@@ -69,8 +69,9 @@ int readWordRows(const CliArguments& args, TCreateInput& input)
 
 int readShape(const CliArguments& args, TShapeRecord& shape)
 {
-    if (args.has(QStringLiteral("shape-file")) == args.has(QStringLiteral("shape-lib")))
-        return CliOutput::fail(QStringLiteral("give either --shape-file FILE.LAY or --shape-lib QVFLAY.DAT --shape N"));
+    const bool fromFile = args.has(QStringLiteral("shape-file"));
+    if (fromFile == (args.has(QStringLiteral("shape-lib")) || args.has(QStringLiteral("shape"))))
+        return CliOutput::fail(QStringLiteral("give either --shape-file FILE.LAY or [--shape-lib QVFLAY.DAT] --shape N"));
     if (args.has(QStringLiteral("shape-file"))) {
         const QString path = args.value(QStringLiteral("shape-file"));
         const IoResult result = ShapeExport::ImportShape(path, shape);
@@ -80,7 +81,9 @@ int readShape(const CliArguments& args, TShapeRecord& shape)
             return CliOutput::fail(ShapeMessages::ImportCorrupt.text() + QStringLiteral(" (%1)").arg(path));
         return 0;
     }
-    const QString library = args.value(QStringLiteral("shape-lib"));
+    // Without --shape-lib, the program folder's library, as `quorvex-cli shapes` lists it.
+    const QString library = args.has(QStringLiteral("shape-lib")) ? args.value(QStringLiteral("shape-lib"))
+                                                                  : ShapeLibrary::LibraryPath(ProgramDirectory());
     QString error;
     const auto n = args.number(QStringLiteral("shape"), 0, 1 << 30, error);
     if (!n)

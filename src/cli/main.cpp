@@ -13,10 +13,11 @@ namespace {
 
 const char Usage[] =
     "usage:\n"
-    "  quorvex-cli build --words FILE [--sep C] (--shape-file FILE.LAY | --shape-lib QVFLAY.DAT --shape N)\n"
+    "  quorvex-cli build --words FILE [--sep C] (--shape-file FILE.LAY | [--shape-lib QVFLAY.DAT] --shape N)\n"
     "                    [--attempts N] [--shrink] [--quick] [--seed S] --title T --category C\n"
     "                    [--layout-file FILE.PAG] [--candidates] --out COLLECTION.QV3\n"
-    "                    (--sep: the separator of word and clue, \":\" unless given; --shape N counts from 0)\n"
+    "                    (--sep: the separator of word and clue, \":\" unless given; --shape N counts from 0,\n"
+    "                    in the program folder's library unless --shape-lib names one)\n"
     "  quorvex-cli shapes [QVFLAY.DAT]   (the library's shapes with their --shape numbers;\n"
     "                    the program folder's library unless given)\n"
     "  quorvex-cli list COLLECTION.QV3\n"

@@ -417,6 +417,13 @@ TEST(Cli, HelpGivesEveryDocumentedOptionAndShapesGivesTheNumbersBuildTakes)
     const CliRun shown = cli({QStringLiteral("show"), dir.filePath(QStringLiteral("x.QV3")), QStringLiteral("--record"),
                               QStringLiteral("0")});
     EXPECT_TRUE(shown.out.contains(QStringLiteral("Grid ") + size)) << size.toStdString() << "\n" << shown.out.toStdString();
+    // Without --shape-lib, build takes the program folder's library that shapes lists by default.
+    QStringList defaultLibrary = args;
+    defaultLibrary.remove(defaultLibrary.indexOf(QStringLiteral("--shape-lib")), 2);
+    defaultLibrary[defaultLibrary.indexOf(QStringLiteral("--out")) + 1] = dir.filePath(QStringLiteral("y.QV3"));
+    ASSERT_EQ(cli(defaultLibrary).status, 0);
+    EXPECT_TRUE(cli({QStringLiteral("show"), dir.filePath(QStringLiteral("y.QV3")), QStringLiteral("--record"), QStringLiteral("0")})
+                    .out.contains(QStringLiteral("Grid ") + size));
     args[args.indexOf(QStringLiteral("--shape")) + 1] = QString::number(count);
     const CliRun wrong = cli(args);
     EXPECT_EQ(wrong.status, 1);
