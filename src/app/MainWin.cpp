@@ -424,13 +424,7 @@ void TMainWin::ApplyScreenSize()
     const double factor = std::round(m_context.ScaleFactor * 100.0) / 100.0;
     // Never larger than the screen's free area, whatever the screen size option says.
     resize(QSize(int(DesignWidth * factor), int(DesignHeight * factor)).boundedTo(AvailableArea(this).size()));
-    for (const auto& [control, designSize] : m_designFonts) {
-        if (!control || designSize <= 0)
-            continue;
-        QFont scaled = control->font();
-        scaled.setPointSizeF(designSize * factor);
-        control->setFont(scaled);
-    }
+    ScaleFonts();
     ScaleSpacing(this, factor);
     const int icon = int(DesignIconSize * factor);
     m_toolBar->setIconSize(QSize(icon, icon));
@@ -440,12 +434,25 @@ void TMainWin::ApplyScreenSize()
     move(origin + ScreenSize::MainWindowPosition(m_screen, size()));
 }
 
+void TMainWin::ScaleFonts()
+{
+    const double factor = std::round(m_context.ScaleFactor * 100.0) / 100.0;
+    for (const auto& [control, designSize] : m_designFonts) {
+        const qreal base = control ? FontBaseSize(control, designSize) : 0;
+        if (base <= 0)
+            continue;
+        QFont scaled = control->font();
+        scaled.setPointSizeF(base * factor);
+        control->setFont(scaled);
+    }
+}
+
 void TMainWin::showEvent(QShowEvent* event)
 {
     if (m_firstShow) {
         m_firstShow = false;
-        ApplyScreenSize();
         ApplyUserFonts(this, m_context);
+        ApplyScreenSize();
         m_groupName = GroupNameOf(m_context.Working.CurrentCollection);
         DoCaption();
         EnableDisable();

@@ -140,6 +140,8 @@ public:
     int ScreenSizeInForce() const { return m_sizeInForce; }
     /** Restores the design size and fonts, scales them by the scale factor and centres the window. */
     void ApplyScreenSize();
+    /** Sets each control's text size: its design size, or the user font's chosen this run, by the factor. */
+    void ScaleFonts();
     void ToggleBackground();
     void ChooseDictionary(int code);
     void ChooseThesaurus(int code);

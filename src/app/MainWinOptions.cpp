@@ -14,7 +14,14 @@ namespace {
 
 const QString FontTitles[] = {QStringLiteral("Label Font"), QStringLiteral("Edit Font"), QStringLiteral("Button Font")};
 
-/** A user font as the font dialog shows it: its face, style and colour at the size the windows use. */
+/** The size the user fonts start at: the platform's. */
+int PlatformPointSize()
+{
+    const QFont shown = QApplication::font();
+    return shown.pointSize() > 0 ? shown.pointSize() : 9;
+}
+
+/** A user font as the font dialog shows it: its face, style, colour and the size chosen this run. */
 TCanvasFont toCanvasFont(const FontSetting& setting)
 {
     TCanvasFont font;
@@ -22,8 +29,7 @@ TCanvasFont toCanvasFont(const FontSetting& setting)
     font.Bold = setting.Bold;
     font.Italic = setting.Italic;
     font.Color = std::uint32_t(setting.Color);
-    const QFont shown = QApplication::font();
-    font.Size = shown.pointSize() > 0 ? shown.pointSize() : 9;
+    font.Size = setting.PointSize > 0 ? setting.PointSize : PlatformPointSize();
     return font;
 }
 
@@ -88,7 +94,10 @@ void TMainWin::ChooseUserFont(int which)
     setting.Bold = chosen->Bold;
     setting.Italic = chosen->Italic;
     setting.Color = std::int32_t(chosen->Color);
+    // The size holds for this run; the platform's own size leaves every control at its design size.
+    setting.PointSize = chosen->Size == PlatformPointSize() ? 0 : chosen->Size;
     ApplyUserFonts(this, m_context);
+    ScaleFonts();
 }
 
 void TMainWin::ClueHeaders()

@@ -55,6 +55,8 @@ struct FontSetting {
     bool Italic = false;
     /** Colour 0x00BBGGRR. */
     std::int32_t Color = 0;
+    /** Points chosen in the font dialog, for this run only (never stored); 0: the platform's size. */
+    int PointSize = 0;
 
     bool operator==(const FontSetting&) const = default;
 };

@@ -40,9 +40,12 @@ QFont fontOf(const FontSetting& setting, const QFont& base)
     return font;
 }
 
+const char* const UserPointsProperty = "quorvexUserPointSize";
+
 void setFontAndColor(QWidget* widget, const FontSetting& setting, bool withColor)
 {
     widget->setFont(fontOf(setting, widget->font()));
+    widget->setProperty(UserPointsProperty, setting.PointSize);
     if (withColor) {
         // The colour is for the enabled look only: a disabled control keeps the greyed text that
         // tells it ignores clicks.
@@ -57,6 +60,12 @@ void setFontAndColor(QWidget* widget, const FontSetting& setting, bool withColor
 }
 
 } // namespace
+
+qreal FontBaseSize(const QWidget* control, qreal designPoints)
+{
+    const int user = control->property(UserPointsProperty).toInt();
+    return user > 0 && designPoints > 0 ? qreal(user) : designPoints;
+}
 
 void ApplyUserFonts(QWidget* window, const AppContext& context)
 {
@@ -145,7 +154,7 @@ void scaleTable(QTableView* table, double factor)
 
 void scaleControl(QWidget* control, double factor)
 {
-    const qreal designPoints = control->property(DesignFontProperty).toReal();
+    const qreal designPoints = FontBaseSize(control, control->property(DesignFontProperty).toReal());
     if (designPoints > 0) {
         QFont scaled = control->font();
         scaled.setPointSizeF(designPoints * factor);

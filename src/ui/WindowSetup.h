@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class AppContext;
 class QDialog;
 class QHBoxLayout;
@@ -10,9 +12,14 @@ class QWidget;
 /**
  * Applies the three user fonts to a window's controls by kind: labels, check boxes and radio
  * buttons take the label font with its colour; list boxes and group boxes the label font; grids,
- * edit fields and combo boxes the edit font with its colour; buttons the button font. Sizes stay.
+ * edit fields and combo boxes the edit font with its colour; buttons the button font. A size
+ * chosen this run is noted on each control for the scaling, which takes it instead of the
+ * control's design size (FontBaseSize); the sizes themselves change when the window is scaled.
  */
 void ApplyUserFonts(QWidget* window, const AppContext& context);
+
+/** The points a control's text is scaled from: the user font's size chosen this run, else design. */
+qreal FontBaseSize(const QWidget* control, qreal designPoints);
 
 /**
  * What every window but the main window does when shown: user fonts, scaling of its design size

@@ -4,10 +4,14 @@
 #include "app/Background.h"
 #include "ui/ScreenSize.h"
 #include "ui/TypedTextGuard.h"
+#include "ui/WindowSetup.h"
 #include "render/ui/ClueHeaders.h"
 #include "render/ui/PreviewTestSupport.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <cmath>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -268,6 +272,7 @@ TEST_F(MainWinOptionsTest, AFontChosenInTheDialogBecomesTheUserFontAndCancelKeep
     chosen.Name = QStringLiteral("Liberation Serif");
     chosen.Bold = true;
     chosen.Color = 0x00FF0000;
+    chosen.Size = 20;
     answer = chosen;
     action("MenuLabelFont")->trigger();
     // The dialog starts from the user font: face, style, colour and the size the windows use.
@@ -281,11 +286,21 @@ TEST_F(MainWinOptionsTest, AFontChosenInTheDialogBecomesTheUserFontAndCancelKeep
     EXPECT_FALSE(label.Italic);
     EXPECT_EQ(label.Color, 0x00FF0000);
     EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("CategoryBox"))->font().bold());
+    // The size holds for the run, by the screen size's factor: in this window and those opened later.
+    const double factor = std::round(window->Context().ScaleFactor * 100.0) / 100.0;
+    EXPECT_DOUBLE_EQ(window->findChild<QWidget*>(QStringLiteral("CategoryBox"))->font().pointSizeF(), 20 * factor);
+    QDialog later;
+    auto* laterLabel = new QLabel(QStringLiteral("Later"), &later);
+    PrepareDialog(&later, window->Context());
+    EXPECT_DOUBLE_EQ(laterLabel->font().pointSizeF(), 20 * factor);
+    action("MenuLabelFont")->trigger();
+    EXPECT_EQ(offered.Size, 20);
 
     answer.reset();
     action("MenuButtonFont")->trigger();
     EXPECT_EQ(window->Context().settings.ButtonFont, FontSetting());
-    EXPECT_EQ(titles, QStringList({QStringLiteral("Label Font/Arial"), QStringLiteral("Button Font/Arial")}));
+    EXPECT_EQ(titles, QStringList({QStringLiteral("Label Font/Arial"), QStringLiteral("Label Font/Liberation Serif"),
+                                   QStringLiteral("Button Font/Arial")}));
 }
 
 TEST_F(MainWinOptionsTest, DefaultClueHeadersArePresetAndOkStoresThemTrimmedAndCut)
