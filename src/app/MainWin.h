@@ -202,6 +202,8 @@ private:
      * has changed the collection since, shows openFailure with the reason and lists it anew.
      */
     bool ReadListedPuzzle(int row, TPuzzleRecord& record, const QString& openFailure);
+    /** The category and title listed at a puzzle row, as stored. */
+    TRecordName ListedName(int row) const;
     /** Lists the collection anew, keeping the selection, when another program has changed it. */
     void RelistIfChanged();
     void CategoryRowChanged(int row);

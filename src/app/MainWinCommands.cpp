@@ -139,26 +139,25 @@ void TMainWin::MakeNewPuzzle()
 
 bool TMainWin::ReadListedPuzzle(int row, TPuzzleRecord& record, const QString& openFailure)
 {
-    const QListWidgetItem* item = m_puzzleBox->item(row);
-    const int number = item->data(NumberRole).toInt();
-    const QString& path = m_context.Working.CurrentCollection;
-    if (number < RecordCount(path)) {
-        const IoResult read = ReadPuzzle(path, number, record);
-        if (!read) {
-            MessageService::error(this, read.status == IoResult::OpenFailed ? openFailure : read.systemError);
-            return false;
-        }
-        const QByteArray category = m_categoryBox->item(m_shownCategory)->data(StoredTextRole).toByteArray();
-        if (TRecordName::of(record) == TRecordName{category, item->data(StoredTextRole).toByteArray()})
-            return true;
-    } else if (!QFileInfo::exists(path)) {
-        MessageService::error(this, openFailure);
+    const TRecordName listed = ListedName(row);
+    const IoResult read = ReadPuzzle(m_context.Working.CurrentCollection,
+                                     m_puzzleBox->item(row)->data(NumberRole).toInt(), record, &listed);
+    if (read)
+        return true;
+    if (read.status != IoResult::Refused) {
+        MessageService::error(this, read.status == IoResult::OpenFailed ? openFailure : read.systemError);
         return false;
     }
     // Another program has deleted or changed puzzles since the listing: this one is elsewhere or gone.
     MessageService::error(this, openFailure + QLatin1Char('\n') + CollectionMessages::ListOutdated);
     RelistKeepingSelection();
     return false;
+}
+
+TRecordName TMainWin::ListedName(int row) const
+{
+    return {m_categoryBox->item(m_shownCategory)->data(StoredTextRole).toByteArray(),
+            m_puzzleBox->item(row)->data(StoredTextRole).toByteArray()};
 }
 
 bool TMainWin::ReadSelectedForEditing(int row)
@@ -207,8 +206,8 @@ void TMainWin::DeletePuzzle()
     // Everything the delete needs is taken from the list before the question, whose window may let
     // the list change beneath it.
     const QListWidgetItem* item = m_puzzleBox->item(row);
-    const QByteArray category = m_categoryBox->item(m_shownCategory)->data(StoredTextRole).toByteArray();
-    const TRecordName listed{category, item->data(StoredTextRole).toByteArray()};
+    const TRecordName listed = ListedName(row);
+    const QByteArray& category = listed.Category;
     const int number = item->data(NumberRole).toInt();
     // The title listed just above the deleted one; the first puzzle keeps its own title, which
     // selects a remaining puzzle of that title if there is one; an emptied category selects none.

@@ -3,6 +3,7 @@
 #include "store/AnsiString.h"
 #include "store/RecordFile.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <algorithm>
 
@@ -63,9 +64,13 @@ IoResult CreateCollection(const QString& path)
     return RecordFile::create(path);
 }
 
-IoResult ReadPuzzle(const QString& path, qint64 n, TPuzzleRecord& record)
+IoResult ReadPuzzle(const QString& path, qint64 n, TPuzzleRecord& record, const TRecordName* listedAs)
 {
-    return RecordFile::readRecord(path, RecordSize, n, record);
+    const IoResult moved = IoResult::failed(IoResult::Refused, QString());
+    if (listedAs && QFileInfo::exists(path) && n >= RecordFile::count(path, RecordSize))
+        return moved;
+    const IoResult read = RecordFile::readRecord(path, RecordSize, n, record);
+    return read && listedAs && TRecordName::of(record) != *listedAs ? moved : read;
 }
 
 IoResult WritePuzzle(const QString& path, qint64 n, const TPuzzleRecord& record, const TRecordName* readAs)

@@ -96,9 +96,10 @@ IoResult CreateCollection(const QString& path);
 /**
  * Reads record n, opening the file read-only (works on read-only media). OpenFailed means the
  * caller shows its own message ("Unable to load puzzle." or the like); IoError carries the
- * system's text.
+ * system's text. With listedAs, Refused (without a system text) when record n is gone or no
+ * longer holds that puzzle: another program has changed the collection since it was listed.
  */
-IoResult ReadPuzzle(const QString& path, qint64 n, TPuzzleRecord& record);
+IoResult ReadPuzzle(const QString& path, qint64 n, TPuzzleRecord& record, const TRecordName* listedAs = nullptr);
 
 /**
  * Writes record n in place; n equal to the record count appends. A missing file is created.
