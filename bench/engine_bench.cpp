@@ -3,7 +3,7 @@
 // fixed seed, or generated when that file is missing.
 #include "build/Engine.h"
 #include "build/Generator.h"
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -10,7 +10,7 @@
 #include "render/ui/MyPreview.h"
 #include "render/ui/MyReport.h"
 #include "render/ui/ReportPage.h"
-#include "shapes/ui/CreatedPuzzle.h"
+#include "puzzle/ui/CreatedPuzzle.h"
 #include "ui/MessageService.h"
 #include "words/ui/WordList.h"
 

@@ -5,7 +5,7 @@
 #include "render/ui/MyReport.h"
 #include "render/ui/ViewPrint.h"
 #include "app/TipOfTheDay.h"
-#include "shapes/ui/AddWords.h"
+#include "puzzle/ui/AddWords.h"
 #include "shapes/ui/SelectShapes.h"
 #include "words/ui/WordList.h"
 

@@ -1,6 +1,6 @@
 #include "build/CreateChecks.h"
 
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "store/Ansi.h"
 
 #include <algorithm>

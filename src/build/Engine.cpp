@@ -14,7 +14,7 @@
 #include "build/Engine.h"
 #include "build/EngineRun.h"
 #include "build/Generator.h"
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "store/Ansi.h"
 
 #include <bit>

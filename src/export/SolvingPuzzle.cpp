@@ -1,7 +1,7 @@
 #include "export/SolvingPuzzle.h"
 
 #include "render/PrintedSlots.h"
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "store/Ansi.h"
 
 #include <algorithm>

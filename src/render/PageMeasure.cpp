@@ -2,7 +2,7 @@
 #include "render/PageMeasureParts.h"
 #include "render/PageRenderer.h"
 
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "store/Ansi.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "shapes/ShapeEditing.h"
 
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 
 #include <algorithm>
 #include <vector>

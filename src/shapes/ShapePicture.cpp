@@ -1,6 +1,6 @@
 #include "shapes/ShapePicture.h"
 
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "store/Ansi.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
 #include "shapes/ShapePreview.h"
 
-#include "shapes/GridModel.h"
-#include "shapes/GridPicture.h"
+#include "store/GridModel.h"
+#include "puzzle/GridPicture.h"
 
 #include <QPainter>
 #include <algorithm>

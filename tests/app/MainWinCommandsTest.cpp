@@ -5,7 +5,7 @@
 #include "pages/PageFile.h"
 
 #include "pages/ui/ListPages.h"
-#include "shapes/ui/AddWords.h"
+#include "puzzle/ui/AddWords.h"
 #include "shapes/ui/SelectShapes.h"
 
 #include <QApplication>

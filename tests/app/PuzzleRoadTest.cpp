@@ -6,7 +6,7 @@
 #include "words/ui/WordListTestSupport.h"
 
 #include "build/ui/CreationAttempts.h"
-#include "shapes/ui/CreatedPuzzle.h"
+#include "puzzle/ui/CreatedPuzzle.h"
 #include "words/ui/WordList.h"
 
 #include <QComboBox>

@@ -8,7 +8,7 @@
 #include "export/ui/HtmlCreation.h"
 #include "render/ui/MyReport.h"
 #include "pages/ui/ObjectText.h"
-#include "shapes/ui/AddAClue.h"
+#include "puzzle/ui/AddAClue.h"
 #include "shapes/ui/DoShapes.h"
 #include "words/ui/WordList.h"
 

@@ -2,7 +2,7 @@
 // Helpers for the construction engine tests: shapes, word lists, grid text and a progress recorder.
 
 #include "build/Engine.h"
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "store/Ansi.h"
 
 #include <gtest/gtest.h>

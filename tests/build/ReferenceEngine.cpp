@@ -3,7 +3,7 @@
 #include "ReferenceEngine.h"
 #include "build/EngineRun.h"
 #include "build/Generator.h"
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "store/Ansi.h"
 
 #include <memory>

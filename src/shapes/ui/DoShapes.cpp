@@ -3,7 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeMessages.h"
 #include "store/Ansi.h"

@@ -1,6 +1,6 @@
 // The shape editor driven through its drawing area, fields and buttons.
 #include "ui/AppContext.h"
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "shapes/ShapeTestSupport.h"
 #include "shapes/ui/DoShapes.h"
 #include "shapes/ui/ShapeUiSupport.h"

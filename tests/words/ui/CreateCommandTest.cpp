@@ -4,7 +4,7 @@
 
 #include "build/Engine.h"
 #include "build/ui/CreationAttempts.h"
-#include "shapes/ui/CreatedPuzzle.h"
+#include "puzzle/ui/CreatedPuzzle.h"
 #include "words/ui/WordList.h"
 
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "export/RasterExport.h"
 #include "render/RenderSettings.h"
 #include "render/PageRenderer.h"
-#include "shapes/ui/CreatedPuzzle.h"
+#include "puzzle/ui/CreatedPuzzle.h"
 #include "words/ui/DoIntChars.h"
 #include "words/ui/WordLetters.h"
 #include "words/ui/WordList.h"

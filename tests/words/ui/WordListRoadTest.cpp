@@ -2,7 +2,7 @@
 // a new puzzle, build it, and export the placed words of the stored puzzle.
 #include "words/ui/WordListTestSupport.h"
 
-#include "shapes/ui/CreatedPuzzle.h"
+#include "puzzle/ui/CreatedPuzzle.h"
 #include "words/WordListText.h"
 #include "words/ui/Import.h"
 #include "words/ui/MyExport.h"

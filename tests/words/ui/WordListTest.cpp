@@ -1,12 +1,12 @@
 // The word list editor: modes, the grid, Delete and Delete All, Save and Exit on stored puzzles.
 #include "words/ui/WordListTestSupport.h"
 
-#include "shapes/ui/AddAClue.h"
-#include "shapes/ui/AddWords.h"
+#include "puzzle/ui/AddAClue.h"
+#include "puzzle/ui/AddWords.h"
 #include "pages/PageFile.h"
 #include "render/PageRenderer.h"
 #include "pages/ui/ListPages.h"
-#include "shapes/ui/CreatedPuzzle.h"
+#include "puzzle/ui/CreatedPuzzle.h"
 #include "words/ui/WordList.h"
 
 #include <QCheckBox>

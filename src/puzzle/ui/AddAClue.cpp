@@ -1,8 +1,8 @@
-#include "shapes/ui/AddAClue.h"
+#include "puzzle/ui/AddAClue.h"
 
 #include "ui/AppContext.h"
 #include "ui/WindowSetup.h"
-#include "shapes/ManualWords.h"
+#include "puzzle/ManualWords.h"
 #include "store/Ansi.h"
 #include "ui/Windows1252Text.h"
 

@@ -1,9 +1,9 @@
 // Manual word addition driven through its grid, letter entry and buttons, with the clue dialog.
 #include "ui/AppContext.h"
-#include "shapes/GridModel.h"
-#include "shapes/GridPicture.h"
-#include "shapes/ui/AddAClue.h"
-#include "shapes/ui/AddWords.h"
+#include "store/GridModel.h"
+#include "puzzle/GridPicture.h"
+#include "puzzle/ui/AddAClue.h"
+#include "puzzle/ui/AddWords.h"
 #include "shapes/ui/ShapeUiSupport.h"
 #include "store/Collection.h"
 #include "uisupport/UiTestEnvironment.h"

@@ -1,11 +1,11 @@
-#include "shapes/ui/CreatedPuzzle.h"
+#include "puzzle/ui/CreatedPuzzle.h"
 
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
 #include "build/Engine.h"
 #include "build/SavedCandidate.h"
-#include "shapes/GridPicture.h"
+#include "puzzle/GridPicture.h"
 #include "store/Ansi.h"
 #include "store/Collection.h"
 #include "store/ListOrder.h"

@@ -1,6 +1,6 @@
-#include "shapes/GridPicture.h"
+#include "puzzle/GridPicture.h"
 
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "store/Ansi.h"
 
 #include <QFont>

@@ -2,7 +2,7 @@
 #include "words/ui/WordListTestSupport.h"
 
 #include "build/Engine.h"
-#include "shapes/ui/CreatedPuzzle.h"
+#include "puzzle/ui/CreatedPuzzle.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,5 +1,5 @@
-#include "shapes/GridModel.h"
-#include "shapes/GridPicture.h"
+#include "store/GridModel.h"
+#include "puzzle/GridPicture.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,12 +1,12 @@
-#include "shapes/ui/AddWords.h"
+#include "puzzle/ui/AddWords.h"
 
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
-#include "shapes/GridModel.h"
-#include "shapes/GridPicture.h"
-#include "shapes/ManualWords.h"
-#include "shapes/ui/AddAClue.h"
+#include "store/GridModel.h"
+#include "puzzle/GridPicture.h"
+#include "puzzle/ManualWords.h"
+#include "puzzle/ui/AddAClue.h"
 #include "store/Collection.h"
 
 #include <QFrame>

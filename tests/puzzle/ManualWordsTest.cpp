@@ -1,5 +1,5 @@
-#include "shapes/GridModel.h"
-#include "shapes/ManualWords.h"
+#include "store/GridModel.h"
+#include "puzzle/ManualWords.h"
 
 #include <gtest/gtest.h>
 

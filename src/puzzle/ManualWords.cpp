@@ -1,6 +1,6 @@
-#include "shapes/ManualWords.h"
+#include "puzzle/ManualWords.h"
 
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 #include "store/Ansi.h"
 
 #include <algorithm>

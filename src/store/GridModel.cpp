@@ -1,4 +1,4 @@
-#include "shapes/GridModel.h"
+#include "store/GridModel.h"
 
 #include <algorithm>
 
