@@ -10,21 +10,20 @@ namespace {
 /** Largest value the Attempts text reads as; anything this big is refused anyway. */
 constexpr int AttemptsReadCap = 999999;
 
-TCreateRefusal Refuse(const char* message, CreateFocus focus)
+TCreateRefusal Refuse(const char* message, CreateField field)
 {
     TCreateRefusal refusal;
     refusal.Message = QLatin1String(message);
-    refusal.Focus = focus;
+    refusal.Field = field;
     return refusal;
 }
 
-TCreateRefusal RefuseCell(QString message, int row, int column, bool beep = false)
+TCreateRefusal RefuseCell(QString message, int row, CreateField field, bool beep = false)
 {
     TCreateRefusal refusal;
     refusal.Message = std::move(message);
-    refusal.Focus = CreateFocus::GridCell;
+    refusal.Field = field;
     refusal.Row = row;
-    refusal.Column = column;
     refusal.Beep = beep;
     return refusal;
 }
@@ -55,22 +54,22 @@ TCreateCheckResult CheckCreateInput(const TCreateInput& input, const TShapeRecor
     const QByteArray title = Ansi::trimSpaces(input.Title);
     const QByteArray category = Ansi::trimSpaces(input.Category);
     if (title.isEmpty()) {
-        result.Refusal = Refuse("No title specified.  Please correct.", CreateFocus::Title);
+        result.Refusal = Refuse("No title specified.  Please correct.", CreateField::Title);
         return result;
     }
     if (category.isEmpty()) {
-        result.Refusal = Refuse("No category specified.  Please correct.", CreateFocus::Category);
+        result.Refusal = Refuse("No category specified.  Please correct.", CreateField::Category);
         return result;
     }
     const bool anyWord = std::any_of(input.Rows.begin(), input.Rows.end(),
                                      [](const TWordRow& row) { return !Ansi::trimSpaces(row.Word).isEmpty(); });
     if (!anyWord) {
-        result.Refusal = Refuse("No words have been entered.  Please correct.", CreateFocus::None);
+        result.Refusal = Refuse("No words have been entered.  Please correct.", CreateField::None);
         return result;
     }
     const int attempts = ReadAttemptsText(input.AttemptsText);
     if (attempts < Limits::MinAttempts || attempts > Limits::MaxAttempts) {
-        result.Refusal = Refuse("Attempts must be between 1 and 999.  Please correct.", CreateFocus::Attempts);
+        result.Refusal = Refuse("Attempts must be between 1 and 999.  Please correct.", CreateField::Attempts);
         return result;
     }
     result.AttemptsAccepted = true;
@@ -115,7 +114,7 @@ TCreateCheckResult CheckCreateInput(const TCreateInput& input, const TShapeRecor
             result.Refusal = RefuseCell(QStringLiteral("Word is greater than puzzle dimension size of ")
                                             + QString::number(dimensionLimit) + QStringLiteral(" characters in ")
                                             + Quoted(word) + QLatin1Char('.'),
-                                        row, CreateGridColumn::Word);
+                                        row, CreateField::Word);
             return result;
         }
         if (length > longestRun) {
@@ -124,7 +123,7 @@ TCreateCheckResult CheckCreateInput(const TCreateInput& input, const TShapeRecor
                     + QString::number(longestRun)
                     + QStringLiteral(".  The following word is greater than the maximum word length: ") + Quoted(word)
                     + QStringLiteral(".  You will need to correct the word or") + QStringLiteral(" change the layout."),
-                row, CreateGridColumn::Word, true);
+                row, CreateField::Word, true);
             return result;
         }
     }
@@ -139,7 +138,7 @@ TCreateCheckResult CheckCreateInput(const TCreateInput& input, const TShapeRecor
                                             + QStringLiteral(" is ") + QString::number(clueLength - Limits::ClueLength)
                                             + QStringLiteral(" characters longer than the maximum clue size of ")
                                             + QString::number(Limits::ClueLength) + QLatin1Char('.'),
-                                        row + 1, CreateGridColumn::Clue);
+                                        row + 1, CreateField::Clue);
             return result;
         }
     }

@@ -10,12 +10,6 @@
 #include <QString>
 #include <array>
 
-/** Columns of the words-and-clues grid that a refusal can select. */
-namespace CreateGridColumn {
-constexpr int Word = 2;
-constexpr int Clue = 3;
-}
-
 /** One row of the words-and-clues grid as typed, in Windows-1252 bytes. */
 struct TWordRow {
     QByteArray Word;
@@ -32,17 +26,16 @@ struct TCreateInput {
     std::array<TWordRow, Limits::WordSlots> Rows{};
 };
 
-/** The field that gets the focus when Create refuses. */
-enum class CreateFocus { None, Title, Category, Attempts, GridCell };
+/** The part of the input a refusal is about (the editor puts the focus on it). */
+enum class CreateField { None, Title, Category, Attempts, Word, Clue };
 
-/** A refusal of the Create command: one message box and where the focus goes. */
+/** A refusal of the Create command: one message box and the input it is about. */
 struct TCreateRefusal {
     QString Message;
     QString Caption = QStringLiteral("Error");
-    CreateFocus Focus = CreateFocus::None;
-    /** With GridCell focus: the selected grid row (1..200) and column (CreateGridColumn). */
+    CreateField Field = CreateField::None;
+    /** With a Word or Clue field: the grid row (1..200). */
     int Row = 0;
-    int Column = 0;
     /** Sound the exclamation beep before the message. */
     bool Beep = false;
 };

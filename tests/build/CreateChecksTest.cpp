@@ -39,9 +39,8 @@ struct TRefusalCase {
     const char* name;
     void (*change)(TCreateInput&);
     QString message;
-    CreateFocus focus;
+    CreateField field;
     int row;
-    int column;
     bool beep;
 };
 
@@ -59,45 +58,45 @@ TEST(CreateChecks, RefusalsNameTheFirstFailingCheck)
     const QString attempts = QStringLiteral("Attempts must be between 1 and 999.  Please correct.");
     const TRefusalCase cases[] = {
         {"spaces-only title", [](TCreateInput& in) { in.Title = "   "; },
-         QStringLiteral("No title specified.  Please correct."), CreateFocus::Title, 0, 0, false},
+         QStringLiteral("No title specified.  Please correct."), CreateField::Title, 0, false},
         {"title checked before category and words",
          [](TCreateInput& in) {
              in.Title = "";
              in.Category = "";
              in.Rows = {};
          },
-         QStringLiteral("No title specified.  Please correct."), CreateFocus::Title, 0, 0, false},
+         QStringLiteral("No title specified.  Please correct."), CreateField::Title, 0, false},
         {"spaces-only category", [](TCreateInput& in) { in.Category = "    "; },
-         QStringLiteral("No category specified.  Please correct."), CreateFocus::Category, 0, 0, false},
+         QStringLiteral("No category specified.  Please correct."), CreateField::Category, 0, false},
         {"words of spaces only",
          [](TCreateInput& in) {
              in.Rows = {};
              in.Rows[3] = {"   ", "a clue without a word"};
              in.AttemptsText = "0";
          },
-         QStringLiteral("No words have been entered.  Please correct."), CreateFocus::None, 0, 0, false},
-        {"attempts 0", [](TCreateInput& in) { in.AttemptsText = "0"; }, attempts, CreateFocus::Attempts, 0, 0, false},
-        {"attempts 1000", [](TCreateInput& in) { in.AttemptsText = "1000"; }, attempts, CreateFocus::Attempts, 0, 0,
+         QStringLiteral("No words have been entered.  Please correct."), CreateField::None, 0, false},
+        {"attempts 0", [](TCreateInput& in) { in.AttemptsText = "0"; }, attempts, CreateField::Attempts, 0, false},
+        {"attempts 1000", [](TCreateInput& in) { in.AttemptsText = "1000"; }, attempts, CreateField::Attempts, 0,
          false},
-        {"attempts -5", [](TCreateInput& in) { in.AttemptsText = "-5"; }, attempts, CreateFocus::Attempts, 0, 0, false},
-        {"attempts abc", [](TCreateInput& in) { in.AttemptsText = "abc"; }, attempts, CreateFocus::Attempts, 0, 0,
+        {"attempts -5", [](TCreateInput& in) { in.AttemptsText = "-5"; }, attempts, CreateField::Attempts, 0, false},
+        {"attempts abc", [](TCreateInput& in) { in.AttemptsText = "abc"; }, attempts, CreateField::Attempts, 0,
          false},
-        {"attempts empty", [](TCreateInput& in) { in.AttemptsText = ""; }, attempts, CreateFocus::Attempts, 0, 0,
+        {"attempts empty", [](TCreateInput& in) { in.AttemptsText = ""; }, attempts, CreateField::Attempts, 0,
          false},
         {"word longer than the shape",
          [](TCreateInput& in) { in.Rows[1] = {"  ABCDEFGHIJK ", "eleven"}; },
          QStringLiteral("Word is greater than puzzle dimension size of 10 characters in \"ABCDEFGHIJK\"."),
-         CreateFocus::GridCell, 2, 2, false},
+         CreateField::Word, 2, false},
         {"inner spaces count toward the length",
          [](TCreateInput& in) { in.Rows[1] = {"AB CD EF GH", "spaced"}; },
          QStringLiteral("Word is greater than puzzle dimension size of 10 characters in \"AB CD EF GH\"."),
-         CreateFocus::GridCell, 2, 2, false},
+         CreateField::Word, 2, false},
         {"word longer than the longest run",
          [](TCreateInput& in) { in.Rows[0] = {"saturn's", "ringed"}; },
          QStringLiteral("The maximum word length as provided by the selected layout is 6.  The following word is "
                         "greater than the maximum word length: \"saturn's\".  You will need to correct the word or "
                         "change the layout."),
-         CreateFocus::GridCell, 1, 2, true},
+         CreateField::Word, 1, true},
         {"blank rows close up but the message names the row",
          [](TCreateInput& in) {
              in.Rows = {};
@@ -107,24 +106,24 @@ TEST(CreateChecks, RefusalsNameTheFirstFailingCheck)
          QStringLiteral("The maximum word length as provided by the selected layout is 6.  The following word is "
                         "greater than the maximum word length: \"caf\u00E9 noir\".  You will need to correct the word "
                         "or change the layout."),
-         CreateFocus::GridCell, 7, 2, true},
+         CreateField::Word, 7, true},
         {"clue of 151 characters",
          [](TCreateInput& in) { in.Rows[1].Clue = QByteArray(151, 'x'); },
          QStringLiteral("The length of the clue for the word \"orbit\" is 1 characters longer than the maximum clue "
                         "size of 150."),
-         CreateFocus::GridCell, 2, 3, false},
+         CreateField::Clue, 2, false},
         {"clue lengths count after trimming",
          [](TCreateInput& in) { in.Rows[5] = {" star ", "  " + QByteArray(160, 'y') + "  "}; },
          QStringLiteral("The length of the clue for the word \"star\" is 10 characters longer than the maximum clue "
                         "size of 150."),
-         CreateFocus::GridCell, 6, 3, false},
+         CreateField::Clue, 6, false},
         {"words are checked before clues",
          [](TCreateInput& in) {
              in.Rows[0].Clue = QByteArray(151, 'x');
              in.Rows[1].Word = "ABCDEFGHIJKLMN";
          },
          QStringLiteral("Word is greater than puzzle dimension size of 10 characters in \"ABCDEFGHIJKLMN\"."),
-         CreateFocus::GridCell, 2, 2, false},
+         CreateField::Word, 2, false},
     };
 
     const TShapeRecord shape = HoledShape();
@@ -136,12 +135,11 @@ TEST(CreateChecks, RefusalsNameTheFirstFailingCheck)
         ASSERT_FALSE(result.Accepted) << c.name;
         EXPECT_EQ(result.Refusal.Message, c.message) << c.name;
         EXPECT_EQ(result.Refusal.Caption, QStringLiteral("Error")) << c.name;
-        EXPECT_EQ(result.Refusal.Focus, c.focus) << c.name;
+        EXPECT_EQ(result.Refusal.Field, c.field) << c.name;
         EXPECT_EQ(result.Refusal.Row, c.row) << c.name;
-        EXPECT_EQ(result.Refusal.Column, c.column) << c.name;
         EXPECT_EQ(result.Refusal.Beep, c.beep) << c.name;
         // Refusals before the record is prepared leave it as it was.
-        if (c.focus != CreateFocus::GridCell) {
+        if (c.field != CreateField::Word && c.field != CreateField::Clue) {
             EXPECT_FALSE(result.RecordPrepared) << c.name;
             EXPECT_EQ(result.Puzzle, current) << c.name;
         } else {

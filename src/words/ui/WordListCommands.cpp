@@ -45,21 +45,22 @@ void TWordList::CreateItClick()
 
 void TWordList::showRefusal(const TCreateRefusal& refusal)
 {
-    switch (refusal.Focus) {
-    case CreateFocus::Title:
+    switch (refusal.Field) {
+    case CreateField::Title:
         m_title->setFocus();
         break;
-    case CreateFocus::Category:
+    case CreateField::Category:
         m_category->setFocus();
         break;
-    case CreateFocus::Attempts:
+    case CreateField::Attempts:
         m_attempts->setFocus();
         break;
-    case CreateFocus::GridCell:
+    case CreateField::Word:
+    case CreateField::Clue:
         m_grid->setFocus();
-        m_grid->setCurrentCell(refusal.Row - 1, refusal.Column);
+        m_grid->setCurrentCell(refusal.Row - 1, refusal.Field == CreateField::Word ? WordColumn : ClueColumn);
         break;
-    case CreateFocus::None:
+    case CreateField::None:
         break;
     }
     if (refusal.Beep)
