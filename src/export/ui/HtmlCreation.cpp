@@ -7,7 +7,7 @@
 #include "export/OutputFormat.h"
 #include "export/RasterExport.h"
 #include "export/ui/BitmapWidth.h"
-#include "render/ui/ReportPage.h"
+#include "export/ui/WriteError.h"
 #include "store/Ansi.h"
 #include "store/RecordFile.h"
 #include "ui/Windows1252Text.h"

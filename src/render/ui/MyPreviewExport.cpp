@@ -11,6 +11,7 @@
 #include "export/ui/JpegFactor.h"
 #include "export/ui/MetafileCreation.h"
 #include "export/ui/WebPuzzleSetup.h"
+#include "export/ui/WriteError.h"
 #include "render/ui/ReportPage.h"
 
 #include <QFileInfo>

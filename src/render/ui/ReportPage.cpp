@@ -2,10 +2,6 @@
 
 #include "render/PageCanvasPainter.h"
 
-#include "ui/MessageService.h"
-#include "store/IoResult.h"
-
-#include <QDir>
 #include <QPicture>
 #include <QPainter>
 #include <cmath>
@@ -35,15 +31,4 @@ bool RecordReport(const TPuzzleRecord& puzzle, const TRenderOptions& options, TR
         return false;
     report.Fitted = FitPage(puzzle, report.Layout, options);
     return !stop();
-}
-
-QString WriteErrorText(const IoResult& result, const QString& path, const QString& message)
-{
-    const QString text = message.isEmpty() ? QStringLiteral("The file could not be written.") : message;
-    return QStringLiteral("%1\n%2").arg(result.describe(text), QDir::toNativeSeparators(path));
-}
-
-void ReportWriteError(QWidget* parent, const IoResult& result, const QString& path)
-{
-    MessageService::error(parent, WriteErrorText(result, path));
 }

@@ -39,14 +39,3 @@ struct TReportPage {
  */
 bool RecordReport(const TPuzzleRecord& puzzle, const TRenderOptions& options, TReportPage& report,
                   const std::function<bool()>& aborted = {});
-
-struct IoResult;
-class QWidget;
-
-/**
- * The text of a failed export write: the message ("The file could not be written." when empty),
- * the system's text and the file.
- */
-QString WriteErrorText(const IoResult& result, const QString& path, const QString& message = {});
-/** The general error report of a failed export write (caption "Error"): WriteErrorText's default text. */
-void ReportWriteError(QWidget* parent, const IoResult& result, const QString& path);
