@@ -13,7 +13,6 @@
 #include "store/Ansi.h"
 #include "store/Collection.h"
 #include "store/Directories.h"
-#include "store/ExportFile.h"
 #include "store/Settings.h"
 #include "store/TextInput.h"
 #include "store/WorkingPuzzle.h"
@@ -116,18 +115,7 @@ int readLayout(const CliArguments& args, TPageLayout& layout)
 
 } // namespace
 
-int ReadLayoutFileArgument(const CliArguments& args, TPageLayout& layout)
-{
-    const QString path = args.value(QStringLiteral("layout-file"));
-    QByteArray bytes;
-    const IoResult result = ExportFile::read(path, "PAG", qint64(Limits::PageLayoutSize), bytes);
-    if (result.status == IoResult::OpenFailed)
-        return CliOutput::fail(PageMessages::ImportFailed.text() + QStringLiteral(" (%1)").arg(path));
-    if (!result)
-        return CliOutput::fail(PageMessages::ImportCorrupt.text() + QStringLiteral(" (%1)").arg(path));
-    layout = TPageLayout::fromBytes(bytes);
-    return 0;
-}
+namespace {
 
 int RunBuild(const CliArguments& args)
 {
@@ -197,3 +185,22 @@ int RunBuild(const CliArguments& args)
                         .arg(result->CandidateScores[0]).arg(checked->Puzzle.WordCount).arg(saved).arg(out));
     return 0;
 }
+
+} // namespace
+
+const CliCommand BuildCommand{"build", RunBuild, {
+    {"words"},
+    {"sep"},
+    {"shape-file"},
+    {"shape-lib"},
+    {"shape"},
+    {"attempts"},
+    {"seed"},
+    {"title"},
+    {"category"},
+    {"layout-file"},
+    {"out"},
+    {"shrink", CliOption::Switch},
+    {"quick", CliOption::Switch},
+    {"candidates", CliOption::Switch},
+}};

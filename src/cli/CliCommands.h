@@ -1,29 +1,31 @@
 #pragma once
+// The commands of quorvex-cli, each with the options it takes (declared beside its code), and the
+// argument readers several commands share.
 
 #include "cli/CliArguments.h"
 #include "store/PuzzleRecord.h"
 
 /** quorvex-cli build: constructs a puzzle from a word list and appends it to a collection. */
-int RunBuild(const CliArguments& args);
+extern const CliCommand BuildCommand;
 /** quorvex-cli list: categories and titles with record numbers. */
-int RunList(const CliArguments& args);
+extern const CliCommand ListCommand;
 /** quorvex-cli shapes: the shapes of a library with the numbers --shape takes. */
-int RunShapes(const CliArguments& args);
+extern const CliCommand ShapesCommand;
 /** quorvex-cli show: one grid and its numbered word lists. */
-int RunShow(const CliArguments& args);
+extern const CliCommand ShowCommand;
 /** quorvex-cli export: one record's page in a picture, document or text format. */
-int RunExport(const CliArguments& args);
+extern const CliCommand ExportCommand;
 /** quorvex-cli spell: prints every word or clue token not accepted; 0 when all are, 1 when not, 2 on errors. */
-int RunSpell(const CliArguments& args);
+extern const CliCommand SpellCommand;
 /** quorvex-cli suggest: theme words with clues, or missing clues filled, from the lexical database; 2 when it cannot run. */
-int RunSuggest(const CliArguments& args);
+extern const CliCommand SuggestCommand;
 
 /** quorvex-cli import: appends puzzles of another collection, or a converted 16-bit ".QVZ" puzzle. */
-int RunImport(const CliArguments& args);
+extern const CliCommand ImportCommand;
 /** quorvex-cli export-puzzles: writes chosen puzzles of a collection as a new collection file. */
-int RunExportPuzzles(const CliArguments& args);
+extern const CliCommand ExportPuzzlesCommand;
 /** quorvex-cli delete: deletes chosen puzzles of a collection, as the main window's delete does. */
-int RunDelete(const CliArguments& args);
+extern const CliCommand DeleteCommand;
 
 /** Reads the record named by the collection argument and --record; prints the error and returns non-zero on failure. */
 int ReadRecordArgument(const CliArguments& args, TPuzzleRecord& puzzle);

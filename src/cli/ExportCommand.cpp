@@ -20,8 +20,6 @@ int failed(const IoResult& result, const QString& path)
     return CliOutput::failOn(result.describe(QStringLiteral("Unable to create export file.")), path);
 }
 
-} // namespace
-
 int RunExport(const CliArguments& args)
 {
     if (args.positional.size() != 1 || !args.has(QStringLiteral("record")) || !args.has(QStringLiteral("format"))
@@ -98,3 +96,16 @@ int RunExport(const CliArguments& args)
         CliOutput::warning(warning);
     return 0;
 }
+
+} // namespace
+
+const CliCommand ExportCommand{"export", RunExport, {
+    {"record"},
+    {"format"},
+    {"width"},
+    {"quality"},
+    {"layout-file"},
+    {"out"},
+    {"answers", CliOption::Switch},
+    {"enumerations", CliOption::Switch},
+}};

@@ -35,8 +35,6 @@ void printWords(const TPuzzleRecord& puzzle, int from, int to)
     }
 }
 
-} // namespace
-
 int RunList(const CliArguments& args)
 {
     if (args.positional.size() != 1)
@@ -72,6 +70,12 @@ int RunList(const CliArguments& args)
                             .arg(index.Entries.size()).arg(index.TotalRecords));
     return 0;
 }
+
+} // namespace
+
+const CliCommand ListCommand{"list", RunList, {}};
+
+namespace {
 
 int RunShow(const CliArguments& args)
 {
@@ -114,20 +118,9 @@ int RunShow(const CliArguments& args)
     return 0;
 }
 
-int ReadRecordArgument(const CliArguments& args, TPuzzleRecord& puzzle)
-{
-    const QString path = args.positional.first();
-    QString error;
-    const auto n = args.number(QStringLiteral("record"), 0, Limits::MaxCollectionRecords - 1, error);
-    if (!n)
-        return CliOutput::fail(error);
-    if (!QFileInfo(path).isFile())
-        return CliOutput::fail(QStringLiteral("cannot open %1").arg(path));
-    const qint64 count = RecordCount(path);
-    if (*n >= count)
-        return CliOutput::fail(QStringLiteral("%1 has no record %2 (it holds %3)").arg(path).arg(*n).arg(count));
-    const IoResult result = ReadPuzzle(path, *n, puzzle);
-    if (!result)
-        return CliOutput::fail(QStringLiteral("cannot read %1: %2").arg(path, result.systemError));
-    return 0;
-}
+} // namespace
+
+const CliCommand ShowCommand{"show", RunShow, {
+    {"record"},
+}};
+

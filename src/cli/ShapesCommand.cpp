@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+namespace {
+
 int RunShapes(const CliArguments& args)
 {
     const QString path = args.positional.isEmpty() ? ShapeLibrary::LibraryPath(ProgramDirectory()) : args.positional.first();
@@ -21,3 +23,7 @@ int RunShapes(const CliArguments& args)
         CliOutput::line(QStringLiteral("%1  %2").arg(n, 3).arg(ShapeLibrary::ListText(shapes[n])));
     return 0;
 }
+
+} // namespace
+
+const CliCommand ShapesCommand{"shapes", RunShapes, {}};

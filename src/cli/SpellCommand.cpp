@@ -27,8 +27,6 @@ int languageNamed(const QString& name)
     return 0;
 }
 
-} // namespace
-
 int RunSpell(const CliArguments& args)
 {
     if (args.positional.size() != 1 || !args.has(QStringLiteral("record")))
@@ -73,3 +71,10 @@ int RunSpell(const CliArguments& args)
     });
     return outcome.Misspelled ? 1 : 0;
 }
+
+} // namespace
+
+const CliCommand SpellCommand{"spell", RunSpell, {
+    {"record"},
+    {"language"},
+}};

@@ -122,8 +122,6 @@ int runClues(const CliArguments& args, const LexicalSource& source, const QStrin
     return writeLines(out, lines);
 }
 
-} // namespace
-
 int RunSuggest(const CliArguments& args)
 {
     const QString out = args.value(QStringLiteral("out"));
@@ -145,3 +143,16 @@ int RunSuggest(const CliArguments& args)
         return CliOutput::fail(QStringLiteral("cannot read the WordNet database"), CannotRun);
     return args.has(QStringLiteral("theme")) ? runTheme(args, *source, out) : runClues(args, *source, out);
 }
+
+} // namespace
+
+const CliCommand SuggestCommand{"suggest", RunSuggest, {
+    {"theme"},
+    {"sense"},
+    {"count"},
+    {"min-length"},
+    {"max-length"},
+    {"clues"},
+    {"sep"},
+    {"out"},
+}};

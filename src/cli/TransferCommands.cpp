@@ -81,8 +81,6 @@ int importOldPuzzle(const CliArguments& args, const QString& from, const QString
     return 0;
 }
 
-} // namespace
-
 int RunImport(const CliArguments& args)
 {
     const QString usage = QStringLiteral("usage: quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3");
@@ -116,6 +114,16 @@ int RunImport(const CliArguments& args)
     return 0;
 }
 
+} // namespace
+
+const CliCommand ImportCommand{"import", RunImport, {
+    {"from"},
+    {"into"},
+    {"record", CliOption::Numbers},
+}};
+
+namespace {
+
 int RunExportPuzzles(const CliArguments& args)
 {
     const QString usage = QStringLiteral("usage: quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3");
@@ -138,6 +146,15 @@ int RunExportPuzzles(const CliArguments& args)
     CliOutput::line(QStringLiteral("exported %1 puzzle(s) to %2").arg(report.Written).arg(out));
     return 0;
 }
+
+} // namespace
+
+const CliCommand ExportPuzzlesCommand{"export-puzzles", RunExportPuzzles, {
+    {"out"},
+    {"record", CliOption::Numbers},
+}};
+
+namespace {
 
 int RunDelete(const CliArguments& args)
 {
@@ -169,3 +186,9 @@ int RunDelete(const CliArguments& args)
     }
     return 0;
 }
+
+} // namespace
+
+const CliCommand DeleteCommand{"delete", RunDelete, {
+    {"record", CliOption::Numbers},
+}};

@@ -64,44 +64,24 @@ int main(int argc, char** argv)
         CliOutput::line(QLatin1String(Usage));
         return 0;
     }
-    const QSet<QString> switches{QStringLiteral("shrink"), QStringLiteral("quick"), QStringLiteral("candidates"),
-                                 QStringLiteral("answers"), QStringLiteral("enumerations")};
-    const QSet<QString> options{QStringLiteral("words"), QStringLiteral("sep"), QStringLiteral("shape-file"),
-                                QStringLiteral("shape-lib"), QStringLiteral("shape"), QStringLiteral("attempts"),
-                                QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
-                                QStringLiteral("layout-file"), QStringLiteral("out"), QStringLiteral("record"),
-                                QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality"),
-                                QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language"),
-                                QStringLiteral("theme"), QStringLiteral("sense"), QStringLiteral("clues"),
-                                QStringLiteral("count"), QStringLiteral("min-length"), QStringLiteral("max-length")};
-    // Import, export-puzzles and delete take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
-    const bool manyRecords = !words.isEmpty()
-        && (words.first() == QLatin1String("import") || words.first() == QLatin1String("export-puzzles")
-            || words.first() == QLatin1String("delete"));
-    const QSet<QString> lists = manyRecords ? QSet<QString>{QStringLiteral("record")} : QSet<QString>{};
+    // Every command; a new one adds its line here and declares its options beside its code.
+    const CliCommand* const commands[] = {
+        &BuildCommand,
+        &ListCommand,
+        &ShapesCommand,
+        &ShowCommand,
+        &ExportCommand,
+        &ImportCommand,
+        &ExportPuzzlesCommand,
+        &DeleteCommand,
+        &SpellCommand,
+        &SuggestCommand,
+    };
     QString error;
-    const auto args = CliArguments::parse(words, switches, options, error, lists);
+    const auto args = CliArguments::parse(words, commands, error);
     if (!args)
-        return CliOutput::fail(error + QLatin1Char('\n') + QLatin1String(Usage));
-    if (args->command == QLatin1String("build"))
-        return RunBuild(*args);
-    if (args->command == QLatin1String("list"))
-        return RunList(*args);
-    if (args->command == QLatin1String("shapes"))
-        return RunShapes(*args);
-    if (args->command == QLatin1String("show"))
-        return RunShow(*args);
-    if (args->command == QLatin1String("export"))
-        return RunExport(*args);
-    if (args->command == QLatin1String("import"))
-        return RunImport(*args);
-    if (args->command == QLatin1String("export-puzzles"))
-        return RunExportPuzzles(*args);
-    if (args->command == QLatin1String("delete"))
-        return RunDelete(*args);
-    if (args->command == QLatin1String("spell"))
-        return RunSpell(*args);
-    if (args->command == QLatin1String("suggest"))
-        return RunSuggest(*args);
-    return CliOutput::fail(QLatin1String(Usage));
+        return CliOutput::fail(error + QLatin1Char('\n') + QLatin1String(Usage), 2);
+    if (!args->entry)
+        return CliOutput::fail(QLatin1String(Usage));
+    return args->entry->run(*args);
 }

@@ -10,10 +10,12 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -429,4 +431,44 @@ TEST(Cli, HelpGivesEveryDocumentedOptionAndShapesGivesTheNumbersBuildTakes)
     EXPECT_EQ(wrong.status, 1);
     EXPECT_TRUE(wrong.err.contains(QStringLiteral("holds %1 shapes, numbered from 0 to %2").arg(count).arg(count - 1)))
         << wrong.err.toStdString();
+}
+
+TEST(Cli, EachCommandTakesTheOptionsOfItsUsageAndRefusesAnotherCommandsWithExitTwo)
+{
+    // The usage names each command's options: "  quorvex-cli CMD ..." and its indented continuation lines.
+    const QStringList usage = cli({QStringLiteral("--help")}).out.split(QLatin1Char('\n'));
+    QMap<QString, QStringList> optionsOf;
+    QStringList all;
+    QString command;
+    const QRegularExpression optionWord(QStringLiteral("--[a-z][a-z-]+"));
+    for (const QString& line : usage) {
+        if (line.startsWith(QLatin1String("  quorvex-cli ")))
+            command = line.section(QLatin1Char(' '), 3, 3);
+        if (command.isEmpty() || command.startsWith(QLatin1String("--")))
+            continue;
+        for (const auto& m : optionWord.globalMatch(line)) {
+            optionsOf[command].append(m.captured());
+            all.append(m.captured());
+        }
+    }
+    optionsOf[QStringLiteral("list")];
+    optionsOf[QStringLiteral("shapes")];
+    ASSERT_EQ(optionsOf.size(), 10);
+
+    for (auto it = optionsOf.cbegin(); it != optionsOf.cend(); ++it) {
+        for (const QString& option : it.value()) {
+            const CliRun taken = cli({it.key(), option, QStringLiteral("1")});
+            EXPECT_FALSE(taken.err.contains(QLatin1String("takes no option")) || taken.err.contains(QLatin1String("unknown option")))
+                << it.key().toStdString() << ' ' << option.toStdString() << ": " << taken.err.toStdString();
+        }
+        const auto foreign = std::find_if(all.cbegin(), all.cend(), [&](const QString& o) { return !it.value().contains(o); });
+        ASSERT_NE(foreign, all.cend());
+        const CliRun refused = cli({it.key(), QStringLiteral("C.QV3"), *foreign, QStringLiteral("1")});
+        EXPECT_EQ(refused.status, 2) << it.key().toStdString() << ' ' << foreign->toStdString();
+        EXPECT_TRUE(refused.err.startsWith(QStringLiteral("quorvex-cli: %1 takes no option %2\nusage:").arg(it.key(), *foreign)))
+            << refused.err.toStdString();
+    }
+    const CliRun answers = cli({QStringLiteral("list"), QStringLiteral("X.QV3"), QStringLiteral("--answers")});
+    EXPECT_EQ(answers.status, 2);
+    EXPECT_TRUE(answers.err.contains(QStringLiteral("list takes no option --answers"))) << answers.err.toStdString();
 }
