@@ -18,7 +18,7 @@ const char Usage[] =
     "                    [--layout-file FILE.PAG] [--candidates] --out COLLECTION.QV3\n"
     "                    (--sep: the separator of word and clue, \":\" unless given; --shape N counts from 0,\n"
     "                    in the program folder's library unless --shape-lib names one)\n"
-    "  quorvex-cli shapes [QVFLAY.DAT]   (the library's shapes with their --shape numbers;\n"
+    "  quorvex-cli shapes [QVFLAY.DAT]   (the library's shapes, numbered as build takes them;\n"
     "                    the program folder's library unless given)\n"
     "  quorvex-cli list COLLECTION.QV3\n"
     "  quorvex-cli show COLLECTION.QV3 --record N\n"
