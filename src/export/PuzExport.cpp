@@ -2,6 +2,7 @@
 
 #include "export/SolvingPuzzle.h"
 #include "store/Ansi.h"
+#include "store/PuzImport.h"
 #include "store/RecordFile.h"
 
 #include <QtEndian>
@@ -149,12 +150,7 @@ void putWord(QByteArray& bytes, int offset, quint16 value)
 
 quint16 checksum(QByteArrayView bytes, quint16 start)
 {
-    quint16 sum = start;
-    for (const char c : bytes) {
-        sum = (sum & 1) ? quint16((sum >> 1) + 0x8000) : quint16(sum >> 1);
-        sum = quint16(sum + std::uint8_t(c));
-    }
-    return sum;
+    return PuzImport::Checksum(bytes, start);
 }
 
 QString fileBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, QByteArray& bytes)
