@@ -3,6 +3,7 @@
 #include "store/Ansi.h"
 #include "store/Collection.h"
 #include "store/IpuzImport.h"
+#include "store/PuzFormat.h"
 #include "store/PuzImport.h"
 #include "store/TextInput.h"
 #include "store/WorkingPuzzle.h"
@@ -197,7 +198,7 @@ QByteArray WindowsText(const QString& text, QStringList& changes)
 
 ImportKind KindOfContent(QByteArrayView head)
 {
-    if (head.indexOf(QByteArrayView("ACROSS&DOWN\0", 12)) >= 2)
+    if (head.indexOf(PuzFormat::FileMagic) >= PuzFormat::FileMagicOffset)
         return ImportKind::AcrossLite;
     QByteArrayView text = head;
     if (text.startsWith("\xEF\xBB\xBF"))

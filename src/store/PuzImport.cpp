@@ -1,6 +1,7 @@
 #include "store/PuzImport.h"
 
 #include "store/Ansi.h"
+#include "store/PuzFormat.h"
 
 #include <QStringDecoder>
 #include <QtEndian>
@@ -10,23 +11,9 @@ namespace PuzImport {
 
 namespace {
 
-// Offsets in the header, from its start, and its size.
-constexpr qsizetype MagicOffset = 0x02;
-constexpr qsizetype CibChecksumOffset = 0x0E;
-constexpr qsizetype MaskedLowOffset = 0x10;
-constexpr qsizetype MaskedHighOffset = 0x14;
-constexpr qsizetype VersionOffset = 0x18;
-constexpr qsizetype CibOffset = 0x2C;
-constexpr qsizetype CibSize = 8;
-constexpr qsizetype ClueCountOffset = 0x2E;
-constexpr qsizetype PuzzleTypeOffset = 0x30;
-constexpr qsizetype ScrambledOffset = 0x32;
-constexpr qsizetype HeaderSize = 0x34;
-constexpr quint16 DiagramlessType = 0x0400;
-constexpr char BlackSquare = '.';
+using namespace PuzFormat;
+
 constexpr char DiagramlessBlock = ':';
-/** Characters the masked checksums are XORed with, low bytes then high bytes. */
-constexpr char Mask[] = "ICHEATED";
 /** An extra section: a 4-letter name, its data length, its checksum, the data and a NUL. */
 constexpr qsizetype SectionHeaderSize = 8;
 
@@ -57,22 +44,12 @@ bool sectionName(QByteArrayView name)
 
 } // namespace
 
-quint16 Checksum(QByteArrayView bytes, quint16 start)
-{
-    quint16 sum = start;
-    for (const char c : bytes) {
-        sum = (sum & 1) ? quint16((sum >> 1) + 0x8000) : quint16(sum >> 1);
-        sum = quint16(sum + std::uint8_t(c));
-    }
-    return sum;
-}
-
 QString Read(const QByteArray& bytes, TImportedPuzzle& puzzle)
 {
-    const qsizetype magic = bytes.indexOf(QByteArrayView("ACROSS&DOWN\0", 12));
-    if (magic < MagicOffset)
+    const qsizetype magic = bytes.indexOf(FileMagic);
+    if (magic < FileMagicOffset)
         return broken(QStringLiteral("no header"));
-    const QByteArrayView file = QByteArrayView(bytes).sliced(magic - MagicOffset);
+    const QByteArrayView file = QByteArrayView(bytes).sliced(magic - FileMagicOffset);
     if (file.size() < HeaderSize)
         return broken(QStringLiteral("it ends inside its header"));
     const int version = versionOf(file.sliced(VersionOffset, 4));
@@ -130,8 +107,8 @@ QString Read(const QByteArray& bytes, TImportedPuzzle& puzzle)
     bool sumsHold = wordAt(file, CibChecksumOffset) == cib
         && wordAt(file, 0) == textSum(Checksum(playerGrid, Checksum(solution, cib)));
     for (int k = 0; k < 4; ++k) {
-        sumsHold = sumsHold && std::uint8_t(file[MaskedLowOffset + k]) == std::uint8_t(Mask[k] ^ (parts[k] & 0xFF))
-            && std::uint8_t(file[MaskedHighOffset + k]) == std::uint8_t(Mask[4 + k] ^ (parts[k] >> 8));
+        sumsHold = sumsHold && std::uint8_t(file[MaskedLowOffset + k]) == std::uint8_t(MaskLow[k] ^ (parts[k] & 0xFF))
+            && std::uint8_t(file[MaskedHighOffset + k]) == std::uint8_t(MaskHigh[k] ^ (parts[k] >> 8));
     }
     if (!sumsHold)
         return broken(QStringLiteral("its checksums do not match its contents"));

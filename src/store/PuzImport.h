@@ -22,7 +22,4 @@ namespace PuzImport {
  */
 QString Read(const QByteArray& bytes, TImportedPuzzle& puzzle);
 
-/** The format's running checksum over a block of bytes, from a previous value: rotate right, add the byte. */
-quint16 Checksum(QByteArrayView bytes, quint16 start);
-
 } // namespace PuzImport

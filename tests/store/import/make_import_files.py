@@ -98,8 +98,7 @@ def write(name, data, expect):
 SMALL_W, SMALL_H = 5, 5
 SMALL = 'CRANE' 'L.A.X' 'OPERA' 'T.E.M' 'SEEDS'
 SMALL_RUNS = runs(SMALL_W, SMALL_H, SMALL)
-def small_words(clues):
-    return list(zip(SMALL_RUNS, clues))
+small_words = lambda clues: list(zip(SMALL_RUNS, clues))
 
 
 # Clues in the format's order: by number, across before down.
@@ -181,21 +180,11 @@ def newspaper(side, seed, density):
     rng = random.Random(seed)
 
     def fits(cells):
-        for r in range(side):
-            for c in range(side):
-                if cells[r * side + c] == '.':
-                    continue
-                for dr, dc in ((0, 1), (1, 0)):
-                    length = 1
-                    for sign in (1, -1):
-                        k = 1
-                        while 0 <= r + sign * k * dr < side and 0 <= c + sign * k * dc < side \
-                                and cells[(r + sign * k * dr) * side + c + sign * k * dc] != '.':
-                            k += 1
-                            length += 1
-                    if length < 3:
-                        return False
-        return True
+        grid, lengths = ''.join(cells), {}
+        for _, across, r, c, k in runs(side, side, grid):
+            lengths.update({(r + (0 if across else i), c + (i if across else 0), across): k for i in range(k)})
+        return all(lengths.get((i // side, i % side, a), 0) >= 3 for i in range(side * side) if grid[i] != '.'
+                   for a in (True, False))
 
     cells = ['A'] * (side * side)
     order = list(range(side * side // 2 + 1))
