@@ -2,6 +2,7 @@
 
 #include "ui/AppContext.h"
 #include "store/Collection.h"
+#include "store/PuzzleTransfer.h"
 #include "render/PageCanvas.h"
 
 #include <QByteArray>
@@ -207,8 +208,11 @@ private:
     /** Lists the collection anew, keeping the selection, when another program has changed it. */
     void RelistIfChanged();
     void CategoryRowChanged(int row);
-    /** Import16Bit on a chosen ".QVZ" file, then selects the converted puzzle. */
-    void Import16BitFile(const QString& path);
+    /**
+     * Imports the one puzzle of a chosen ".QVZ" file (Import16Bit) or of an Across Lite or iPUZ
+     * file, shows what changed on the way, then selects the imported puzzle.
+     */
+    void ImportOnePuzzleFile(const QString& path, ImportKind kind);
     /** Re-lists the collection keeping the shown category and the selected (else first) puzzle. */
     void RelistKeepingSelection();
     QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& key,

@@ -2,6 +2,7 @@
 #include "app/MainWin.h"
 
 #include "pages/PageFile.h"
+#include "store/ImportedPuzzle.h"
 #include "store/OldVersion.h"
 #include "store/PuzzleTransfer.h"
 #include "store/ui/ExportPuzzles.h"
@@ -59,8 +60,9 @@ void TMainWin::ImportPuzzle()
 {
     FileDialogRequest request;
     request.title = QLatin1String(TransferMessages::ImportDialogTitle);
-    request.filter = QLatin1String(TransferMessages::CollectionFilter) + QStringLiteral(";;")
-        + QLatin1String(TransferMessages::OldPuzzleFilter);
+    request.filter = QStringList{QLatin1String(TransferMessages::CollectionFilter), QLatin1String(TransferMessages::OldPuzzleFilter),
+                                 QLatin1String(TransferMessages::AcrossLiteFilter), QLatin1String(TransferMessages::IpuzFilter)}
+                         .join(QStringLiteral(";;"));
     request.defaultSuffix = QLatin1String(TransferMessages::DefaultExtension);
     request.initialPath = m_context.settings.LastImportPuzzleFile;
     request.confirmOverwrite = false;
@@ -69,9 +71,12 @@ void TMainWin::ImportPuzzle()
         return;
     m_context.settings.LastImportPuzzleFile = path;
 
-    switch (ImportKindOf(path)) {
+    const ImportKind kind = ImportKindOf(path);
+    switch (kind) {
     case ImportKind::OldPuzzle:
-        Import16BitFile(path);
+    case ImportKind::AcrossLite:
+    case ImportKind::Ipuz:
+        ImportOnePuzzleFile(path, kind);
         return;
     case ImportKind::NotValid:
         ShowMessage(this, TransferMessages::NotValidFile);
@@ -88,16 +93,21 @@ void TMainWin::ImportPuzzle()
         RelistKeepingSelection();
 }
 
-void TMainWin::Import16BitFile(const QString& path)
+void TMainWin::ImportOnePuzzleFile(const QString& path, ImportKind kind)
 {
     TPuzzleRecord& puzzle = m_context.Working.CurrentPuzzle;
-    const TTransferReport report =
-        Import16Bit(path, m_context.Working.CurrentCollection, DefaultLayoutBytes(this, m_context), puzzle);
+    const QByteArray layout = DefaultLayoutBytes(this, m_context);
+    const QString& collection = m_context.Working.CurrentCollection;
+    const TTransferReport report = kind == ImportKind::OldPuzzle ? Import16Bit(path, collection, layout, puzzle)
+                                                                 : ImportOtherPuzzle(path, collection, layout, puzzle);
     if (!report) {
         ShowReport(this, report);
         return;
     }
-    RequestSelection(QByteArray(OldVersion::ConvertedCategory), puzzle.Title.text());
+    if (!report.Warnings.isEmpty())
+        MessageService::notice(this, QStringLiteral("The puzzle was imported with these changes:\n")
+                                         + report.Warnings.join(QLatin1Char('\n')));
+    RequestSelection(puzzle.Category.text(), puzzle.Title.text());
     LoadInPuzzles();
 }
 

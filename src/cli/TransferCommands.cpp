@@ -6,6 +6,7 @@
 #include "pages/PageFile.h"
 #include "store/Collection.h"
 #include "store/Directories.h"
+#include "store/ImportedPuzzle.h"
 #include "store/OldVersion.h"
 #include "store/PuzzleTransfer.h"
 #include "store/Settings.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -68,22 +70,34 @@ QByteArray defaultLayoutBytes()
     return layout.toBytes();
 }
 
-int importOldPuzzle(const CliArguments& args, const QString& from, const QString& into)
+/**
+ * Imports the one puzzle of a 16-bit file, converted, or of an Across Lite or iPUZ file; what
+ * changed on the way goes to stderr.
+ */
+int importOnePuzzle(const CliArguments& args, ImportKind kind, const QString& from, const QString& into)
 {
     if (args.has(RecordOption))
         return CliOutput::fail(QStringLiteral("--record applies to collection files (.QV3) only"));
-    TPuzzleRecord puzzle;
-    const TTransferReport report = Import16Bit(from, into, defaultLayoutBytes(), puzzle);
-    if (!report)
-        return failWith(report, report.Result.status == IoResult::IoError ? into : from);
-    CliOutput::line(QStringLiteral("converted \"%1\" into %2 (category %3)")
-                        .arg(CliOutput::ansi(puzzle.Title.text()), into, QLatin1String(OldVersion::ConvertedCategory)));
+    auto puzzle = std::make_unique<TPuzzleRecord>();
+    const bool old = kind == ImportKind::OldPuzzle;
+    const TTransferReport report = old ? Import16Bit(from, into, defaultLayoutBytes(), *puzzle)
+                                       : ImportOtherPuzzle(from, into, defaultLayoutBytes(), *puzzle);
+    if (!report) {
+        const bool saving = report.Text.startsWith(TransferMessages::UnableToSavePuzzle.text());
+        return failWith(report, saving || report.Result.status == IoResult::IoError ? into : from);
+    }
+    for (const QString& warning : report.Warnings)
+        CliOutput::warning(warning);
+    CliOutput::line(QStringLiteral("%1 \"%2\" into %3 (category %4)")
+                        .arg(old ? QStringLiteral("converted") : QStringLiteral("imported"),
+                             CliOutput::ansi(puzzle->Title.text()), into, CliOutput::ansi(puzzle->Category.text())));
     return 0;
 }
 
 int RunImport(const CliArguments& args)
 {
-    const QString usage = QStringLiteral("usage: quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3");
+    const QString usage = QStringLiteral(
+        "usage: quorvex-cli import --from OTHER.QV3|OLD.QVZ|PUZZLE.puz|PUZZLE.ipuz [--record N ...] --into C.QV3");
     if (!args.positional.isEmpty() || args.value(QStringLiteral("from")).isEmpty()
         || args.value(QStringLiteral("into")).isEmpty())
         return CliOutput::fail(usage);
@@ -92,9 +106,12 @@ int RunImport(const CliArguments& args)
     if (const int status = requireCollectionName(QStringLiteral("into"), into))
         return status;
 
-    switch (ImportKindOf(from)) {
+    const ImportKind kind = ImportKindOf(from);
+    switch (kind) {
     case ImportKind::OldPuzzle:
-        return importOldPuzzle(args, from, into);
+    case ImportKind::AcrossLite:
+    case ImportKind::Ipuz:
+        return importOnePuzzle(args, kind, from, into);
     case ImportKind::NotValid:
         return CliOutput::fail(QStringLiteral("%1 (%2)").arg(TransferMessages::NotValidFile.text(), from));
     case ImportKind::Collection:

@@ -25,7 +25,7 @@ const char Usage[] =
     "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|\n"
     "                    solver|fitted [--answers] [--width PX] [--quality Q] [--layout-file FILE.PAG]\n"
     "                    [--enumerations] --out FILE\n"
-    "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
+    "  quorvex-cli import --from OTHER.QV3|OLD.QVZ|PUZZLE.puz|PUZZLE.ipuz [--record N ...] --into C.QV3\n"
     "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
     "  quorvex-cli delete COLLECTION.QV3 --record N [N ...]\n"
     "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"

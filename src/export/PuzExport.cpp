@@ -2,6 +2,7 @@
 
 #include "export/SolvingPuzzle.h"
 #include "store/Ansi.h"
+#include "store/PuzFormat.h"
 #include "store/RecordFile.h"
 
 #include <QtEndian>
@@ -12,23 +13,7 @@ namespace PuzExport {
 
 namespace {
 
-// Header offsets and values of a version 1.3 file.
-constexpr int HeaderSize = 0x34;
-constexpr int FileMagicOffset = 0x02;
-constexpr int CibChecksumOffset = 0x0E;
-constexpr int MaskedLowOffset = 0x10;
-constexpr int MaskedHighOffset = 0x14;
-constexpr int VersionOffset = 0x18;
-constexpr int CibOffset = 0x2C;
-constexpr int CibSize = 8;
-constexpr int ClueCountOffset = 0x2E;
-constexpr int PuzzleTypeOffset = 0x30;
-constexpr quint16 NormalPuzzle = 0x0001;
-constexpr char BlackSquare = '.';
-constexpr char EmptySquare = '-';
-/** Characters the masked checksums are XORed with, low bytes then high bytes. */
-constexpr char MaskLow[] = "ICHE";
-constexpr char MaskHigh[] = "ATED";
+using namespace PuzFormat;
 
 const QString CannotBeSaved = QStringLiteral("The puzzle cannot be saved as an Across Lite file: ");
 
@@ -149,12 +134,7 @@ void putWord(QByteArray& bytes, int offset, quint16 value)
 
 quint16 checksum(QByteArrayView bytes, quint16 start)
 {
-    quint16 sum = start;
-    for (const char c : bytes) {
-        sum = (sum & 1) ? quint16((sum >> 1) + 0x8000) : quint16(sum >> 1);
-        sum = quint16(sum + std::uint8_t(c));
-    }
-    return sum;
+    return PuzFormat::Checksum(bytes, start);
 }
 
 QString fileBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, QByteArray& bytes)
@@ -203,7 +183,7 @@ QString fileBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, QB
     const QByteArray title = latin1Text(s.Title);
     const QByteArray notes = latin1Text(s.Category);
     bytes = QByteArray(HeaderSize, '\0');
-    bytes.replace(FileMagicOffset, 12, QByteArrayView("ACROSS&DOWN\0", 12).toByteArray());
+    bytes.replace(FileMagicOffset, FileMagic.size(), FileMagic.toByteArray());
     bytes.replace(VersionOffset, 4, QByteArrayView("1.3\0", 4).toByteArray());
     bytes[CibOffset] = char(s.Width);
     bytes[CibOffset + 1] = char(s.Height);

@@ -3,9 +3,11 @@
 #include "store/Ansi.h"
 #include "store/Collection.h"
 #include "store/FileReplacer.h"
+#include "store/ImportedPuzzle.h"
 #include "store/ListOrder.h"
 #include "store/RecordFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -60,7 +62,11 @@ ImportKind ImportKindOf(const QString& path)
         return ImportKind::OldPuzzle;
     if (extension == QLatin1String(".QV3"))
         return ImportKind::Collection;
-    return ImportKind::NotValid;
+    // Only a regular file is looked into: reading a pipe or a device could wait for ever.
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return ImportKind::NotValid;
+    return ImportedPuzzle::KindOfContent(file.read(ImportedPuzzle::HeadSize));
 }
 
 bool IsSameCollection(const QString& chosen, const QString& openCollection)

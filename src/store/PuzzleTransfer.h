@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 /** The messages of puzzle import and export, and of the old-version conversions. */
@@ -41,6 +42,8 @@ inline constexpr char ImportDialogTitle[] = "Import Puzzles";
 inline constexpr char ExportDialogTitle[] = "Save Crossword Puzzles";
 inline constexpr char CollectionFilter[] = "QORVX Files (*.QV3)";
 inline constexpr char OldPuzzleFilter[] = "16 bit QORVX Files (*.QVZ)";
+inline constexpr char AcrossLiteFilter[] = "Across Lite Files (*.puz)";
+inline constexpr char IpuzFilter[] = "iPUZ Files (*.ipuz)";
 inline constexpr char DefaultExtension[] = "QV3";
 } // namespace TransferMessages
 
@@ -51,14 +54,20 @@ inline constexpr char DefaultExtension[] = "QV3";
  */
 struct TTransferReport : TCommandReport {
     int Written = 0;
+    /** What a successful import changed on the way (texts cut, characters replaced), one line each. */
+    QStringList Warnings;
 
     static TTransferReport success(int written, const TFixedMessage* notice = nullptr);
     /** A failure shown with the program's message followed by the system's reason, if any. */
     static TTransferReport failure(const IoResult& result, const TFixedMessage& message, int written = 0);
 };
 
-/** What the extension of a chosen file makes of it (the last four characters, upper-cased). */
-enum class ImportKind { Collection, OldPuzzle, NotValid };
+/**
+ * What a chosen file is: a collection or an old puzzle by its extension (the last four characters,
+ * upper-cased), as the program has always told them; any other file by its first bytes, an Across
+ * Lite or an iPUZ puzzle of another program, or not valid.
+ */
+enum class ImportKind { Collection, OldPuzzle, AcrossLite, Ipuz, NotValid };
 ImportKind ImportKindOf(const QString& path);
 
 /**

@@ -183,6 +183,40 @@ TEST_F(MainWinTransferTest, ASixteenBitPuzzleIsConvertedAndSelectedAndACorruptOn
     EXPECT_EQ(OldBytes::readFile(defaultCollection()), before);
 }
 
+TEST_F(MainWinTransferTest, PuzzlesOfOtherProgramsAreImportedAndSelectedAndARefusedOneAddsNothing)
+{
+    WriteCollection(defaultCollection(), {{"Birds", "Robin"}});
+    start();
+    const QString files = QStringLiteral(QUORVEX_DATA_DIR "/../tests/store/import/");
+    messages.files.push_back(files + QStringLiteral("plain.ipuz"));
+    window->ImportPuzzle();
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(QLatin1Char('|')).toStdString();
+    for (const char* filter : {"*.QV3", "*.QVZ", "*.puz", "*.ipuz"})
+        EXPECT_TRUE(messages.fileRequests[0].filter.contains(QLatin1String(filter))) << filter;
+    EXPECT_EQ(storedTitles(defaultCollection()), QByteArrayList({"Robin", "Plain iPUZ"}));
+    EXPECT_EQ(shownCategory(), QStringLiteral("Daily Planet"));
+    EXPECT_EQ(selectedTitle(), QStringLiteral("Plain iPUZ"));
+
+    // What changed on the way is shown once the puzzle is in.
+    messages.clear();
+    messages.files.push_back(files + QStringLiteral("utf8-v2.puz"));
+    window->ImportPuzzle();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("The puzzle was imported with these changes:\nIn clue 1 Across")));
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Notice"));
+    EXPECT_EQ(shownCategory(), QStringLiteral("Imported"));
+    EXPECT_EQ(selectedTitle(), QString::fromUtf8("\xC3\x89t\xC3\xA9 \xE2\x80\x93 Summer"));
+
+    const QByteArray before = OldBytes::readFile(defaultCollection());
+    messages.clear();
+    messages.files.push_back(files + QStringLiteral("locked.puz"));
+    window->ImportPuzzle();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("The puzzle cannot be imported: its solution is scrambled")));
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
+    EXPECT_EQ(OldBytes::readFile(defaultCollection()), before);
+}
+
 TEST_F(MainWinTransferTest, ExportWritesTheSelectedPuzzlesAndRefusesTheOpenCollection)
 {
     WriteCollection(defaultCollection(), {{"Zoo", "Zebra"}, {"Zoo", "apple"}, {"Farm", "Mango"}});

@@ -1,5 +1,7 @@
 // Writes the small seed corpora of the fuzz harnesses from the built data files and word lists:
 //   fuzz_seeds OUTPUT_FOLDER BUILD_FOLDER WORDS_FOLDER
+#include "export/IpuzExport.h"
+#include "export/PuzExport.h"
 #include "store/IniFile.h"
 #include "store/OldPuzzleBytes.h"
 #include "store/PuzzleRecord.h"
@@ -72,6 +74,21 @@ int main(int argc, char** argv)
             ok &= put(out, corpus, QStringLiteral("record-%1").arg(n), sample.mid(n * PuzzleSize, PuzzleSize));
         ok &= put(out, corpus, QStringLiteral("hostile-texts"), hostile.toBytes());
     }
+
+    // Puzzles of other programs: the sample puzzles as iPUZ and Across Lite files, and one iPUZ
+    // wrapped as ipuz(...) with its cells as objects.
+    for (qint64 n = 0; n < sample.size() / PuzzleSize && n < 2; ++n) {
+        const TPuzzleRecord record = TPuzzleRecord::fromBytes(sample.mid(n * PuzzleSize, PuzzleSize));
+        QByteArray puz;
+        if (PuzExport::fileBytes(record, {}, puz).isEmpty())
+            ok &= put(out, "puz-import", QStringLiteral("record-%1").arg(n), puz);
+        ok &= put(out, "ipuz-import", QStringLiteral("record-%1").arg(n), IpuzExport::documentBytes(record, {}));
+    }
+    ok &= put(out, "ipuz-import", QStringLiteral("wrapped-objects"),
+              "ipuz({\"version\":\"http://ipuz.org/v2\",\"kind\":[\"http://ipuz.org/crossword#1\"],"
+              "\"dimensions\":{\"width\":3,\"height\":2},\"puzzle\":[[{\"cell\":1},2,\"#\"],[3,0,null]],"
+              "\"solution\":[[{\"value\":\"A\"},\"B\",\"#\"],[\"C\",\"D\",null]],\"clues\":{\"Across\":[[1,\"ab\"],"
+              "{\"number\":3,\"clue\":\"<i>cd</i>\",\"cells\":[[1,2],[2,2]]}],\"Down\":[[\"1\",\"ac\"],[2,\"bd\"]]}})");
 
     // 16-bit puzzle files: a whole one, one with every word slot filled, and one cut short.
     ok &= put(out, "old-puzzle", QStringLiteral("animals"), OldBytes::qvz(OldBytes::record("Animals", 11, 12, 12, 6, 6)));
