@@ -146,7 +146,8 @@ TEST(EngineRules, TwoCrossingsAreTakenBeforeAnEarlierPositionWithOne)
 TEST(EngineRules, StoredLengthCountsSpacesButCellsDoNot)
 {
     // "ABCD EFGH" sorts as 9 characters, ahead of the 8-letter word listed before it, and fills
-    // 8 cells; the identical letters of the second word are then laid on the very same cells.
+    // 8 cells. The identical letters of the second word may not lie on the same cells: the word
+    // crosses the first one instead, where their letters agree.
     const TShapeRecord shape = RectShape(8, 8);
     for (std::uint32_t seed = 0; seed < 6; ++seed) {
         const auto result = Build(PuzzleOf({"abcdefgh", "ABCD EFGH"}, shape), shape, Options(1), seed);
@@ -156,15 +157,34 @@ TEST(EngineRules, StoredLengthCountsSpacesButCellsDoNot)
         EXPECT_EQ(c.Words[1].text(), "abcdefgh");
         EXPECT_EQ(c.LetterCount[0], 8);
         EXPECT_EQ(c.LetterCount[1], 8);
-        EXPECT_EQ(c.StartCell[0], c.StartCell[1]);
-        EXPECT_EQ(c.Direction[0], c.Direction[1]);
-        EXPECT_EQ(c.ClueNumber[0], 1);
-        EXPECT_EQ(c.ClueNumber[1], 1);
-        int letters = 0;
-        for (std::uint8_t b : c.Grid)
-            letters += b != ' ' && b != 0 ? 1 : 0;
-        EXPECT_EQ(letters, 8);
+        EXPECT_NE(c.Direction[0], c.Direction[1]);
         ExpectObeysRules(c, result->CandidatePlacedFlags[0], &shape);
+    }
+}
+
+TEST(EngineRules, AWordNeverLiesInsideOrOnOneRunningTheSameWay)
+{
+    // Words inside words: a later word may share a square only as a crossing, so every placed
+    // word stays a whole run of the grid (ExpectObeysRules), whatever the seed.
+    const struct {
+        std::vector<QByteArray> words;
+        int width;
+        int height;
+    } lists[] = {
+        {{"CART", "ART", "STONE", "TONE", "ONE", "K\xD6LN", "\xF6l", "STONES", "TONE", "CARTS", "ARTS", "NOTE", "TEN",
+          "SET", "CAT", "TAR", "LOCK", "ONES"}, 13, 13},
+        {{"TONE", "TONE", "TONE"}, 4, 1},   // duplicates in one line: only the first is placed
+    };
+    for (const auto& list : lists) {
+        const TShapeRecord shape = RectShape(list.width, list.height);
+        for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+            const auto result = Build(PuzzleOf(list.words, shape), shape, Options(1), seed);
+            ASSERT_GT(result->CandidateScores[0], 0);
+            ExpectObeysRules(result->Candidates[0], result->CandidatePlacedFlags[0], &shape);
+            if (list.height == 1) {
+                EXPECT_EQ(result->CandidateScores[0], 1) << "seed " << seed;
+            }
+        }
     }
 }
 
