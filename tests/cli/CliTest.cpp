@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include "pages/DefaultLayout.h"
+#include "render/PageRenderSupport.h"
 #include "export/MetafileExport.h"
 #include "store/Collection.h"
 #include "store/WorkingPuzzle.h"
@@ -281,6 +282,19 @@ TEST(Cli, ExportRefusesBadOptionsAndUnbuiltPuzzlesWithoutWritingAFile)
     EXPECT_NE(cannot.status, 0);
     EXPECT_TRUE(cannot.err.contains(QStringLiteral("The puzzle cannot be saved as an Across Lite file: "))) << cannot.err.toStdString();
     EXPECT_FALSE(QFile::exists(puz));
+
+    // A stored puzzle with a word inside another: iPUZ is written with a warning, .puz refused naming the word.
+    const QString nested = dir.filePath(QStringLiteral("nested.QV3"));
+    ASSERT_TRUE(AppendPuzzle(nested, RenderTest::nestedPuzzle()).isOk());
+    for (const char* format : {"ipuz", "puz"}) {
+        const QString file = dir.filePath(QStringLiteral("nested.") + QLatin1String(format));
+        const CliRun run = cli({QStringLiteral("export"), nested, QStringLiteral("--record"), QStringLiteral("0"),
+                                QStringLiteral("--format"), QLatin1String(format), QStringLiteral("--out"), file});
+        const bool ipuz = QLatin1String(format) == QLatin1String("ipuz");
+        EXPECT_EQ(run.status == 0, ipuz) << format;
+        EXPECT_EQ(QFile::exists(file), ipuz) << format;
+        EXPECT_TRUE(run.err.contains(QStringLiteral("ORMS (row 5, column 2) lies inside NORMS."))) << run.err.toStdString();
+    }
 }
 
 TEST(Cli, SpellReportsEachRefusedStringWithItsSuggestionsAndSaysSoInItsStatus)
