@@ -97,10 +97,11 @@ std::vector<TNestedWord> TSolvingPuzzle::nestedWords() const
                 const bool same = inner.Cells == outer.Cells;
                 if (&inner == &outer || inner.Cells.empty() || (same && &outer > &inner))
                     continue;
-                const bool inside = std::all_of(inner.Cells.begin(), inner.Cells.end(), [&](int cell) {
+                // Both run along one line the same way: holding the inner word's ends is holding it all.
+                const auto holds = [&](int cell) {
                     return std::find(outer.Cells.begin(), outer.Cells.end(), cell) != outer.Cells.end();
-                });
-                if (inside) {
+                };
+                if (holds(inner.Cells.front()) && holds(inner.Cells.back())) {
                     nested.push_back({&inner, &outer});
                     break;
                 }

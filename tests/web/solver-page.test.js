@@ -146,14 +146,14 @@ test('a desktop: keys, checks, clearing, Tab and Escape out of the grid, names o
   });
 });
 
-// A puzzle stored before words inside words were kept out: TONE lies inside STONE, with a given dash
-// below. The inner clue is chosen from the list and typed into its own squares; the dash is skipped.
+// A puzzle stored by an older build: TONE lies inside STONE, a given dash below. The inner clue is
+// chosen from the list and typed into its own squares; a letter typed on the dash goes on to the next square.
 test('a word inside another: its clue chosen from the list, a given square skipped', async () => {
   const data = { width: 5, height: 3, title: 'Nested', category: '', acrossHeading: 'Across', downHeading: 'Down',
     grid: ['S', 'T', 'O', 'N', 'E', null, null, null, null, '-', null, null, null, null, 'A'],
-    numbers: [1, 2, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0], given: [9],
+    numbers: [1, 2, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0], given: [9], timer: false,
     across: [{ number: 1, clue: 'Rock', cells: [0, 1, 2, 3, 4] }, { number: 2, clue: 'Sound', cells: [1, 2, 3, 4] }],
-    down: [{ number: 3, clue: 'E-A', cells: [4, 9, 14] }], timer: false };
+    down: [{ number: 3, clue: 'E-A', cells: [4, 9, 14] }] };
   const nested = path.join(dir, 'nested.html');
   fs.writeFileSync(nested, fs.readFileSync(page15, 'utf8').replace(
     /(<script type="application\/json" id="puzzle-data">)[^<]*/, (m, open) => open + JSON.stringify(data)));
@@ -161,14 +161,11 @@ test('a word inside another: its clue chosen from the list, a given square skipp
     const buttons = await page.$$('#clues button');
     await buttons[1].click();
     assert.strictEqual((await read(page)).clue, '2 Across: Sound');
-    const word = await page.$$eval('#grid .cell', (cells) => cells.flatMap((c, i) => c.classList.contains('word') ? [i] : []));
-    assert.deepStrictEqual(word, [1, 2, 3, 4]);
     await page.keyboard.type('TONE');
     await buttons[0].click();
-    assert.strictEqual((await read(page)).clue, '1 Across: Rock');
     await page.keyboard.type('S');
     await buttons[2].click();
-    await page.keyboard.press('ArrowUp');   // onto the given dash: a letter typed there goes on to the next square
+    await page.keyboard.press('ArrowUp');
     await page.keyboard.type('A');
     const now = await read(page);
     assert.deepStrictEqual(now.letters.filter((l) => l), ['S', 'T', 'O', 'N', 'E', '-', 'A']);
