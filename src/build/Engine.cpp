@@ -10,7 +10,8 @@
 // cell number. Apart from the first word every word needs a crossing, so lines without letters
 // are skipped. A word that found no position in either direction is only looked at again in
 // lines that received letters after that failure: every position elsewhere is as it was, or more
-// blocked.
+// blocked. A letter counts as a crossing only for a word running the other way: a position over
+// a word running the same way (a word inside another, or a duplicate on its cells) is never taken.
 #include "build/Engine.h"
 #include "build/EngineRun.h"
 #include "build/Generator.h"
@@ -53,6 +54,7 @@ struct TLineMasks {
     using LineBits = std::array<Bits, Side + 1>;
     LineBits Empty{};
     LineBits Open{};  // empty and usable, with nothing on either side across the line
+    LineBits Taken{};  // cells of words already running along the line
     std::array<int, Side + 1> Changed{};  // number of the line's latest letter, or -1
 };
 
@@ -188,6 +190,8 @@ void TIndexedAttempts::startAttempt()
     m_columns.Empty.fill(FullLine);
     m_rows.Open = m_usableRows;
     m_columns.Open = m_usableColumns;
+    m_rows.Taken.fill(0);
+    m_columns.Taken.fill(0);
     m_rows.Changed.fill(-1);
     m_columns.Changed.fill(-1);
     m_lettersWritten = 0;
@@ -311,8 +315,10 @@ TBestPositions TIndexedAttempts::bestPositions(int slot, bool across) const
         Bits admissible = starts & ((empty << 1) | 1) & ((empty >> length) | endsAtEdge);
         Bits once = 0;
         Bits twice = 0;
+        // A letter of a word running along the line is no crossing: the word would lie over it.
+        const Bits free = ~lines.Taken[std::size_t(line)];
         for (int k = 0; k < length && admissible; ++k) {
-            const Bits same = letters[word.Letters[std::size_t(k)]][std::size_t(line)];
+            const Bits same = letters[word.Letters[std::size_t(k)]][std::size_t(line)] & free;
             admissible &= (open | same) >> k;
             const Bits crossing = same >> k;
             twice |= once & crossing;
@@ -344,6 +350,10 @@ void TIndexedAttempts::place(int slot, int p, bool across)
 {
     const TWordLetters& word = m_letters[std::size_t(slot)];
     const int step = across ? 1 : Side;
+    if (word.Length > 0) {
+        const Bits run = ((Bits(1) << word.Length) - 1) << (across ? ColumnOf(p) - 1 : RowOf(p) - 1);
+        (across ? m_rows : m_columns).Taken[std::size_t(across ? RowOf(p) : ColumnOf(p))] |= run;
+    }
     for (int k = 0; k < word.Length; ++k) {
         const int q = p + k * step;
         if (m_grid[std::size_t(q)] != EmptyCell)

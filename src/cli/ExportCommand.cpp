@@ -62,7 +62,13 @@ int RunExport(const CliArguments& args)
     TExportRequest request{&puzzle, nullptr, nullptr, &settings, width, quality, out, {}};
     const auto write = [&]() {
         const IoResult result = format->Write(request);
-        return result ? 0 : failed(result, out);
+        if (!result)
+            return failed(result, out);
+        if (format->Warning) {
+            if (const QString warning = format->Warning(request); !warning.isEmpty())
+                CliOutput::warning(warning);
+        }
+        return 0;
     };
     if (format->Input == ExportInput::Record)
         return write();

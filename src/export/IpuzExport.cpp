@@ -45,17 +45,27 @@ QString htmlText(const QByteArray& text)
     return html;
 }
 
-// A clue as [number, text], or as an object when it carries the word's lengths.
-QJsonArray clueList(const std::vector<TSolvingClue>& clues, bool wordLengths)
+// A clue as [number, text], or as an object when it carries the word's lengths or its squares.
+// Squares are [column, row] from [1, 1] at the top left.
+QJsonArray clueList(const std::vector<TSolvingClue>& clues, bool wordLengths, bool withCells, int width)
 {
     QJsonArray list;
     for (const TSolvingClue& clue : clues) {
-        if (wordLengths && !clue.Enumeration.isEmpty())
-            list.append(QJsonObject{{QStringLiteral("number"), clue.Number},
-                                    {QStringLiteral("clue"), htmlText(clue.Clue)},
-                                    {QStringLiteral("enumeration"), QString::fromLatin1(clue.Enumeration)}});
-        else
+        const bool lengths = wordLengths && !clue.Enumeration.isEmpty();
+        if (!lengths && !withCells) {
             list.append(QJsonArray{clue.Number, htmlText(clue.Clue)});
+            continue;
+        }
+        QJsonObject item{{QStringLiteral("number"), clue.Number}, {QStringLiteral("clue"), htmlText(clue.Clue)}};
+        if (lengths)
+            item.insert(QStringLiteral("enumeration"), QString::fromLatin1(clue.Enumeration));
+        if (withCells) {
+            QJsonArray cells;
+            for (const int cell : clue.Cells)
+                cells.append(QJsonArray{cell % width + 1, cell / width + 1});
+            item.insert(QStringLiteral("cells"), cells);
+        }
+        list.append(item);
     }
     return list;
 }
@@ -66,6 +76,8 @@ QByteArray documentBytes(const TPuzzleRecord& puzzle, const TRenderOptions& opti
 {
     const TSolvingPuzzle s = TSolvingPuzzle::fromRecord(puzzle, options);
     const QString block = blockMarker(s);
+    // Runs of letters cannot tell where a word inside another lies: every clue then names its squares.
+    const bool withCells = !s.nestedWords().empty();
     QJsonArray grid;
     QJsonArray solution;
     for (int row = 0; row < s.Height; ++row) {
@@ -101,12 +113,24 @@ QByteArray documentBytes(const TPuzzleRecord& puzzle, const TRenderOptions& opti
         {QStringLiteral("empty"), 0},
         {QStringLiteral("puzzle"), grid},
         {QStringLiteral("solution"), solution},
-        {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(s.Across, solving.WordLengths)},
-                                              {QStringLiteral("Down"), clueList(s.Down, solving.WordLengths)}}},
+        {QStringLiteral("clues"),
+         QJsonObject{{QStringLiteral("Across"), clueList(s.Across, solving.WordLengths, withCells, s.Width)},
+                     {QStringLiteral("Down"), clueList(s.Down, solving.WordLengths, withCells, s.Width)}}},
     };
     if (!s.Category.isEmpty())
         document.insert(QStringLiteral("notes"), htmlText(s.Category));
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+QString nestedWarning(const TPuzzleRecord& puzzle, const TRenderOptions& options)
+{
+    const TSolvingPuzzle s = TSolvingPuzzle::fromRecord(puzzle, options);
+    const std::vector<TNestedWord> nested = s.nestedWords();
+    if (nested.empty())
+        return {};
+    return QStringLiteral("%1.  The iPUZ file gives each clue its squares, but readers that number the grid by its "
+                          "runs of letters will put the clue of the inner word on the wrong word.")
+        .arg(s.describe(nested.front()));
 }
 
 IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving,

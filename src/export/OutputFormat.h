@@ -68,6 +68,8 @@ struct TOutputFormat {
     QString WriteFailedMessage{};
     /** A refusal (a puzzle the format cannot hold) is shown in the writer's words alone. */
     bool ShowsRefusal = false;
+    /** What to warn of after a successful write (empty: nothing); none when null. */
+    QString (*Warning)(const TExportRequest& request) = nullptr;
 
     PreviewPlace Place = PreviewPlace::None;
     PreviewSteps Steps = PreviewSteps::SaveDialog;

@@ -18,8 +18,9 @@ namespace PuzExport {
  * (Œ as OE, curly quotes as straight ones). Returns an empty string and fills bytes, or the refusal
  * to show (caption "Error") when the format cannot hold the puzzle: a letter that is not a printable
  * ISO-8859-1 character (Œ, Š, Ž, Ÿ, œ, š, ž, named with their word) or is the format's black-square
- * mark ".", a dash shown from the start (the format's empty-square mark "-"), or words that do not
- * match the runs of letters that Across Lite numbers from the grid.
+ * mark ".", a dash shown from the start (the format's empty-square mark "-"), a word inside another
+ * running the same way (named with its place and the outer word), or words that do not match the
+ * runs of letters that Across Lite numbers from the grid.
  */
 QString fileBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, QByteArray& bytes);
 

@@ -28,16 +28,16 @@ std::vector<int> wordCells(const TPuzzleRecord& puzzle, std::size_t i, int width
 
 } // namespace
 
-QByteArray TSolvingPuzzle::enumerationOf(QByteArrayView typedWord)
+QByteArray TSolvingPuzzle::enumerationOf(QByteArrayView typedWord, const TRenderOptions& options)
 {
     QByteArray lengths;
     int letters = 0;
-    char pending = 0;   // the separator met since the last letter: ',' or '-' (a dash wins over spaces)
+    char pending = 0;   // the separator met since the last letter: ',' for spaces, else the separator, which wins
     bool parts = false;
     for (const char c : typedWord) {
-        if (c == ' ' || c == '-') {
-            if (letters > 0)
-                pending = (c == '-' || pending == '-') ? '-' : ',';
+        if (c == ' ' || c == '-' || options.isSeparator(Ansi::UpCaseLatin1(std::uint8_t(c)))) {
+            if (letters > 0 && (pending == 0 || pending == ','))
+                pending = c == ' ' ? ',' : c;
             continue;
         }
         if (pending != 0 && letters > 0) {
@@ -75,7 +75,7 @@ TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRe
     for (int slot = 1; slot <= printed.Print; ++slot) {
         const auto i = std::size_t(slot - 1);
         TSolvingClue clue{slot, puzzle.ClueNumber[i], slot <= printed.Across, Ansi::plainBytes(puzzle.Clues[i].text()),
-                          enumerationOf(puzzle.Words[i].text()), wordCells(puzzle, i, s.Width, s.Height)};
+                          enumerationOf(puzzle.Words[i].text(), options), wordCells(puzzle, i, s.Width, s.Height)};
         if (!clue.Cells.empty() && clue.Number > 0)
             s.Numbers[std::size_t(clue.Cells.front())] = clue.Number;
         for (const int cell : clue.Cells) {
@@ -85,4 +85,49 @@ TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRe
         (clue.Across ? s.Across : s.Down).push_back(std::move(clue));
     }
     return s;
+}
+
+std::vector<TNestedWord> TSolvingPuzzle::nestedWords() const
+{
+    std::vector<TNestedWord> nested;
+    for (const auto* list : {&Across, &Down}) {
+        for (const TSolvingClue& inner : *list) {
+            for (const TSolvingClue& outer : *list) {
+                // Of two words on the same squares, the later one lies on the earlier.
+                const bool same = inner.Cells == outer.Cells;
+                if (&inner == &outer || inner.Cells.empty() || (same && &outer > &inner))
+                    continue;
+                // Both run along one line the same way: holding the inner word's ends is holding it all.
+                const auto holds = [&](int cell) {
+                    return std::find(outer.Cells.begin(), outer.Cells.end(), cell) != outer.Cells.end();
+                };
+                if (holds(inner.Cells.front()) && holds(inner.Cells.back())) {
+                    nested.push_back({&inner, &outer});
+                    break;
+                }
+            }
+        }
+    }
+    return nested;
+}
+
+QString TSolvingPuzzle::cellName(int index) const
+{
+    return QStringLiteral("row %1, column %2").arg(index / Width + 1).arg(index % Width + 1);
+}
+
+QString TSolvingPuzzle::spelling(const TSolvingClue& clue) const
+{
+    QByteArray word;
+    for (const int cell : clue.Cells)
+        word += char(Cells[std::size_t(cell)]);
+    return Ansi::toUnicode(word);
+}
+
+QString TSolvingPuzzle::describe(const TNestedWord& nested) const
+{
+    const QString verb = nested.Inner->Cells == nested.Outer->Cells ? QStringLiteral("lies on the same squares as")
+                                                                     : QStringLiteral("lies inside");
+    return QStringLiteral("%1 (%2) %3 %4")
+        .arg(spelling(*nested.Inner), cellName(nested.Inner->Cells.front()), verb, spelling(*nested.Outer));
 }

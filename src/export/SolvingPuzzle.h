@@ -5,6 +5,7 @@
 #include "store/PuzzleRecord.h"
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -16,6 +17,16 @@ struct TSolvingClue {
     QByteArray Clue;           ///< Windows-1252, control characters as spaces
     QByteArray Enumeration;    ///< the word's part lengths ("3,5", "4-2-3-3"), empty for a word of one part
     std::vector<int> Cells;    ///< cell indexes (row x Width + column, from 0) along the word, inside the grid
+};
+
+/**
+ * A printed word whose squares all belong to another word running the same way (a word inside
+ * another, or a duplicate on the same squares). The grid cannot show where it starts and ends,
+ * and readers that number a grid by its runs of letters put its clue on the wrong word.
+ */
+struct TNestedWord {
+    const TSolvingClue* Inner = nullptr;
+    const TSolvingClue* Outer = nullptr;
 };
 
 /** What the person who shares a puzzle chooses for the solving formats. */
@@ -54,9 +65,20 @@ struct TSolvingPuzzle {
 
     /**
      * The lengths of the parts of a typed word, split at spaces (",") and dashes ("-"): "3,5" for
-     * ICE CREAM, "4-2-3-3" for JACK-IN-THE-BOX; empty for a word of one part.
+     * ICE CREAM, "4-2-3-3" for JACK-IN-THE-BOX; empty for a word of one part. The other separators
+     * the options show in the grid are given squares, not typed: they split the word too, written
+     * as themselves ("3/4,6" for HIT/MISS AFFAIR with the slash shown).
      */
-    static QByteArray enumerationOf(QByteArrayView typedWord);
+    static QByteArray enumerationOf(QByteArrayView typedWord, const TRenderOptions& options = {});
 
     bool isLetter(int index) const { return Cells[std::size_t(index)] != Outside && Cells[std::size_t(index)] != Block; }
+
+    /** The words lying inside or on another word running the same way, in clue order. */
+    std::vector<TNestedWord> nestedWords() const;
+    /** "TONE (row 5, column 8) lies inside STONE": the word as the grid spells it, its start and the outer word. */
+    QString describe(const TNestedWord& nested) const;
+    /** "row 5, column 8" for a cell index. */
+    QString cellName(int index) const;
+    /** The letters of a clue's squares as the grid holds them. */
+    QString spelling(const TSolvingClue& clue) const;
 };

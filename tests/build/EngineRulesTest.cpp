@@ -146,7 +146,8 @@ TEST(EngineRules, TwoCrossingsAreTakenBeforeAnEarlierPositionWithOne)
 TEST(EngineRules, StoredLengthCountsSpacesButCellsDoNot)
 {
     // "ABCD EFGH" sorts as 9 characters, ahead of the 8-letter word listed before it, and fills
-    // 8 cells; the identical letters of the second word are then laid on the very same cells.
+    // 8 cells. The identical letters of the second word may not lie on the same cells: the word
+    // crosses the first one instead, where their letters agree.
     const TShapeRecord shape = RectShape(8, 8);
     for (std::uint32_t seed = 0; seed < 6; ++seed) {
         const auto result = Build(PuzzleOf({"abcdefgh", "ABCD EFGH"}, shape), shape, Options(1), seed);
@@ -156,15 +157,23 @@ TEST(EngineRules, StoredLengthCountsSpacesButCellsDoNot)
         EXPECT_EQ(c.Words[1].text(), "abcdefgh");
         EXPECT_EQ(c.LetterCount[0], 8);
         EXPECT_EQ(c.LetterCount[1], 8);
-        EXPECT_EQ(c.StartCell[0], c.StartCell[1]);
-        EXPECT_EQ(c.Direction[0], c.Direction[1]);
-        EXPECT_EQ(c.ClueNumber[0], 1);
-        EXPECT_EQ(c.ClueNumber[1], 1);
-        int letters = 0;
-        for (std::uint8_t b : c.Grid)
-            letters += b != ' ' && b != 0 ? 1 : 0;
-        EXPECT_EQ(letters, 8);
+        EXPECT_NE(c.Direction[0], c.Direction[1]);
         ExpectObeysRules(c, result->CandidatePlacedFlags[0], &shape);
+    }
+}
+
+TEST(EngineRules, AWordNeverLiesInsideOrOnOneRunningTheSameWay)
+{
+    // Words inside words: a word may share a square only as a crossing, so every placed word stays a
+    // whole run of the grid (ExpectObeysRules), whatever the seed. In one line a duplicate stays unplaced.
+    const TShapeRecord square = RectShape(13, 13);
+    const TPuzzleRecord nested = PuzzleOf({"CART", "ART", "STONE", "TONE", "ONE", "K\xD6LN", "\xF6l", "STONES", "TONE",
+                                           "CARTS", "ARTS", "NOTE", "TEN", "SET", "CAT", "TAR", "LOCK", "ONES"}, square);
+    const TShapeRecord line = RectShape(4, 1);
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        const auto result = Build(nested, square, Options(1), seed);
+        ExpectObeysRules(result->Candidates[0], result->CandidatePlacedFlags[0], &square);
+        EXPECT_EQ(Build(PuzzleOf({"TONE", "TONE"}, line), line, Options(1), seed)->CandidateScores[0], 1) << seed;
     }
 }
 

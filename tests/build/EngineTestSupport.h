@@ -122,7 +122,8 @@ inline std::string CellsOf(const AnsiString<Limits::WordLength>& word)
 
 /**
  * Checks a candidate against the rules a finished grid must obey: every placed word spelled on
- * its cells with nothing directly before or after it, letters side by side only inside a common
+ * its cells with nothing directly before or after it and no square shared with a word running
+ * the same way (so each word is a whole run of letters), letters side by side only inside a common
  * word, all words linked by crossings, numbering in reading order without gaps shared by words
  * that start together, across words then down words in number order. With shape given (no
  * shrinking), cells outside it are 0 and unused shape cells spaces.
@@ -173,6 +174,10 @@ inline void ExpectObeysRules(const TPuzzleRecord& c, const PlacedFlagArray& flag
                 if (covers(j, q))
                     group[std::size_t(root(j))] = root(i);
         }
+        // A square two words share is a crossing: never a square of another word running the same way.
+        for (int j = i < c.AcrossCount ? 0 : c.AcrossCount; j < i; ++j)
+            EXPECT_FALSE(covers(j, p) || covers(i, c.StartCell[std::size_t(j)]))
+                << "word " << i << " lies over word " << j << " running the same way";
         const bool before = step == 1 ? HasLeft(p) : HasAbove(p);
         const bool after = step == 1 ? HasRight(last) : HasBelow(last);
         EXPECT_FALSE(before && isLetter(p - step)) << "word " << i << " touches a letter before it";

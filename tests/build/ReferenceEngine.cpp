@@ -6,6 +6,7 @@
 #include "store/GridModel.h"
 #include "store/Ansi.h"
 
+#include <array>
 #include <memory>
 #include <utility>
 
@@ -30,6 +31,8 @@ public:
         m_work.WordCount = std::int16_t(m_wordCount);
         sortLongestFirst();
         m_work.Grid.fill(EmptyCell);
+        m_acrossCells.fill(0);
+        m_downCells.fill(0);
         placementPasses();
         if (m_options.Shrink)
             trimTrailing();
@@ -173,6 +176,8 @@ private:
                     return false;
             } else if (cell(q) != word.Letters[std::size_t(k)]) {
                 return false;
+            } else if ((step == 1 ? m_acrossCells : m_downCells)[std::size_t(q)]) {
+                return false;   // a letter of a word running the same way is no crossing
             } else {
                 ++crossings;
             }
@@ -188,8 +193,10 @@ private:
         if (crossings < m_requiredCrossings)
             return false;
 
-        for (int k = 0; k < word.Length; ++k)
+        for (int k = 0; k < word.Length; ++k) {
             cell(p + k * step) = word.Letters[std::size_t(k)];
+            (step == 1 ? m_acrossCells : m_downCells)[std::size_t(p + k * step)] = 1;
+        }
         startCell(i) = std::int16_t(p);
         m_work.LetterCount[std::size_t(i - 1)] = std::int16_t(word.Length);
         direction(i) = step == 1 ? WordDirection::Across : WordDirection::Down;
@@ -310,6 +317,8 @@ private:
     const int m_wordCount;
     TPuzzleRecord m_work;
     PlacedFlagArray m_placedFlags{};
+    std::array<std::uint8_t, Limits::GridCells + 1> m_acrossCells{};   // cells of placed across words
+    std::array<std::uint8_t, Limits::GridCells + 1> m_downCells{};
     int m_requiredCrossings = 0;
     bool m_firstWord = false;
     bool m_firstWordAcross = false;

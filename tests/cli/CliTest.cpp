@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include "pages/DefaultLayout.h"
+#include "render/PageRenderSupport.h"
 #include "export/MetafileExport.h"
 #include "store/Collection.h"
 #include "store/WorkingPuzzle.h"
@@ -283,6 +284,15 @@ TEST(Cli, ExportRefusesBadOptionsAndUnbuiltPuzzlesWithoutWritingAFile)
     EXPECT_NE(cannot.status, 0);
     EXPECT_TRUE(cannot.err.contains(QStringLiteral("The puzzle cannot be saved as an Across Lite file: "))) << cannot.err.toStdString();
     EXPECT_FALSE(QFile::exists(puz));
+
+    // A stored puzzle with a word inside another: iPUZ is written with a warning, .puz refused naming the word.
+    ASSERT_TRUE(AppendPuzzle(dir.filePath(QStringLiteral("n.QV3")), RenderTest::nestedPuzzle()).isOk());
+    for (const QString& format : {QStringLiteral("ipuz"), QStringLiteral("puz")}) {
+        const CliRun run = cli({QStringLiteral("export"), dir.filePath(QStringLiteral("n.QV3")), QStringLiteral("--record"),
+                                QStringLiteral("0"), QStringLiteral("--format"), format, QStringLiteral("--out"), dir.filePath(format)});
+        EXPECT_EQ(run.status == 0 && QFile::exists(dir.filePath(format)), format == QStringLiteral("ipuz"));
+        EXPECT_TRUE(run.err.contains(QStringLiteral("ORMS (row 5, column 2) lies inside NORMS."))) << run.err.toStdString();
+    }
 }
 
 TEST(Cli, SpellReportsEachRefusedStringWithItsSuggestionsAndSaysSoInItsStatus)

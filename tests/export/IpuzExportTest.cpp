@@ -142,11 +142,36 @@ TEST(IpuzExport, HtmlTextsWithoutControlCharactersAndWordLengthsWhenAsked)
     EXPECT_EQ(withLengths[0].toObject()[QStringLiteral("enumeration")].toString(), QStringLiteral("1-3"));
     EXPECT_TRUE(lengths[QStringLiteral("clues")].toObject()[QStringLiteral("Down")].toArray()[0].isArray());
 
+    // Separators shown in the grid are given squares: they split the word and are not counted.
+    TRenderOptions slash;
+    slash.SepSlash = true;
     const struct {
         const char* typed;
+        bool slashShown;
         const char* lengths;
-    } words[] = {{"ICE CREAM", "3,5"}, {"JACK-IN-THE-BOX", "4-2-3-3"}, {" ICE  COLD - WATER ", "3,4-5"},
-                 {"PLAIN", ""}, {"-DASHED-", ""}, {"", ""}};
+    } words[] = {{"ICE CREAM", false, "3,5"}, {"JACK-IN-THE-BOX", false, "4-2-3-3"},
+                 {" ICE  COLD - WATER ", false, "3,4-5"}, {"PLAIN", false, ""}, {"-DASHED-", false, ""}, {"", false, ""},
+                 {"HIT/MISS AFFAIR", true, "3/4,6"}, {"HIT/MISS AFFAIR", false, "8,6"}, {"A / B", true, "1/1"}};
     for (const auto& w : words)
-        EXPECT_EQ(TSolvingPuzzle::enumerationOf(w.typed), QByteArray(w.lengths)) << w.typed;
+        EXPECT_EQ(TSolvingPuzzle::enumerationOf(w.typed, w.slashShown ? slash : TRenderOptions{}), QByteArray(w.lengths))
+            << w.typed;
+}
+
+TEST(IpuzExport, AWordInsideAnotherGivesEveryClueItsSquaresAndAWarning)
+{
+    // Squares are [column, row] from [1, 1]: ORMS lies in row 5 from column 2, inside NORMS. A puzzle
+    // without such a word keeps the [number, clue] form (above).
+    for (const bool lengths : {false, true}) {
+        const QJsonObject clues = parsed(IpuzExport::documentBytes(nestedPuzzle(), {}, {lengths, true}))[QStringLiteral("clues")].toObject();
+        const QJsonArray across = clues[QStringLiteral("Across")].toArray();
+        EXPECT_EQ(across[2].toObject(), (QJsonObject{{QStringLiteral("number"), 5}, {QStringLiteral("clue"), text("Inner word")},
+                                                     {QStringLiteral("cells"), QJsonArray{row({2, 5}), row({3, 5}), row({4, 5}), row({5, 5})}}}));
+        EXPECT_EQ(clues[QStringLiteral("Down")].toArray()[0].toObject()[QStringLiteral("cells")].toArray(),
+                  (QJsonArray{row({1, 1}), row({1, 2}), row({1, 3}), row({1, 4}), row({1, 5})}));
+        EXPECT_EQ(across[0].toObject().contains(QStringLiteral("enumeration")), lengths);
+    }
+    EXPECT_EQ(IpuzExport::nestedWarning(nestedPuzzle(), {}),
+              QStringLiteral("ORMS (row 5, column 2) lies inside NORMS.  The iPUZ file gives each clue its squares, but readers "
+                             "that number the grid by its runs of letters will put the clue of the inner word on the wrong word."));
+    EXPECT_TRUE(IpuzExport::nestedWarning(samplePuzzle(), {}).isEmpty());
 }

@@ -171,7 +171,9 @@ TEST(PuzExport, RefusesWhatTheFormatCannotHoldAndWritesNothing)
              std::rotate(p.Direction.begin() + 2, p.Direction.begin() + 5, p.Direction.begin() + 6);
              p.WordCount = 6;
              p.AcrossCount = 3;
-         }, "clue 4"},
+         }, "NORMS (row 5, column 1) lies on the same squares as NORMS."},
+        // A word inside another is named, not the run Across Lite would number.
+        {"word inside another", [](TPuzzleRecord& p) { p = nestedPuzzle(); }, "ORMS (row 5, column 2) lies inside NORMS."},
     };
     for (const auto& c : cases) {
         TPuzzleRecord p = samplePuzzle();

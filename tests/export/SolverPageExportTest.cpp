@@ -65,6 +65,11 @@ TEST(SolverPageExport, OneSelfContainedPageCarryingThePuzzle)
     EXPECT_EQ(norms[QStringLiteral("cells")].toArray(), (QJsonArray{20, 21, 22, 23, 24}));
     EXPECT_EQ(d[QStringLiteral("down")].toArray()[1].toObject()[QStringLiteral("cells")].toArray(),
               (QJsonArray{2, 7, 12, 17, 22}));
+    // A word inside another carries its own squares, so its clue can be chosen from the list.
+    const QJsonObject inner = pageData(SolverPageExport::pageBytes(nestedPuzzle(), options))[QStringLiteral("across")]
+                                  .toArray()[2].toObject();
+    EXPECT_EQ(inner[QStringLiteral("number")].toInt(), 5);
+    EXPECT_EQ(inner[QStringLiteral("cells")].toArray(), (QJsonArray{21, 22, 23, 24}));
     // Without word lengths asked for, no clue has them.
     EXPECT_FALSE(pageData(SolverPageExport::pageBytes(p, options))[QStringLiteral("across")].toArray()[1].toObject()
                      .contains(QStringLiteral("enumeration")));

@@ -1,5 +1,6 @@
 #include "render/PageRenderSupport.h"
 
+#include <algorithm>
 #include <QStandardPaths>
 #include <cmath>
 #include <cstring>
@@ -123,6 +124,24 @@ TPuzzleRecord samplePuzzle()
     p.Generated = 1;
     const QByteArray layout = defaultLayout().toBytes();
     std::memcpy(p.PageLayout.data(), layout.constData(), p.PageLayout.size());
+    return p;
+}
+
+TPuzzleRecord nestedPuzzle()
+{
+    TPuzzleRecord p = samplePuzzle();
+    // The three down words move one slot on; the inner word becomes the third across word.
+    const auto moveDown = [](auto& field) { std::copy_backward(field.begin() + 2, field.begin() + 5, field.begin() + 6); };
+    moveDown(p.Words);
+    moveDown(p.Clues);
+    moveDown(p.StartCell);
+    moveDown(p.LetterCount);
+    moveDown(p.ClueNumber);
+    moveDown(p.Direction);
+    moveDown(p.WordUsed);
+    setSlot(p, 3, "orms", "Inner word", 5, 202, true);
+    p.WordCount = 6;
+    p.AcrossCount = 3;
     return p;
 }
 

@@ -118,6 +118,9 @@ TPageLayout singleObjectLayout(const TPageObject& object);
  */
 TPuzzleRecord samplePuzzle();
 
+/** The sample puzzle as an older build could store it: ORMS (across, number 5) lies inside NORMS. */
+TPuzzleRecord nestedPuzzle();
+
 /** Stores a word in slot (1-based) with its clue, number, start cell, direction and used flag. */
 void setSlot(TPuzzleRecord& puzzle, int slot, const char* word, const char* clue, int number, int startCell,
              bool across);

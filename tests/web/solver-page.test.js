@@ -27,7 +27,7 @@ test.before(() => {
 
 test.after(() => fs.rmSync(dir, { recursive: true, force: true }));
 
-async function open(size, run) {
+async function open(size, run, file = page15) {
   const browser = await puppeteer.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
                                            args: ['--no-sandbox'], headless: true });
   try {
@@ -35,7 +35,7 @@ async function open(size, run) {
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     await page.setViewport(size);
-    await page.goto('file://' + page15);
+    await page.goto('file://' + file);
     await run(page, await page.createCDPSession());
     assert.deepStrictEqual(errors, []);
   } finally {
@@ -144,4 +144,31 @@ test('a desktop: keys, checks, clearing, Tab and Escape out of the grid, names o
     assert.ok(await page.$eval('#paused', (p) => !p.hidden));
     assert.ok(!(await read(page)).solved);
   });
+});
+
+// A puzzle stored by an older build: TONE lies inside STONE, a given dash below. The inner clue is
+// chosen from the list and typed into its own squares; a letter typed on the dash goes on to the next square.
+test('a word inside another: its clue chosen from the list, a given square skipped', async () => {
+  const data = { width: 5, height: 3, title: 'Nested', category: '', acrossHeading: 'Across', downHeading: 'Down',
+    grid: ['S', 'T', 'O', 'N', 'E', null, null, null, null, '-', null, null, null, null, 'A'],
+    numbers: [1, 2, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0], given: [9], timer: false,
+    across: [{ number: 1, clue: 'Rock', cells: [0, 1, 2, 3, 4] }, { number: 2, clue: 'Sound', cells: [1, 2, 3, 4] }],
+    down: [{ number: 3, clue: 'E-A', cells: [4, 9, 14] }] };
+  const nested = path.join(dir, 'nested.html');
+  fs.writeFileSync(nested, fs.readFileSync(page15, 'utf8').replace(
+    /(<script type="application\/json" id="puzzle-data">)[^<]*/, (m, open) => open + JSON.stringify(data)));
+  await open({ width: 1280, height: 800 }, async (page) => {
+    const buttons = await page.$$('#clues button');
+    await buttons[1].click();
+    assert.strictEqual((await read(page)).clue, '2 Across: Sound');
+    await page.keyboard.type('TONE');
+    await buttons[0].click();
+    await page.keyboard.type('S');
+    await buttons[2].click();
+    await page.keyboard.press('ArrowUp');
+    await page.keyboard.type('A');
+    const now = await read(page);
+    assert.deepStrictEqual(now.letters.filter((l) => l), ['S', 'T', 'O', 'N', 'E', '-', 'A']);
+    assert.ok(now.solved, now.status);
+  }, nested);
 });

@@ -7,7 +7,8 @@
   var gridEl = byId('grid'), areaEl = byId('grid-area'), entryEl = byId('entry'), statusEl = byId('status');
   var cells = [];
   var clues = [];
-  var current = { cell: -1, across: true };
+  // The chosen clue is kept too: a word inside another shares its squares, so only the clue says which word is meant.
+  var current = { cell: -1, across: true, clue: -1 };
   var timer = { shown: data.timer === true, elapsed: 0, paused: false };
   var wasSolved = false;
   var composing = false;
@@ -121,7 +122,11 @@
   }
 
   function wordAt(i, across) { return i < 0 ? -1 : (across ? cells[i].across : cells[i].down); }
-  function currentWord() { return wordAt(current.cell, current.across); }
+  function currentWord() {
+    var chosen = clues[current.clue];
+    if (chosen && chosen.across === current.across && chosen.cells.indexOf(current.cell) >= 0) return current.clue;
+    return wordAt(current.cell, current.across);
+  }
 
   function select(i, across) {
     if (i < 0 || cells[i].answer === null) return;
@@ -135,6 +140,7 @@
     var clue = clues[index];
     if (!clue || clue.cells.length === 0) return;
     var target = clue.cells.filter(function (k) { return !cells[k].entry; })[0];
+    current.clue = index;
     select(target === undefined ? clue.cells[0] : target, clue.across);
   }
 
@@ -173,10 +179,15 @@
   function type(ch) {
     if (current.cell < 0) return;
     var cell = cells[current.cell];
-    if (!fixed(cell)) {
-      cell.entry = fold(ch);
-      cell.wrong = false;
+    // A square shown from the start (a separator) or revealed takes no letter: it goes to the next open one.
+    if (fixed(cell)) {
+      var open = neighbour(1);
+      if (open < 0) return;
+      current.cell = open;
+      cell = cells[open];
     }
+    cell.entry = fold(ch);
+    cell.wrong = false;
     var next = neighbour(1);
     if (next >= 0) current.cell = next;
   }

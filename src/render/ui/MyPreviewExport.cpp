@@ -102,6 +102,10 @@ void TMyPreview::MenuExportClick(const TOutputFormat& format)
     }
     if (picture)
         SetZoom(remembered);
+    if (format.Warning) {
+        if (const QString warning = format.Warning(job); !warning.isEmpty())
+            MessageService::warning(this, warning);
+    }
 }
 
 void TMyPreview::ShowWebPageWindow()

@@ -437,6 +437,24 @@ TEST_F(MyPreviewExportTest, AcrossLiteRefusesALetterItCannotHold)
     EXPECT_TRUE(messages.texts()[0].startsWith(QStringLiteral("The puzzle cannot be saved as an Across Lite file: ")));
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
     EXPECT_FALSE(QFile::exists(path));
+
+    // The second word laid on the first one's squares, as an older build could store it: refused by
+    // Across Lite, written as iPUZ with a warning.
+    puzzle = samplePuzzle();
+    puzzle.Words[1] = puzzle.Words[0];
+    puzzle.StartCell[1] = puzzle.StartCell[0];
+    puzzle.LetterCount[1] = puzzle.LetterCount[0];
+    auto twice = open();
+    for (const char* action : {"MenuAcrossLite", "MenuIpuz"}) {
+        messages.clear();
+        messages.files.push_back(startPath(QLatin1String(action)));
+        trigger(*twice, action);
+        const bool ipuz = QLatin1String(action) == QLatin1String("MenuIpuz");
+        ASSERT_EQ(messages.texts().size(), 1);
+        EXPECT_TRUE(messages.texts()[0].contains(QStringLiteral(" lies on the same squares as "))) << action;
+        EXPECT_EQ(messages.last().caption, ipuz ? QStringLiteral("Warning") : QStringLiteral("Error"));
+        EXPECT_EQ(QFile::exists(startPath(QLatin1String(action))), ipuz);
+    }
 }
 
 } // namespace
