@@ -72,7 +72,8 @@ QByteArray documentBytes(const Settings& settings, const QString& pictureFileNam
     addBlock(settings.SecondHeader);
     if (settings.HorizontalUpper)
         add(QStringLiteral("  <HR><P>"));
-    add(QStringLiteral("  <CENTER><IMG SRC=\"") + pictureFileName
+    // The picture's name is an attribute value: a quote or markup in it is written as an entity.
+    add(QStringLiteral("  <CENTER><IMG SRC=\"") + pictureFileName.toHtmlEscaped()
         + QStringLiteral("\" ALT=\"Quorvex 97 Puzzle\"></CENTER><P>"));
     if (settings.HorizontalLower)
         add(QStringLiteral("  <HR><P>"));

@@ -61,11 +61,6 @@ QByteArray latin1Text(const QByteArray& text)
     return plain;
 }
 
-QString cellName(const TSolvingPuzzle& s, int index)
-{
-    return QStringLiteral("row %1, column %2").arg(index / s.Width + 1).arg(index % s.Width + 1);
-}
-
 // The word through a cell as the grid spells it, across first.
 QString wordThrough(const TSolvingPuzzle& s, int index)
 {
@@ -86,7 +81,7 @@ QString wordThrough(const TSolvingPuzzle& s, int index)
 QString letterRefusal(const TSolvingPuzzle& s, int index)
 {
     const std::uint8_t c = s.Cells[std::size_t(index)];
-    const QString where = QStringLiteral("%1 (%2)").arg(wordThrough(s, index), cellName(s, index));
+    const QString where = QStringLiteral("%1 (%2)").arg(wordThrough(s, index), s.cellName(index));
     if (beyondLatin1(c) && Ansi::toUnicode(QByteArray(1, char(c))).at(0).isPrint())
         return CannotBeSaved + QStringLiteral("the letter %1 in %2 is not in its character set (ISO-8859-1).")
                                    .arg(Ansi::toUnicode(QByteArray(1, char(c))), where);
@@ -94,7 +89,7 @@ QString letterRefusal(const TSolvingPuzzle& s, int index)
         return CannotBeSaved + QStringLiteral("the separator - in %1 is shown from the start, but - marks an empty "
                                               "square in this format.  Switch the dash off in the word separators "
                                               "to have it typed.").arg(where);
-    return CannotBeSaved + QStringLiteral("the letter in %1 is not a character the format can hold.").arg(cellName(s, index));
+    return CannotBeSaved + QStringLiteral("the letter in %1 is not a character the format can hold.").arg(s.cellName(index));
 }
 
 // One word as Across Lite finds it: a run of two or more letters along a row or column.
@@ -191,7 +186,7 @@ QString fileBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, QB
         });
         if (match == words.end())
             return CannotBeSaved + QStringLiteral("the word starting in %1 is not numbered or placed as Across Lite "
-                                                  "would number it.").arg(cellName(s, run.Start));
+                                                  "would number it.").arg(s.cellName(run.Start));
         clues.append(latin1Text((*match)->Clue));
         *match = nullptr;
     }

@@ -1,7 +1,8 @@
 #include "words/UserWordList.h"
 
 #include "store/Ansi.h"
-#include "store/RecordFile.h"
+#include "store/FileReplacer.h"
+#include "store/SystemFile.h"
 #include "store/TextInput.h"
 
 #include <QStringDecoder>
@@ -44,7 +45,9 @@ QStringList Read(const QString& path)
     return list.Words;
 }
 
-IoResult Write(const QString& path, const List& list)
+namespace {
+
+IoResult write(const QString& path, const List& list, bool locked)
 {
     const QString text = list.Words.join(QLatin1Char('\n')) + (list.Words.isEmpty() ? QString() : QStringLiteral("\n"));
     QByteArray content = list.Utf8 ? text.toUtf8() : Ansi::fromUnicode(text);
@@ -56,16 +59,35 @@ IoResult Write(const QString& path, const List& list)
                                     QStringLiteral("The list is kept in Windows-1252, which cannot hold the word."));
         content = text.toUtf8();
     }
-    return RecordFile::replaceWhole(path, content);
+    return ReplaceFile(path, content, locked);
+}
+
+} // namespace
+
+IoResult Write(const QString& path, const List& list)
+{
+    return write(path, list, false);
 }
 
 IoResult Add(const QString& path, const QString& word)
 {
+    // Read, add and write under the list's lock, so that two copies adding at once keep both words.
+    SystemFile file;
+    bool created = false;
+    if (const int error = SystemPath::mayChange(path))
+        return IoResult::failed(IoResult::Refused, QStringLiteral("%1: %2").arg(path, SystemFile::errorText(error)));
+    if (IoResult locked = SystemPath::openLocked(path, file, true, &created); !locked)
+        return IoResult::failed(locked.status, QStringLiteral("%1: %2").arg(path, locked.systemError));
     List list;
-    if (IoResult loaded = Load(path, list); !loaded)
-        return loaded;
-    list.Words.append(word);
-    return Write(path, list);
+    IoResult result = Load(path, list);
+    if (result) {
+        list.Words.append(word);
+        result = write(path, list, true);
+    }
+    int error = 0;
+    if (!result && created)
+        SystemPath::remove(path, error);
+    return result;
 }
 
 } // namespace UserWordList
