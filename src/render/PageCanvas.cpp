@@ -2,10 +2,10 @@
 
 QFont TCanvasFont::toQFont() const
 {
-    // No font name holds a control character, and outputs that write the name (SVG's font-family)
-    // could not hold one: a damaged layout's name is read without them.
+    // No font name holds a control character or markup, and the SVG generator writes the name into
+    // its font-family attribute as it is: a damaged layout's name is read without them.
     QString name = Name;
-    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control || QStringLiteral("\"<>&").contains(c); });
     QFont f(name.isEmpty() ? QStringLiteral("Arial") : name);
     f.setBold(Bold);
     f.setItalic(Italic);

@@ -170,7 +170,9 @@ int thin(const QString& path, std::uint32_t seed)
             result = RecordFile::remove(path, PatternRecord::Size, n);
         } else if (RecordFile::read(path, PatternRecord::Size, n, old)) {
             const auto generation = std::uint32_t(qFromLittleEndian<quint64>(old.constData()));
-            result = RecordFile::write(path, PatternRecord::Size, n, PatternRecord::make(PatternRecord::idOf(old) + 100, generation));
+            // Only while the record is still the one read: a replacement meanwhile refuses it.
+            result = RecordFile::write(path, PatternRecord::Size, n, PatternRecord::make(PatternRecord::idOf(old) + 100, generation),
+                                       [&old](QByteArrayView current) { return current == old; });
         }
         if (!result && result.status != IoResult::Refused)
             return 2;

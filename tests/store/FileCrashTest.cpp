@@ -325,7 +325,7 @@ TEST(FileCrash, AWholeFileReplacementIsNeverUndoneByDeletesRacingIt)
     std::mt19937 random(20261209);
     qint64 acknowledged = 0;
     int older = 0, torn = 0, mixed = 0;
-    for (int round = 1; round <= rounds(40); ++round) {
+    for (int round = 1; round <= rounds(80); ++round) {
         QFile::remove(log);
         const pid_t replacer = start({QUORVEX_FILE_CHILD_PATH, "replace", QFile::encodeName(path), QByteArray::number(round),
                                       QFile::encodeName(log)}, true);
@@ -350,7 +350,7 @@ TEST(FileCrash, AWholeFileReplacementIsNeverUndoneByDeletesRacingIt)
         older += !generations.empty() && *generations.begin() < acknowledged;
     }
     std::printf("[ replace vs delete ] %d rounds, last acknowledged generation %lld: %d older, %d torn, %d mixed\n",
-                rounds(40), acknowledged, older, torn, mixed);
+                rounds(80), acknowledged, older, torn, mixed);
     EXPECT_EQ(older + torn + mixed, 0);
 }
 

@@ -104,8 +104,9 @@ TEST(BoundedReading, EveryReaderRefusesAFifoADeviceAndAFileBeyondItsKindAtOnce)
             EXPECT_LT(clock.elapsed(), 1000);
             EXPECT_FALSE(result);
             // The reason is named; a huge old puzzle file is only read as far as its one record.
-            if (input != huge || std::string_view(name) != "old puzzle file")
+            if (input != huge || std::string_view(name) != "old puzzle file") {
                 EXPECT_FALSE(result.systemError.isEmpty());
+            }
         }
     }
 }
