@@ -3,6 +3,7 @@
 #include "export/RasterExport.h"
 #include "store/Ansi.h"
 #include "store/RecordFile.h"
+#include "store/SystemFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -113,6 +114,12 @@ IoResult writePair(const QImage& picture, int quality, const Settings& settings,
         *failedPath = picturePath;
     if (picture.isNull())
         return IoResult::failed(IoResult::IoError, QStringLiteral("The page image could not be drawn"));
+    // A document the user may not replace is refused before its picture is written.
+    if (const int error = SystemPath::mayChange(htmlPath)) {
+        if (failedPath)
+            *failedPath = htmlPath;
+        return IoResult::failed(IoResult::Refused, SystemFile::errorText(error));
+    }
     if (IoResult r = RasterExport::writeJpeg(picture, quality, picturePath); !r)
         return r;
     if (failedPath)

@@ -33,6 +33,13 @@
 
 namespace {
 
+/** Tells the parent that the child is at work. */
+void ready()
+{
+    std::printf("ready\n");
+    std::fflush(stdout);
+}
+
 long statusKilobytes(const char* key)
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -50,8 +57,7 @@ int loop(const QString& path, std::uint32_t seed, bool rewriteOnly)
     std::mt19937 random(seed);
     std::uint32_t generation = seed * 1000;
     std::uint32_t nextId = seed * 1000;
-    std::printf("ready\n");
-    std::fflush(stdout);
+    ready();
     for (;;) {
         const qint64 count = RecordFile::count(path, PatternRecord::Size);
         const int choice = rewriteOnly ? 0 : int(random() % 10);
@@ -107,8 +113,7 @@ int writer(const QString& path, std::uint32_t owner, std::uint32_t round, const 
     const auto note = [log](const QByteArray& line) { return ::write(log, line.constData(), size_t(line.size())) == line.size(); };
     std::mt19937 random(round * 2 + owner);
     std::uint32_t counter = 0;
-    std::printf("ready\n");
-    std::fflush(stdout);
+    ready();
     for (;;) {
         const qint64 count = RecordFile::count(path, PatternRecord::Size);
         const int choice = int(random() % 10);
@@ -144,8 +149,7 @@ int writer(const QString& path, std::uint32_t owner, std::uint32_t round, const 
 int replacer(const QString& path, std::uint32_t round, const char* logPath)
 {
     const int log = ::open(logPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    std::printf("ready\n");
-    std::fflush(stdout);
+    ready();
     for (std::uint32_t generation = round * 100000;; ++generation) {
         QByteArray records;
         for (std::uint32_t id = 1; id <= 8; ++id)
@@ -160,8 +164,7 @@ int replacer(const QString& path, std::uint32_t round, const char* logPath)
 int thin(const QString& path, std::uint32_t seed)
 {
     std::mt19937 random(seed);
-    std::printf("ready\n");
-    std::fflush(stdout);
+    ready();
     for (QByteArray old;;) {
         const qint64 count = RecordFile::count(path, PatternRecord::Size);
         const qint64 n = qint64(random() % std::uint32_t(std::max<qint64>(count, 1)));
@@ -181,10 +184,9 @@ int thin(const QString& path, std::uint32_t seed)
 
 int addWords(const QString& path, const QString& prefix)
 {
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 100; ++i)
         if (!UserWordList::Add(path, prefix + QString::number(i)))
             return 2;
-    }
     return 0;
 }
 

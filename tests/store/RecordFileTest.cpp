@@ -61,6 +61,10 @@ TEST(RecordFile, WriteAppendsAtTheCountAndCreatesAMissingFile)
     EXPECT_EQ(record, QByteArray("bbbb"));
     EXPECT_EQ(RecordFile::read(path, 4, 2, record).status, IoResult::IoError);
     EXPECT_EQ(RecordFile::read(dir.filePath(QStringLiteral("none")), 4, 0, record).status, IoResult::OpenFailed);
+    // The partial record a killed append left is cut off by the next write.
+    writeBytes(path, QByteArray("ccccbbbbdd"));
+    ASSERT_TRUE(RecordFile::write(path, 4, 0, "eeee"));
+    EXPECT_EQ(fileBytes(path), QByteArray("eeeebbbb"));
 }
 
 TEST(ExportFile, SignatureMustMatchAndTheWholeRecordMustFollow)

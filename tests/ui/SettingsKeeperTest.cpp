@@ -22,9 +22,9 @@ TEST_F(SettingsKeeperTest, ASaveThatFailsIsReportedOnceUntilOneSucceeds)
     EXPECT_FALSE(keeper.Write());
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts().first().startsWith(QStringLiteral("The settings could not be saved in ")));
+    // After a save that worked, the next failure is reported again.
     ASSERT_TRUE(QDir(startDir.path()).rmdir(QStringLiteral("QORVX3.INI")));
     EXPECT_TRUE(keeper.Write());
-    // After a save that worked, the next failure is reported again.
     ASSERT_TRUE(QFile::remove(startPath(QStringLiteral("QORVX3.INI"))) && QDir(startDir.path()).mkdir(QStringLiteral("QORVX3.INI")));
     EXPECT_FALSE(keeper.Write());
     EXPECT_EQ(messages.texts().size(), 2);
