@@ -14,6 +14,12 @@ IoResult Read(const QString& path, QByteArray& bytes, int* error, qint64 maxByte
         *error = opened ? 0 : file.error();
     if (!opened)
         return file.failure(IoResult::OpenFailed);
+    return ReadOpen(file, path, bytes, maxBytes, what);
+}
+
+IoResult ReadOpen(SystemFile& file, const QString& path, QByteArray& bytes, qint64 maxBytes, const char* what)
+{
+    bytes.clear();
     if (!file.isRegular())
         return IoResult::failed(IoResult::Refused, QStringLiteral("%1 is not a regular file").arg(path));
     const qint64 size = file.size();

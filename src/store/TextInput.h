@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/IoResult.h"
+#include "store/SystemFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,5 +26,9 @@ inline constexpr qint64 MaxSettingsBytes = 1024 * 1024;
  */
 IoResult Read(const QString& path, QByteArray& bytes, int* error = nullptr, qint64 maxBytes = MaxBytes,
               const char* what = "a text file");
+
+/** The same for a file already open (and locked) by the caller; path names it in messages. */
+IoResult ReadOpen(SystemFile& file, const QString& path, QByteArray& bytes, qint64 maxBytes = MaxBytes,
+                  const char* what = "a text file");
 
 } // namespace TextInput

@@ -11,19 +11,12 @@
 
 namespace UserWordList {
 
-IoResult Load(const QString& path, List& list)
+namespace {
+
+/** A list's words from its bytes: UTF-8 when they are valid UTF-8, else Windows-1252. */
+List decode(const QByteArray& bytes)
 {
-    list = {};
-    QByteArray bytes;
-    int error = 0;
-    const IoResult read = TextInput::Read(path, bytes, &error);
-    if (!read) {
-        if (error == ENOENT)
-            return IoResult::ok();
-        return IoResult::failed(read.status, read.status == IoResult::Refused
-                                                 ? read.systemError
-                                                 : QStringLiteral("%1: %2").arg(path, read.systemError));
-    }
+    List list;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return quint8(c) < 0x80; });
@@ -35,6 +28,27 @@ IoResult Load(const QString& path, List& list)
         if (!word.isEmpty())
             list.Words.append(word);
     }
+    return list;
+}
+
+/** A failed read as the list's failure: the path is named unless the reason names it already. */
+IoResult readFailure(const QString& path, const IoResult& read)
+{
+    return IoResult::failed(read.status, read.status == IoResult::Refused ? read.systemError
+                                                                          : QStringLiteral("%1: %2").arg(path, read.systemError));
+}
+
+} // namespace
+
+IoResult Load(const QString& path, List& list)
+{
+    list = {};
+    QByteArray bytes;
+    int error = 0;
+    const IoResult read = TextInput::Read(path, bytes, &error);
+    if (!read)
+        return error == ENOENT ? IoResult::ok() : readFailure(path, read);
+    list = decode(bytes);
     return IoResult::ok();
 }
 
@@ -78,11 +92,15 @@ IoResult Add(const QString& path, const QString& word)
         return IoResult::failed(IoResult::Refused, QStringLiteral("%1: %2").arg(path, SystemFile::errorText(error)));
     if (IoResult locked = SystemPath::openLocked(path, file, true, &created); !locked)
         return IoResult::failed(locked.status, QStringLiteral("%1: %2").arg(path, locked.systemError));
-    List list;
-    IoResult result = Load(path, list);
+    // The list is read from the locked file itself, never again by its name.
+    QByteArray bytes;
+    IoResult result = TextInput::ReadOpen(file, path, bytes);
     if (result) {
+        List list = decode(bytes);
         list.Words.append(word);
         result = write(path, list, true);
+    } else {
+        result = readFailure(path, result);
     }
     int error = 0;
     if (!result && created)
