@@ -61,7 +61,7 @@ int readWordRows(const CliArguments& args, TCreateInput& input)
                                 .arg(line).arg(CliOutput::ansi(pair.word)).arg(Limits::WordLength));
         if (pair.clue.size() > Limits::ClueLength)
             CliOutput::warning(QStringLiteral("warning: word file line %1: the clue is cut to %2 characters").arg(line).arg(Limits::ClueLength));
-        input.Rows[std::size_t(i)] = {pair.word, pair.clue};
+        input.Rows[std::size_t(i)] = {pair.word, pair.clue.left(Limits::ClueLength)};
     }
     return 0;
 }

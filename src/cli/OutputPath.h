@@ -15,7 +15,9 @@ int check(const QString& out, const QStringList& inputs);
 
 /**
  * As check, and also refuses an existing file whose size is not a whole number of records of
- * recordSize bytes: it is not a collection, and appending would bury a record in it.
+ * recordSize bytes: it is not a collection, and appending would bury a record in it. A file that
+ * begins as a collection is taken: its last record was cut short by a killed append, which the
+ * write cuts off.
  */
 int checkRecordFile(const QString& out, qint64 recordSize, const QStringList& inputs);
 

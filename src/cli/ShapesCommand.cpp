@@ -3,8 +3,10 @@
 
 #include "shapes/ShapeLibrary.h"
 #include "store/Directories.h"
+#include "store/SystemFile.h"
 
 #include <QFileInfo>
+#include <cerrno>
 
 namespace {
 
@@ -12,8 +14,10 @@ int RunShapes(const CliArguments& args)
 {
     const QString path = args.positional.isEmpty() ? ShapeLibrary::LibraryPath(ProgramDirectory()) : args.positional.first();
     std::vector<TShapeRecord> shapes;
-    const IoResult read = QFileInfo(path).isFile() ? ShapeLibrary::ReadLibrary(path, shapes)
-                                                   : IoResult::failed(IoResult::OpenFailed, QStringLiteral("no such file"));
+    // A missing library lists empty in the program, but here the file named must be there; a
+    // FIFO or folder is refused with its real reason by the reader.
+    const IoResult read = QFileInfo::exists(path) ? ShapeLibrary::ReadLibrary(path, shapes)
+                                                  : IoResult::failed(IoResult::OpenFailed, SystemFile::errorText(ENOENT));
     if (!read)
         return CliOutput::fail(QStringLiteral("cannot read shape library %1: %2").arg(path, read.systemError));
     CliOutput::line(QStringLiteral("%1 holds %2 shapes; --shape takes their numbers, which count from 0:")

@@ -17,6 +17,8 @@ namespace {
 constexpr int CannotRun = 2;
 /** Suggestions printed per string. */
 constexpr int PrintedSuggestions = 5;
+/** Time given to suggestions for the whole record. */
+constexpr qint64 SuggestionMilliseconds = 5000;
 
 /** Language code of a name from --language ("american" .. "swedish"), or 0. */
 int languageNamed(const QString& name)
@@ -63,8 +65,12 @@ int RunSpell(const CliArguments& args)
         rows.Words.append(Ansi::toUnicode(puzzle.Words[std::size_t(i)].text()));
         rows.Clues.append(Ansi::toUnicode(puzzle.Clues[std::size_t(i)].text()));
     }
-    const SpellCheckOutcome outcome = RunSpellCheck(*checker, rows, [](const QString& text, const QStringList& suggestions) {
-        const QString offered = suggestions.isEmpty() ? QStringLiteral("(no suggestions)")
+    // A damaged record can hold hundreds of garbage words, each costing Hunspell a while.
+    checker->LimitSuggestionTime(SuggestionMilliseconds);
+    const SpellCheckOutcome outcome = RunSpellCheck(*checker, rows, [&checker](const QString& text, const QStringList& suggestions) {
+        const QString offered = checker->SuggestionTimeUsedUp() && suggestions.isEmpty()
+            ? QStringLiteral("(no suggestions: the time for suggestions is used up)")
+            : suggestions.isEmpty() ? QStringLiteral("(no suggestions)")
                                                       : suggestions.mid(0, PrintedSuggestions).join(QStringLiteral(", "));
         CliOutput::line(text + QStringLiteral(": ") + offered);
         return SpellDecision{};

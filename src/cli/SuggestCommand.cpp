@@ -6,6 +6,7 @@
 #include "store/Ansi.h"
 #include "store/Directories.h"
 #include "store/FileReplacer.h"
+#include "store/TextInput.h"
 #include "store/Limits.h"
 #include "store/Settings.h"
 #include "words/ClueDrafter.h"
@@ -14,7 +15,6 @@
 #include "words/ThemeWords.h"
 #include "words/WordListText.h"
 
-#include <QFile>
 
 namespace {
 
@@ -99,10 +99,12 @@ int runClues(const CliArguments& args, const LexicalSource& source, const QStrin
             return CliOutput::fail(QStringLiteral("--sep takes one character other than a space"), CannotRun);
         separator = sep.at(0);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return CliOutput::fail(QStringLiteral("cannot open word file %1: %2").arg(path, file.errorString()));
-    const WordListText::WordFile words = WordListText::ReadWordFile(file.readAll(), WordListText::Unmappable::Replace);
+    // A regular file of a word list's size only: a FIFO or /dev/zero is refused at once.
+    QByteArray bytes;
+    if (const IoResult read = TextInput::Read(path, bytes); !read)
+        return CliOutput::fail(read.status == IoResult::Refused ? read.systemError
+                                                                : QStringLiteral("cannot open word file %1: %2").arg(path, read.systemError));
+    const WordListText::WordFile words = WordListText::ReadWordFile(bytes, WordListText::Unmappable::Replace);
     for (const WordListText::LineProblem& problem : words.problems)
         CliOutput::warning(QStringLiteral("warning: word file ") + WordListText::ProblemText(problem));
 

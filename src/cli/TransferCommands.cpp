@@ -2,6 +2,7 @@
 // deleted, as the program does it.
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "cli/OutputPath.h"
 
 #include "pages/PageFile.h"
 #include "store/Collection.h"
@@ -104,6 +105,9 @@ int RunImport(const CliArguments& args)
     const QString from = args.value(QStringLiteral("from"));
     const QString into = args.value(QStringLiteral("into"));
     if (const int status = requireCollectionName(QStringLiteral("into"), into))
+        return status;
+    // A file that is not a collection is never written into, as build --out refuses it too.
+    if (const int status = OutputPath::checkRecordFile(into, qint64(Limits::PuzzleRecordSize), {}))
         return status;
 
     const ImportKind kind = ImportKindOf(from);

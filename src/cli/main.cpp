@@ -26,6 +26,8 @@ const char Usage[] =
     "                    solver|fitted [--answers] [--width PX] [--quality Q] [--layout-file FILE.PAG]\n"
     "                    [--enumerations] --out FILE\n"
     "  quorvex-cli import --from OTHER.QV3|OLD.QVZ|PUZZLE.puz|PUZZLE.ipuz [--record N ...] --into C.QV3\n"
+    "                    (the puzzles are added one after another: an interrupted import keeps those\n"
+    "                    added before it stopped)\n"
     "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
     "  quorvex-cli delete COLLECTION.QV3 --record N [N ...]\n"
     "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
@@ -58,6 +60,12 @@ int main(int argc, char** argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
 
+    // A file name that is not valid UTF-8 would reach the file system as another name.
+    for (int i = 1; i < argc; ++i) {
+        if (QFile::encodeName(QFile::decodeName(argv[i])) != QByteArrayView(argv[i]))
+            return CliOutput::fail(QStringLiteral("argument %1 is not valid UTF-8: a file name in it would be written "
+                                                  "under another name").arg(i));
+    }
     QStringList words = QCoreApplication::arguments().mid(1);
     if (words.contains(QLatin1String("--help")) || words.contains(QLatin1String("-h"))
         || (!words.isEmpty() && words.first() == QLatin1String("help"))) {

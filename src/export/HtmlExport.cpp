@@ -3,6 +3,7 @@
 #include "export/RasterExport.h"
 #include "store/Ansi.h"
 #include "store/RecordFile.h"
+#include "store/SystemFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,7 +73,8 @@ QByteArray documentBytes(const Settings& settings, const QString& pictureFileNam
     addBlock(settings.SecondHeader);
     if (settings.HorizontalUpper)
         add(QStringLiteral("  <HR><P>"));
-    add(QStringLiteral("  <CENTER><IMG SRC=\"") + pictureFileName
+    // The picture's name is an attribute value: a quote or markup in it is written as an entity.
+    add(QStringLiteral("  <CENTER><IMG SRC=\"") + pictureFileName.toHtmlEscaped()
         + QStringLiteral("\" ALT=\"Quorvex 97 Puzzle\"></CENTER><P>"));
     if (settings.HorizontalLower)
         add(QStringLiteral("  <HR><P>"));
@@ -112,6 +114,12 @@ IoResult writePair(const QImage& picture, int quality, const Settings& settings,
         *failedPath = picturePath;
     if (picture.isNull())
         return IoResult::failed(IoResult::IoError, QStringLiteral("The page image could not be drawn"));
+    // A document the user may not replace is refused before its picture is written.
+    if (const int error = SystemPath::mayChange(htmlPath)) {
+        if (failedPath)
+            *failedPath = htmlPath;
+        return IoResult::failed(IoResult::Refused, SystemFile::errorText(error));
+    }
     if (IoResult r = RasterExport::writeJpeg(picture, quality, picturePath); !r)
         return r;
     if (failedPath)

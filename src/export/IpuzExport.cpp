@@ -133,9 +133,25 @@ QString nestedWarning(const TPuzzleRecord& puzzle, const TRenderOptions& options
         .arg(s.describe(nested.front()));
 }
 
+QString refusal(const TPuzzleRecord& puzzle, const TRenderOptions& options)
+{
+    // A solution square must hold a printable character: a control character would reach the
+    // solver's file as an invisible answer no one can type.
+    const TSolvingPuzzle s = TSolvingPuzzle::fromRecord(puzzle, options);
+    for (int i = 0; i < int(s.Cells.size()); ++i) {
+        if (s.isLetter(i) && !letterOf(s.Cells[std::size_t(i)]).at(0).isPrint())
+            return QStringLiteral("The puzzle cannot be saved as an iPUZ file: the letter in %1 is not a character the "
+                                  "format can hold.")
+                .arg(s.cellName(i));
+    }
+    return {};
+}
+
 IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving,
                const QString& path)
 {
+    if (const QString refused = refusal(puzzle, options); !refused.isEmpty())
+        return IoResult::failed(IoResult::Refused, refused);
     return RecordFile::replaceWhole(path, documentBytes(puzzle, options, solving));
 }
 

@@ -28,7 +28,10 @@ QByteArray documentBytes(const TPuzzleRecord& puzzle, const TRenderOptions& opti
  */
 QString nestedWarning(const TPuzzleRecord& puzzle, const TRenderOptions& options);
 
-/** Creates or replaces the file whole. */
+/** Why the puzzle cannot be written (a square holding a control character), or empty. */
+QString refusal(const TPuzzleRecord& puzzle, const TRenderOptions& options);
+
+/** Creates or replaces the file whole, unless refused. */
 IoResult write(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving,
                const QString& path);
 

@@ -53,6 +53,11 @@ QByteArray TSolvingPuzzle::enumerationOf(QByteArrayView typedWord, const TRender
     return lengths + QByteArray::number(letters);
 }
 
+QString TSolvingPuzzle::cellName(int index) const
+{
+    return QStringLiteral("row %1, column %2").arg(index / Width + 1).arg(index % Width + 1);
+}
+
 TSolvingPuzzle TSolvingPuzzle::fromRecord(const TPuzzleRecord& puzzle, const TRenderOptions& options)
 {
     TSolvingPuzzle s;

@@ -62,6 +62,8 @@ struct TSolvingPuzzle {
 
     /** Builds it from a record; the options give the separators to show and the headings. */
     static TSolvingPuzzle fromRecord(const TPuzzleRecord& puzzle, const TRenderOptions& options);
+    /** The cell at index as messages name it: "row 3, column 7". */
+    QString cellName(int index) const;
 
     /**
      * The lengths of the parts of a typed word, split at spaces (",") and dashes ("-"): "3,5" for

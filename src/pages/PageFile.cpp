@@ -72,7 +72,7 @@ IoResult LoadLayoutList(const QString& pagePath, qint64 defaultPage, std::vector
 {
     entries.clear();
     std::vector<QByteArray> records;
-    const IoResult result = RecordFile::readAll(pagePath, RecordSize, records);
+    const IoResult result = RecordFile::readAll(pagePath, RecordSize, records, RecordFile::MaxListedRecords);
     if (!result)
         return result;
     entries.reserve(records.size());

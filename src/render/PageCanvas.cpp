@@ -2,7 +2,11 @@
 
 QFont TCanvasFont::toQFont() const
 {
-    QFont f(Name.isEmpty() ? QStringLiteral("Arial") : Name);
+    // No font name holds a control character or markup, and the SVG generator writes the name into
+    // its font-family attribute as it is: a damaged layout's name is read without them.
+    QString name = Name;
+    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control || QStringLiteral("\"<>&").contains(c); });
+    QFont f(name.isEmpty() ? QStringLiteral("Arial") : name);
     f.setBold(Bold);
     f.setItalic(Italic);
     f.setUnderline(Underline);

@@ -33,7 +33,7 @@ IoResult ReadLibrary(const QString& path, std::vector<TShapeRecord>& shapes)
     if (!QFileInfo::exists(path))
         return IoResult::ok();
     std::vector<QByteArray> records;
-    const IoResult result = RecordFile::readAll(path, RecordSize, records);
+    const IoResult result = RecordFile::readAll(path, RecordSize, records, RecordFile::MaxListedRecords);
     shapes.reserve(records.size());
     for (const QByteArray& record : records)
         shapes.push_back(TShapeRecord::fromBytes(record));

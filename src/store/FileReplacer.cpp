@@ -2,6 +2,7 @@
 
 #include "store/RollbackJournal.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -10,42 +11,54 @@
 
 namespace {
 
-/** The file a path finally names: links are followed, also to a target that does not exist yet. */
-QString resolvedTarget(const QString& path)
+/** When process pid started, in seconds since the epoch; -1 when it is gone or unknown. */
+qint64 processStart(qint64 pid)
 {
-    QString target = QFileInfo(path).absoluteFilePath();
-    for (int hops = 0; hops < 40; ++hops) {
-        const QFileInfo info(target);
-        if (!info.isSymLink())
-            break;
-        const QString next = info.symLinkTarget();
-        if (next.isEmpty())
-            break;
-        target = next;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    QFile system(QStringLiteral("/proc/stat"));
+    if (!stat.open(QIODevice::ReadOnly) || !system.open(QIODevice::ReadOnly))
+        return -1;
+    // The fields after the command (which may hold spaces) in parentheses; the start is the 20th.
+    const QByteArray line = stat.read(4096);
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    qint64 boot = -1;
+    for (const QByteArray& entry : system.read(65536).split('\n')) {
+        if (entry.startsWith("btime "))
+            boot = entry.mid(6).trimmed().toLongLong();
     }
-    return target;
-}
-
-/** Removes new files that a killed writer left beside the target (their process is gone). */
-void removeLeftovers(const QFileInfo& target)
-{
-    QDir folder = target.absoluteDir();
-    const QString prefix = QLatin1Char('.') + target.fileName() + QLatin1Char('.');
-    const QStringList names = folder.entryList({prefix + QStringLiteral("*.new")}, QDir::Files | QDir::Hidden);
-    for (const QString& name : names) {
-        const QStringView middle = QStringView(name).sliced(prefix.size(), name.size() - prefix.size() - 4);
-        bool isNumber = false;
-        const qint64 pid = middle.left(middle.indexOf(QLatin1Char('-'))).toLongLong(&isNumber);
-        if (isNumber && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
-            folder.remove(name);
-    }
+    const long ticks = ::sysconf(_SC_CLK_TCK);
+    if (fields.size() < 20 || boot < 0 || ticks <= 0)
+        return -1;
+    return boot + fields[19].toLongLong() / ticks;
 }
 
 } // namespace
 
+void FileReplacer::removeLeftovers(const QString& path)
+{
+    const QFileInfo target(SystemPath::resolved(path));
+    QDir folder = target.absoluteDir();
+    const QString prefix = QLatin1Char('.') + target.fileName() + QLatin1Char('.');
+    const QFileInfoList found = folder.entryInfoList({prefix + QStringLiteral("*.new")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& leftover : found) {
+        const QString name = leftover.fileName();
+        const QStringView middle = QStringView(name).sliced(prefix.size(), name.size() - prefix.size() - 4);
+        bool isNumber = false;
+        const qint64 pid = middle.left(middle.indexOf(QLatin1Char('-'))).toLongLong(&isNumber);
+        if (!isNumber || pid <= 0)
+            continue;
+        // The process that wrote it is gone, or its number now belongs to one started after the
+        // file was last written (with a margin for the clock's rounding).
+        const bool gone = ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+        const qint64 start = gone ? -1 : processStart(pid);
+        if (gone || (start > 0 && start > leftover.lastModified().toSecsSinceEpoch() + 2))
+            folder.remove(name);
+    }
+}
+
 FileReplacer::FileReplacer(const QString& path)
     : m_path(path)
-    , m_target(resolvedTarget(path))
+    , m_target(SystemPath::resolved(path))
 {
 }
 
@@ -68,6 +81,10 @@ IoResult FileReplacer::open()
         m_error = EINVAL;
         return IoResult::failed(IoResult::Refused, QStringLiteral("Not a regular file"));
     }
+    if (const int error = SystemPath::mayChange(m_target)) {
+        m_error = error;
+        return IoResult::failed(IoResult::Refused, SystemFile::errorText(error));
+    }
     int mode = -1;
     {
         SystemFile old;
@@ -76,7 +93,7 @@ IoResult FileReplacer::open()
     }
     // Hidden and unique beside the target, so the rename stays on one file system.
     const QFileInfo info(m_target);
-    removeLeftovers(info);
+    removeLeftovers(m_target);
     static unsigned counter = 0;
     for (int attempt = 0;; ++attempt) {
         m_temporary = info.absoluteDir().filePath(QStringLiteral(".%1.%2-%3.new")
@@ -114,20 +131,19 @@ IoResult FileReplacer::commit()
     if (!m_file.sync() || !m_file.close())
         return failed(m_file.error());
     // Writers of the old file wait on its lock and find, once they hold it, that the path names
-    // another file. Its journal belongs to it alone: the new file may even get the same inode.
-    // A cut overwrite is put right first, so a failed rename leaves the old file whole.
+    // another file. The lock is taken on the file the path names when it is held (a delete may
+    // have renamed a new one into place meanwhile), and a cut overwrite of it is put right first,
+    // so a failed rename leaves the old file whole. A missing target is simply created.
     SystemFile old;
     if (!m_targetLocked) {
-        const bool writable = old.open(m_target, SystemFile::Access::ReadWrite);
-        if (writable || old.open(m_target, SystemFile::Access::ReadOnly)) {
-            old.lockExclusive();
-            if (writable && old.isRegular())
-                RollbackJournal::restore(m_target, old);
+        IoResult locked = SystemPath::openLocked(m_target, old, false);
+        if (locked)
+            locked = RollbackJournal::restore(m_path, old);
+        if (!locked && old.error() != ENOENT) {
+            m_error = old.error();
+            abort();
+            return locked;
         }
-    }
-    for (const QString& path : {m_path, m_target}) {
-        if (const IoResult removed = RollbackJournal::remove(path); !removed)
-            return failed(EIO);
     }
     int error = 0;
     if (!SystemPath::rename(m_temporary, m_target, error))
@@ -147,9 +163,11 @@ void FileReplacer::abort()
     }
 }
 
-IoResult ReplaceFile(const QString& path, QByteArrayView content)
+IoResult ReplaceFile(const QString& path, QByteArrayView content, bool targetLocked)
 {
     FileReplacer replacer(path);
+    if (targetLocked)
+        replacer.setTargetLocked();
     if (IoResult opened = replacer.open(); !opened)
         return opened;
     if (IoResult written = replacer.write(content); !written)

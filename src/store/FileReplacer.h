@@ -11,10 +11,11 @@
  * every write is checked, the data is synced, and only then is the new file renamed over the old
  * one. An interruption or failure at any step leaves the old file as it was, removes the new one
  * and reports the system's reason. A link is followed and its target replaced; a target that is
- * not a regular file (a folder, device or FIFO) is refused untouched. The old file's permissions
- * carry over. The rename happens under the old file's lock, which also removes its rollback
- * journal: a journal never outlives the file it was written for. Every file of the program that
- * is written whole goes through this class.
+ * not a regular file (a folder, device or FIFO) is refused untouched, and so is a file the user
+ * may not write (SystemPath::mayChange). The old file's permissions carry over. The rename happens
+ * under the lock of the file the path names at that moment, which also puts back and removes its
+ * rollback journal: a journal never outlives the file it was written for. Every file of the
+ * program that is written whole goes through this class.
  */
 class FileReplacer {
 public:
@@ -35,6 +36,12 @@ public:
     /** Removes the new file; the target stays as it was. */
     void abort();
 
+    /**
+     * Removes the new files that killed replacements left beside the file path names: those whose
+     * process is gone, or whose process number now belongs to a process started after them.
+     */
+    static void removeLeftovers(const QString& path);
+
     /** The error number of the last failure (0 when none), for callers that fall back on some. */
     int error() const { return m_error; }
 
@@ -51,5 +58,8 @@ private:
     bool m_targetLocked = false;
 };
 
-/** Writes content as the whole new content of path through a FileReplacer. */
-IoResult ReplaceFile(const QString& path, QByteArrayView content);
+/**
+ * Writes content as the whole new content of path through a FileReplacer; targetLocked tells that
+ * the caller holds the lock of the file path names (SystemPath::openLocked).
+ */
+IoResult ReplaceFile(const QString& path, QByteArrayView content, bool targetLocked = false);

@@ -2,6 +2,7 @@
 
 #include "store/Ansi.h"
 #include "store/RecordFile.h"
+#include "store/TextInput.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -117,14 +118,11 @@ QByteArray IniFile::toBytes() const
 
 IoResult IniFile::load(const QString& path)
 {
-    // Only a regular file is read: a FIFO or device in its place would block or never end.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        *this = IniFile();
-        return IoResult::failed(IoResult::OpenFailed, file.errorString());
-    }
-    *this = fromBytes(file.readAll());
-    return IoResult::ok();
+    // Only a regular file of a settings file's size is read: a FIFO, a device or a runaway file is refused.
+    QByteArray bytes;
+    const IoResult read = TextInput::Read(path, bytes, nullptr, TextInput::MaxSettingsBytes, "a settings file");
+    *this = read ? fromBytes(bytes) : IniFile();
+    return read ? read : IoResult::failed(IoResult::OpenFailed, read.systemError);
 }
 
 IoResult IniFile::save(const QString& path) const

@@ -87,21 +87,21 @@ void ConvertOldPuzzle(const TOldPuzzleRecord& old, const QByteArray& defaultLayo
 
 IoResult ReadOldPuzzleFile(const QString& path, TOldPuzzleRecord& old)
 {
-    // Only a regular file: reading a pipe or a device could wait for ever.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return IoResult::failed(IoResult::OpenFailed, file.errorString());
-    if (file.read(SignatureSize) != QByteArray(OldVersion::QvzSignature))
+    // Only a regular file: reading a pipe or a device could wait for ever. Its reason is named.
+    RecordFile::Reader file;
+    if (IoResult opened = file.open(path); !opened)
+        return opened;
+    const qint64 size = file.size();
+    QByteArray head(std::min<qint64>(size, SignatureSize + 1), Qt::Uninitialized);
+    if (!file.readAt(0, head.data(), head.size()) || head.size() != SignatureSize + 1
+        || !head.startsWith(QByteArray(OldVersion::QvzSignature)))
         return IoResult::failed(IoResult::Corrupt);
-    const QByteArray length = file.read(1);
-    if (length.size() != 1)
+    const qint64 start = SignatureSize + 1 + std::uint8_t(head.back());
+    if (size < start + qint64(OldRecordSize))
         return IoResult::failed(IoResult::Corrupt);
-    const qint64 skipped = std::uint8_t(length[0]);
-    if (file.read(skipped).size() != skipped)
-        return IoResult::failed(IoResult::Corrupt);
-    const QByteArray record = file.read(OldRecordSize);
-    if (record.size() != OldRecordSize)
-        return IoResult::failed(IoResult::Corrupt);
+    QByteArray record(OldRecordSize, Qt::Uninitialized);
+    if (IoResult got = file.readAt(start, record.data(), record.size()); !got)
+        return got;
     old = TOldPuzzleRecord::fromBytes(record);
     return IoResult::ok();
 }
@@ -126,7 +126,7 @@ TTransferReport ConvertOldPuzzles(const QString& oldFile, const QString& target,
                                   TPuzzleRecord& puzzle)
 {
     std::vector<QByteArray> records;
-    const IoResult read = RecordFile::readAll(oldFile, OldRecordSize, records);
+    const IoResult read = RecordFile::readAll(oldFile, OldRecordSize, records, RecordFile::MaxListedRecords);
     if (!read)
         return TTransferReport::failure(read, TransferMessages::OldFileUnreadable);
     const IoResult created = createIfMissing(target);
@@ -149,7 +149,7 @@ TTransferReport ConvertOldPuzzles(const QString& oldFile, const QString& target,
 TTransferReport ConvertOldShapes(const QString& oldFile, const QString& library)
 {
     std::vector<QByteArray> records;
-    const IoResult read = RecordFile::readAll(oldFile, ShapeRecordSize, records);
+    const IoResult read = RecordFile::readAll(oldFile, ShapeRecordSize, records, RecordFile::MaxListedRecords);
     if (!read)
         return TTransferReport::failure(read, TransferMessages::OldFileUnreadable);
     const IoResult created = createIfMissing(library);

@@ -35,34 +35,34 @@ IoResult notRegular()
  * Opens the file for writing with its lock held and any journal left by a cut overwrite put back.
  * With create, a missing file is created and created tells so. Once the lock is held, the path
  * must still name the locked file: another process may have renamed a new file into place (a
- * delete) or removed it while this one waited, and writing into the old one would be lost.
+ * delete) or removed it while this one waited, and writing into the old one would be lost. A
+ * file the user may not change is refused, and the new files that killed replacements left
+ * beside it are removed.
  */
 IoResult openForWriting(const QString& path, SystemFile& file, bool create, bool* created = nullptr)
 {
-    for (int attempt = 0;; ++attempt) {
-        bool made = false;
-        bool opened = file.open(path, SystemFile::Access::ReadWrite);
-        if (!opened && create && file.error() == ENOENT) {
-            opened = file.open(path, SystemFile::Access::CreateNew);
-            made = opened;
-            if (!opened && file.error() == EEXIST && attempt < 100)
-                continue;
-        }
-        if (!opened)
-            return file.failure(IoResult::OpenFailed);
-        if (!file.isRegular())
-            return notRegular();
-        if (!file.lockExclusive())
-            return file.failure(IoResult::OpenFailed);
-        if (file.identity() == SystemPath::identity(path)) {
-            if (created)
-                *created = made;
-            return RollbackJournal::restore(path, file);
-        }
-        file.close();
-        if (attempt >= 100)
-            return IoResult::failed(IoResult::OpenFailed, QStringLiteral("The file keeps being replaced"));
-    }
+    if (const int error = SystemPath::mayChange(path))
+        return IoResult::failed(IoResult::OpenFailed, SystemFile::errorText(error));
+    const IoResult locked = SystemPath::openLocked(path, file, create, created);
+    if (locked)
+        FileReplacer::removeLeftovers(path);
+    return locked ? RollbackJournal::restore(path, file) : locked;
+}
+
+/** Cuts off a partial record that a killed append left after the last whole one. */
+IoResult cutPartialRecord(SystemFile& file, qint64 recordSize)
+{
+    const qint64 size = file.size();
+    if (size % recordSize == 0 || (file.truncate(size - size % recordSize) && file.sync()))
+        return IoResult::ok();
+    return file.failure();
+}
+
+/** The refusal of a change that cannot be journalled, or made beside the file, for want of room. */
+IoResult noRoomToSaveSafely(const QString& path)
+{
+    return refused(QStringLiteral("%1 cannot be saved safely: no room for its journal.  Nothing was written.")
+                       .arg(QFileInfo(path).fileName()));
 }
 
 /** A refusal that leaves no file behind when the refused call created it. */
@@ -95,7 +95,7 @@ IoResult appendAt(const QString& path, SystemFile& file, qint64 offset, qint64 o
 /**
  * Overwrites bytes inside the file, journalled so that a kill leaves the old bytes or the new
  * ones. Where no journal can be created beside the file (a folder that takes no new files, or a
- * full disk), the overwrite goes ahead without one. A failure puts the old bytes back.
+ * full disk), nothing is written. A failure puts the old bytes back.
  */
 IoResult overwrite(const QString& path, SystemFile& file, qint64 offset, const QByteArray& record,
                    const RecordCheck& check)
@@ -106,23 +106,20 @@ IoResult overwrite(const QString& path, SystemFile& file, qint64 offset, const Q
     if (check && !check(old))
         return recordMoved();
     int journalError = 0;
-    const bool journalled = bool(RollbackJournal::write(path, file, offset, old, record, journalError));
-    if (!journalled && !SystemPath::refusesNewFiles(journalError))
-        return IoResult::failed(IoResult::IoError, SystemFile::errorText(journalError));
+    if (IoResult journalled = RollbackJournal::write(path, file, offset, old, record, journalError); !journalled)
+        return SystemPath::refusesNewFiles(journalError) ? noRoomToSaveSafely(path) : journalled;
 
     IoResult failure;
     if (file.writeAt(offset, record) && file.sync()) {
-        if (!journalled)
-            return IoResult::ok();
-        failure = RollbackJournal::remove(path);
+        failure = RollbackJournal::remove(path, file);
         if (failure)
             return failure;
         // The journal stays and would undo the write later: undo it now, so the failure is reported honestly.
     } else {
         failure = file.failure();
     }
-    if (file.writeAt(offset, old) && file.sync() && journalled)
-        RollbackJournal::remove(path);
+    if (file.writeAt(offset, old) && file.sync())
+        RollbackJournal::remove(path, file);
     return failure;
 }
 
@@ -154,44 +151,6 @@ IoResult removeByCopy(const QString& path, SystemFile& file, qint64 recordSize, 
     return step;
 }
 
-/** Copies record from over record to, in place. */
-bool moveRecord(SystemFile& file, qint64 recordSize, qint64 from, qint64 to, QByteArray& buffer)
-{
-    return file.readAt(from * recordSize, buffer.data(), recordSize) && file.writeAt(to * recordSize, buffer);
-}
-
-/**
- * Deletes record n by moving every later record down one place and cutting the file, for a file
- * that can be written where no file can be created beside it. It cannot be made crash-atomic, but
- * a failure moves the records back and restores the old size.
- */
-IoResult removeInPlace(SystemFile& file, qint64 recordSize, qint64 n, qint64 records)
-{
-    const qint64 oldSize = file.size();
-    QByteArray removed(recordSize, Qt::Uninitialized);
-    QByteArray buffer(recordSize, Qt::Uninitialized);
-    if (!file.readAt(n * recordSize, removed.data(), recordSize))
-        return file.failure();
-    qint64 moved = n;   // positions n .. moved - 1 hold the records from one place above
-    bool cut = false;
-    while (moved < records - 1 && moveRecord(file, recordSize, moved + 1, moved, buffer))
-        ++moved;
-    if (moved == records - 1) {
-        cut = file.truncate((records - 1) * recordSize);
-        if (cut && file.sync())
-            return IoResult::ok();
-    }
-    const IoResult failure = file.failure();
-    // Record j (n < j <= moved) is whole one place down, where it was copied; position moved
-    // may hold a cut write, and after a cut the last position is gone: copy each back up.
-    bool undone = !cut || file.truncate(oldSize);
-    for (qint64 j = moved; undone && j > n; --j)
-        undone = moveRecord(file, recordSize, j - 1, j, buffer);
-    if (undone && file.writeAt(n * recordSize, removed))
-        file.sync();
-    return failure;
-}
-
 } // namespace
 
 IoResult Reader::open(const QString& path)
@@ -201,13 +160,11 @@ IoResult Reader::open(const QString& path)
         return m_file.failure(IoResult::OpenFailed);
     if (!m_file.isRegular())
         return notRegular();
-    if (QFileInfo::exists(RollbackJournal::pathFor(path))) {
-        // A cut overwrite (or one at work in another process) is read as its old bytes.
-        bool cut = false;
-        m_pending = RollbackJournal::read(path);
-        if (m_pending && !(m_pending->fits(m_file, cut) && cut))
-            m_pending.reset();
-    }
+    // A cut overwrite (or one at work in another process) is read as its old bytes.
+    bool cut = false;
+    m_pending = RollbackJournal::find(path, m_file);
+    if (m_pending && !(m_pending->fits(m_file, cut) && cut))
+        m_pending.reset();
     return IoResult::ok();
 }
 
@@ -247,13 +204,17 @@ IoResult read(const QString& path, qint64 recordSize, qint64 n, QByteArray& reco
     return IoResult::ok();
 }
 
-IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>& records)
+IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>& records, qint64 maxRecords)
 {
     records.clear();
     Reader file;
     if (IoResult opened = file.open(path); !opened)
         return opened;
     const qint64 total = file.size() / recordSize;
+    if (total > maxRecords)
+        return refused(QStringLiteral("%1 holds more than %2 records, more than any valid file of its kind")
+                           .arg(path)
+                           .arg(maxRecords));
     records.reserve(std::size_t(total));
     for (qint64 i = 0; i < total; ++i) {
         QByteArray record(recordSize, Qt::Uninitialized);
@@ -270,6 +231,8 @@ IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArra
     bool created = false;
     if (IoResult opened = openForWriting(path, file, true, &created); !opened)
         return opened;
+    if (IoResult repaired = cutPartialRecord(file, recordSize); !repaired)
+        return repaired;
     const qint64 size = file.size();
     const qint64 records = size / recordSize;
     if (check && (n < 0 || n >= records))
@@ -287,6 +250,8 @@ IoResult append(const QString& path, qint64 recordSize, QByteArrayView records, 
     bool created = false;
     if (IoResult opened = openForWriting(path, file, true, &created); !opened)
         return opened;
+    if (IoResult repaired = cutPartialRecord(file, recordSize); !repaired)
+        return repaired;
     const qint64 size = file.size();
     const qint64 count = size / recordSize;
     if (records.size() % recordSize != 0 || count + records.size() / recordSize > maxRecords)
@@ -324,9 +289,7 @@ IoResult remove(const QString& path, qint64 recordSize, qint64 n, const RecordCh
     }
     int error = 0;
     const IoResult copied = removeByCopy(path, file, recordSize, n, records, error);
-    if (copied || !SystemPath::refusesNewFiles(error))
-        return copied;
-    return removeInPlace(file, recordSize, n, records);
+    return copied || !SystemPath::refusesNewFiles(error) ? copied : noRoomToSaveSafely(path);
 }
 
 IoResult create(const QString& path)

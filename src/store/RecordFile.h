@@ -64,14 +64,26 @@ IoResult readRecord(const QString& path, qint64 recordSize, qint64 n, Record& re
     return result;
 }
 
-/** Reads every whole record in file order, read-only. A missing file gives no records and OpenFailed. */
-IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>& records);
+/**
+ * Records read from a shape library, a page file or an old puzzle file: as many as a collection
+ * can list. A larger file is refused unread, as no valid one reaches it.
+ */
+inline constexpr qint64 MaxListedRecords = 65536;
+
+/**
+ * Reads every whole record in file order, read-only. A missing file gives no records and
+ * OpenFailed; a file of more than maxRecords records, more than any valid file of its kind, is
+ * refused unread.
+ */
+IoResult readAll(const QString& path, qint64 recordSize, std::vector<QByteArray>& records,
+                 qint64 maxRecords = std::numeric_limits<qint64>::max());
 
 /**
  * Writes record n in place (n equal to the record count appends), creating a missing file first.
  * Refused when n is beyond the count, or when check (if given) refuses the record now at n. An
- * overwrite is crash-atomic; a failed one puts the old record back, and a failed append cuts the
- * file back to its old size.
+ * overwrite is crash-atomic, and refused untouched where its journal cannot be made (a full disk);
+ * a failed one puts the old record back, and a failed append cuts the file back to its old size.
+ * A partial record that a killed append left at the end is cut off first (append does so too).
  */
 IoResult write(const QString& path, qint64 recordSize, qint64 n, const QByteArray& record, const RecordCheck& check = {});
 
@@ -86,8 +98,8 @@ IoResult append(const QString& path, qint64 recordSize, QByteArrayView records,
 /**
  * Removes record n: later records move down one place and the file ends one record shorter. The
  * new file is streamed beside the old one (memory stays a few records) and renamed into place.
- * Where the folder takes no new file or the disk is full, the records are moved down in place
- * instead; that way is not crash-atomic, but a failure moves them back.
+ * Where the folder takes no new file or the disk is full, nothing is changed and the refusal says
+ * that the file cannot be saved safely.
  */
 IoResult remove(const QString& path, qint64 recordSize, qint64 n, const RecordCheck& check = {});
 

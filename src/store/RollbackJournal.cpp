@@ -1,5 +1,6 @@
 #include "store/RollbackJournal.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
@@ -51,6 +52,9 @@ void forEachBlock(qint64 offset, qint64 size, Visit visit)
     }
 }
 
+// The extended attribute that tells where the journal of a file with several names is.
+constexpr char PlaceAttribute[] = "user.quorvex.journal";
+
 IoResult removeFile(const QString& path)
 {
     int error = 0;
@@ -64,8 +68,60 @@ IoResult removeFile(const QString& path)
 
 QString pathFor(const QString& file)
 {
-    return file + QStringLiteral("-journal");
+    return SystemPath::resolved(file) + QStringLiteral("-journal");
 }
+
+namespace {
+
+/** Where a journal of the open file may be: beside its real name, beside the name given, at its attribute's place. */
+QStringList places(const QString& file, SystemFile& data)
+{
+    QStringList paths{pathFor(file)};
+    const QString given = QFileInfo(file).absoluteFilePath() + QStringLiteral("-journal");
+    if (given != paths.first())
+        paths.append(given);
+    if (data.linkCount() > 1) {
+        const QString marked = QFile::decodeName(data.attribute(PlaceAttribute));
+        if (!marked.isEmpty() && !paths.contains(marked))
+            paths.append(marked);
+    }
+    return paths;
+}
+
+/** The complete journal at path, whoever it was written for. */
+std::optional<Entry> readAt(const QString& path)
+{
+    SystemFile journal;
+    if (!journal.open(path, SystemFile::Access::ReadOnlyNoFollow) || !journal.isRegular())
+        return std::nullopt;
+    const qint64 size = journal.size();
+    if (size < HeaderSize + ChecksumSize || size > HeaderSize + 2 * MaxJournalled + ChecksumSize)
+        return std::nullopt;
+    QByteArray bytes(size, Qt::Uninitialized);
+    if (!journal.readAt(0, bytes.data(), size) || !bytes.startsWith(QByteArrayView(Magic, 8)))
+        return std::nullopt;
+    const char* header = bytes.constData();
+    const qint64 length = qint64(getU64(header + 40));
+    const qint64 blocks = qint64(getU64(header + 48));
+    if (length < 0 || blocks < 0 || length > MaxJournalled || blocks > MaxJournalled / 8
+        || length + 8 * blocks != size - HeaderSize - ChecksumSize)
+        return std::nullopt;
+    const qint64 body = HeaderSize + length + 8 * blocks;
+    if (getU64(header + body) != checksum(QByteArrayView(bytes).first(body)))
+        return std::nullopt;
+    Entry entry;
+    entry.Identity = {getU64(header + 8), getU64(header + 16)};
+    entry.FileSize = qint64(getU64(header + 24));
+    entry.Offset = qint64(getU64(header + 32));
+    entry.OldBytes = bytes.mid(HeaderSize, length);
+    for (qint64 i = 0; i < blocks; ++i)
+        entry.NewBlocks.push_back(getU64(header + HeaderSize + length + 8 * i));
+    if (entry.Offset < 0 || entry.FileSize < 0)
+        return std::nullopt;
+    return entry;
+}
+
+} // namespace
 
 void Entry::overlay(qint64 offset, char* data, qint64 size) const
 {
@@ -98,36 +154,14 @@ bool Entry::fits(SystemFile& data, bool& cut) const
     return fits && block == NewBlocks.size();
 }
 
-std::optional<Entry> read(const QString& file)
+std::optional<Entry> find(const QString& file, SystemFile& data)
 {
-    SystemFile journal;
-    if (!journal.open(pathFor(file), SystemFile::Access::ReadOnlyNoFollow) || !journal.isRegular())
-        return std::nullopt;
-    const qint64 size = journal.size();
-    if (size < HeaderSize + ChecksumSize || size > HeaderSize + 2 * MaxJournalled + ChecksumSize)
-        return std::nullopt;
-    QByteArray bytes(size, Qt::Uninitialized);
-    if (!journal.readAt(0, bytes.data(), size) || !bytes.startsWith(QByteArrayView(Magic, 8)))
-        return std::nullopt;
-    const char* header = bytes.constData();
-    const qint64 length = qint64(getU64(header + 40));
-    const qint64 blocks = qint64(getU64(header + 48));
-    if (length < 0 || blocks < 0 || length > MaxJournalled || blocks > MaxJournalled / 8
-        || length + 8 * blocks != size - HeaderSize - ChecksumSize)
-        return std::nullopt;
-    const qint64 body = HeaderSize + length + 8 * blocks;
-    if (getU64(header + body) != checksum(QByteArrayView(bytes).first(body)))
-        return std::nullopt;
-    Entry entry;
-    entry.Identity = {getU64(header + 8), getU64(header + 16)};
-    entry.FileSize = qint64(getU64(header + 24));
-    entry.Offset = qint64(getU64(header + 32));
-    entry.OldBytes = bytes.mid(HeaderSize, length);
-    for (qint64 i = 0; i < blocks; ++i)
-        entry.NewBlocks.push_back(getU64(header + HeaderSize + length + 8 * i));
-    if (entry.Offset < 0 || entry.FileSize < 0)
-        return std::nullopt;
-    return entry;
+    const auto identity = data.identity();
+    for (const QString& path : places(file, data)) {
+        if (std::optional<Entry> entry = readAt(path); entry && entry->Identity == identity)
+            return entry;
+    }
+    return std::nullopt;
 }
 
 IoResult write(const QString& file, SystemFile& data, qint64 offset, QByteArrayView oldBytes, QByteArrayView newBytes,
@@ -172,26 +206,46 @@ IoResult write(const QString& file, SystemFile& data, qint64 offset, QByteArrayV
         return IoResult::failed(IoResult::IoError, SystemFile::errorText(error));
     }
     SystemPath::syncFolder(QFileInfo(path).absolutePath());
+    // Another name of the file finds the journal through the file itself.
+    if (data.linkCount() > 1 && !(data.setAttribute(PlaceAttribute, QFile::encodeName(path)) && data.sync())) {
+        error = data.error();
+        removeFile(path);
+        return IoResult::failed(IoResult::IoError, SystemFile::errorText(error));
+    }
     error = 0;
     return IoResult::ok();
 }
 
-IoResult remove(const QString& file)
+IoResult remove(const QString& file, SystemFile& data)
 {
-    return removeFile(pathFor(file));
+    const QStringList paths = places(file, data);
+    const auto identity = data.identity();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (!QFileInfo(paths[i]).isSymLink() && !QFileInfo::exists(paths[i]))
+            continue;
+        // A journal beside another name belongs to whatever file that name holds, unless written for this one.
+        if (i > 0) {
+            const std::optional<Entry> entry = readAt(paths[i]);
+            if (!entry || entry->Identity != identity)
+                continue;
+        }
+        if (IoResult removed = removeFile(paths[i]); !removed)
+            return removed;
+    }
+    if (data.linkCount() > 1)
+        data.removeAttribute(PlaceAttribute);
+    return IoResult::ok();
 }
 
 IoResult restore(const QString& file, SystemFile& data)
 {
-    if (!QFileInfo::exists(pathFor(file)) && !QFileInfo(pathFor(file)).isSymLink())
-        return IoResult::ok();
-    const std::optional<Entry> entry = read(file);
+    const std::optional<Entry> entry = find(file, data);
     bool cut = false;
     if (entry && entry->fits(data, cut) && cut) {
         if (!data.writeAt(entry->Offset, entry->OldBytes) || !data.sync())
             return data.failure();
     }
-    return remove(file);
+    return remove(file, data);
 }
 
 } // namespace RollbackJournal

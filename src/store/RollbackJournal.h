@@ -20,10 +20,18 @@
  * block of its range holding exactly the old bytes or the new ones, as a cut write leaves them.
  * Anything else (an incomplete journal, a backup copied over the file, a new file that reuses the
  * inode) drops the journal and leaves the file alone.
+ *
+ * The journal is named after the real file, links resolved, so every symbolic link to a file finds
+ * the same journal. A file with more than one name (hard links) also carries the journal's place
+ * in an extended attribute of its own ("user.quorvex.journal"), which every name reaches: a
+ * reader or writer through another name finds the journal there, and the identity recorded in the
+ * journal must be that of the file before it is applied. Where the file system keeps no such
+ * attribute, a file with several names is not overwritten. A journal beside the name a link has
+ * (where earlier versions put it) is still found, and applied when its identity fits.
  */
 namespace RollbackJournal {
 
-/** Where the journal of file lives. */
+/** Where the journal of file lives: beside the file that path finally names. */
 QString pathFor(const QString& file);
 
 /** A complete journal: the bytes an overwrite replaced and where they were. */
@@ -44,8 +52,11 @@ struct Entry {
     bool fits(SystemFile& data, bool& cut) const;
 };
 
-/** The journal of file when there is a complete one (a link at the journal's path is no journal). */
-std::optional<Entry> read(const QString& file);
+/**
+ * The complete journal written for the open file data, which path names: beside its real name,
+ * beside the name given, or where its attribute says. A link at a journal's path is no journal.
+ */
+std::optional<Entry> find(const QString& file, SystemFile& data);
 
 /**
  * Writes and syncs the journal for overwriting oldBytes with newBytes at offset of the open file.
@@ -55,8 +66,11 @@ std::optional<Entry> read(const QString& file);
 IoResult write(const QString& file, SystemFile& data, qint64 offset, QByteArrayView oldBytes, QByteArrayView newBytes,
                int& error);
 
-/** Removes the journal once the overwrite is on the disk. */
-IoResult remove(const QString& file);
+/**
+ * Removes the journals of the open file data (locked, and named by file) once the overwrite is on
+ * the disk: the one beside its real name whatever it holds, any other only when written for data.
+ */
+IoResult remove(const QString& file, SystemFile& data);
 
 /**
  * Puts back what a journal of file holds, with the file open for writing and its lock held: when

@@ -7,7 +7,9 @@
 #include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <QFileInfo>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -177,6 +179,35 @@ int SystemFile::permissions()
     return int(info.st_mode & 07777);
 }
 
+int SystemFile::linkCount()
+{
+    struct stat info;
+    if (::fstat(m_fd, &info) != 0) {
+        fail(errno);
+        return -1;
+    }
+    return int(info.st_nlink);
+}
+
+QByteArray SystemFile::attribute(const char* name)
+{
+    char value[4096];
+    const ssize_t size = ::fgetxattr(m_fd, name, value, sizeof value);
+    return size > 0 ? QByteArray(value, size) : QByteArray();
+}
+
+bool SystemFile::setAttribute(const char* name, QByteArrayView value)
+{
+    if (const int error = injected(Step::Write))
+        return fail(error);
+    return ::fsetxattr(m_fd, name, value.data(), std::size_t(value.size()), 0) == 0 || fail(errno);
+}
+
+void SystemFile::removeAttribute(const char* name)
+{
+    ::fremovexattr(m_fd, name);
+}
+
 bool SystemFile::setPermissions(int mode)
 {
     return ::fchmod(m_fd, mode_t(mode)) == 0 || fail(errno);
@@ -254,6 +285,60 @@ std::pair<quint64, quint64> identity(const QString& path)
     if (::stat(nativePath(path).constData(), &info) != 0)
         return {0, 0};
     return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+QString resolved(const QString& path)
+{
+    QString target = QFileInfo(path).absoluteFilePath();
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            break;
+        const QString next = info.symLinkTarget();
+        if (next.isEmpty())
+            break;
+        target = next;
+    }
+    return target;
+}
+
+int mayChange(const QString& path)
+{
+    struct stat info;
+    const QByteArray native = nativePath(path);
+    if (::stat(native.constData(), &info) != 0)
+        return 0;
+    if (::access(native.constData(), W_OK) != 0)
+        return errno;
+    return ::geteuid() == 0 && (info.st_mode & 0222) == 0 ? EACCES : 0;
+}
+
+IoResult openLocked(const QString& path, SystemFile& file, bool create, bool* created)
+{
+    for (int attempt = 0;; ++attempt) {
+        bool made = false;
+        bool opened = file.open(path, SystemFile::Access::ReadWrite);
+        if (!opened && create && file.error() == ENOENT) {
+            opened = file.open(path, SystemFile::Access::CreateNew);
+            made = opened;
+            if (!opened && file.error() == EEXIST && attempt < 100)
+                continue;
+        }
+        if (!opened)
+            return file.failure(IoResult::OpenFailed);
+        if (!file.isRegular())
+            return IoResult::failed(IoResult::OpenFailed, QStringLiteral("Not a regular file"));
+        if (!file.lockExclusive())
+            return file.failure(IoResult::OpenFailed);
+        if (file.identity() == identity(path)) {
+            if (created)
+                *created = made;
+            return IoResult::ok();
+        }
+        file.close();
+        if (attempt >= 100)
+            return IoResult::failed(IoResult::OpenFailed, QStringLiteral("The file keeps being replaced"));
+    }
 }
 
 bool refusesNewFiles(int error)

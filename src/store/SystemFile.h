@@ -42,12 +42,20 @@ public:
     std::pair<quint64, quint64> identity();
     /** True when the open file is a regular file (not a device, FIFO or folder). */
     bool isRegular();
+    /** Number of names (hard links) the open file has, or -1. */
+    int linkCount();
     /** Permission bits of the open file, or -1. */
     int permissions();
     /** Gives the file the permission bits. */
     bool setPermissions(int mode);
     /** Takes the exclusive advisory lock, waiting for it, or only when free. */
     bool lockExclusive(bool wait = true);
+    /** Reads the extended attribute name (user namespace) of the open file; empty when it has none. */
+    QByteArray attribute(const char* name);
+    /** Sets the extended attribute name of the open file; fails where the file system keeps none. */
+    bool setAttribute(const char* name, QByteArrayView value);
+    /** Removes the extended attribute name; a file without it is fine. */
+    void removeAttribute(const char* name);
     /** Closes the file and reports a failed close (which can carry a late write error). */
     bool close();
 
@@ -82,6 +90,23 @@ bool existsAndIsNotRegular(const QString& path);
 bool sameFile(const QString& a, const QString& b);
 /** Device and inode number of the file path names (links followed); {0, 0} when there is none. */
 std::pair<quint64, quint64> identity(const QString& path);
+/** The file path finally names: symbolic links are followed, also to a target that does not exist yet. */
+QString resolved(const QString& path);
+/**
+ * Whether the user may change the existing file path names (links followed): 0 when so or when
+ * there is no file, else the error number of the refusal (EACCES). The system decides for a user;
+ * the superuser, whom the system lets write anything, is refused a file with no write permission
+ * bit at all, as such a file is marked by its owner to be kept as it is.
+ */
+int mayChange(const QString& path);
+/**
+ * Opens the regular file path names for reading and writing and takes its exclusive lock, making
+ * sure once it is held that path still names the locked file: another process may have renamed a
+ * new file into place or removed it meanwhile, so the lock is taken again on the file path names
+ * now. With create, a missing file is created (created tells so). OpenFailed with the system's
+ * reason when the file cannot be opened, or "Not a regular file".
+ */
+IoResult openLocked(const QString& path, SystemFile& file, bool create, bool* created = nullptr);
 /** True when the error number means that the folder takes no new file or the disk has no room. */
 bool refusesNewFiles(int error);
 } // namespace SystemPath

@@ -4,7 +4,7 @@
 
 namespace TextInput {
 
-IoResult Read(const QString& path, QByteArray& bytes, int* error)
+IoResult Read(const QString& path, QByteArray& bytes, int* error, qint64 maxBytes, const char* what)
 {
     bytes.clear();
     SystemFile file;
@@ -14,15 +14,22 @@ IoResult Read(const QString& path, QByteArray& bytes, int* error)
         *error = opened ? 0 : file.error();
     if (!opened)
         return file.failure(IoResult::OpenFailed);
+    return ReadOpen(file, path, bytes, maxBytes, what);
+}
+
+IoResult ReadOpen(SystemFile& file, const QString& path, QByteArray& bytes, qint64 maxBytes, const char* what)
+{
+    bytes.clear();
     if (!file.isRegular())
         return IoResult::failed(IoResult::Refused, QStringLiteral("%1 is not a regular file").arg(path));
     const qint64 size = file.size();
     if (size < 0)
         return file.failure();
-    if (size > MaxBytes)
-        return IoResult::failed(IoResult::Refused, QStringLiteral("%1 is larger than %2 MB, the most a text file may hold")
+    if (size > maxBytes)
+        return IoResult::failed(IoResult::Refused, QStringLiteral("%1 is larger than %2 MB, the most %3 may hold")
                                                        .arg(path)
-                                                       .arg(MaxBytes / (1024 * 1024)));
+                                                       .arg(maxBytes / (1024 * 1024))
+                                                       .arg(QLatin1String(what)));
     QByteArray content(size, Qt::Uninitialized);
     if (!file.readAt(0, content.data(), size))
         return file.failure();

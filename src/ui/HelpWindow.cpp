@@ -1,11 +1,11 @@
 #include "ui/HelpWindow.h"
 
+#include "store/TextInput.h"
 #include "ui/AppContext.h"
 #include "ui/MessageService.h"
 #include "ui/WindowSetup.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -20,10 +20,8 @@ constexpr int DesignHeight = 440;
 
 QString readText(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+    QByteArray bytes;
+    return TextInput::Read(path, bytes) ? QString::fromUtf8(bytes) : QString();
 }
 
 /** The help pages' folder after checking that its contents page is there; empty after the message. */

@@ -1,7 +1,11 @@
 #include "ui/SettingsKeeper.h"
 
+#include "ui/MessageService.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QDir>
+#include <QTimer>
 
 SettingsKeeper::SettingsKeeper(const Settings& settings, QString startDir)
     : m_settings(settings)
@@ -21,12 +25,30 @@ SettingsKeeper::~SettingsKeeper()
 void SettingsKeeper::WriteIfChanged()
 {
     if (!(m_settings == m_written))
-        Write();
+        write(true);
 }
 
 IoResult SettingsKeeper::Write()
 {
+    return write(false);
+}
+
+IoResult SettingsKeeper::write(bool later)
+{
     // A failed write is not repeated at every pause of the loop, only at the next change.
     m_written = m_settings;
-    return SaveSettings(m_settings, m_startDir);
+    const IoResult result = SaveSettings(m_settings, m_startDir);
+    if (result || m_failureShown) {
+        m_failureShown = !result;
+        return result;
+    }
+    m_failureShown = true;
+    const QString text = result.describe(QStringLiteral("The settings could not be saved in %1.")
+                                             .arg(QDir::toNativeSeparators(SettingsFilePath(m_startDir))));
+    // The loop is about to wait: a message box opened from here would run the loop inside its pause.
+    if (later)
+        QTimer::singleShot(0, [text] { MessageService::error(nullptr, text); });
+    else
+        MessageService::error(nullptr, text);
+    return result;
 }

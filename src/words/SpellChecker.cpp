@@ -4,6 +4,7 @@
 #include "words/SpellLanguages.h"
 #include "words/UserWordList.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <hunspell/hunspell.hxx>
 
@@ -80,7 +81,13 @@ bool SpellChecker::Accepts(const QString& text) const
 QStringList SpellChecker::suggestPart(const QString& part) const
 {
     QStringList out;
-    for (const std::string& suggestion : m_hunspell->suggest(encode(part))) {
+    if (SuggestionTimeUsedUp())
+        return out;
+    QElapsedTimer clock;
+    clock.start();
+    const std::vector<std::string> suggested = m_hunspell->suggest(encode(part));
+    m_suggesting += clock.elapsed();
+    for (const std::string& suggestion : suggested) {
         const QString text = decode(suggestion);
         if (!text.isEmpty() && FitsWindows1252(text) && !m_excluded.contains(text.toLower()) && !out.contains(text))
             out.append(text);

@@ -41,6 +41,13 @@ public:
      * changes the session: a second check of the same list asks nothing twice.
      */
     QStringList Suggestions(const QString& text) const;
+    /**
+     * Bounds the time spent on suggestions, all calls together: once it is used up, Suggestions
+     * gives none. A damaged record of hundreds of garbage words is then checked in seconds.
+     */
+    void LimitSuggestionTime(qint64 milliseconds) { m_suggestionBudget = milliseconds; }
+    /** True when the time for suggestions was used up. */
+    bool SuggestionTimeUsedUp() const { return m_suggestionBudget >= 0 && m_suggesting >= m_suggestionBudget; }
     /** Root forms of a word ("happier" gives "happy"), for a thesaurus lookup. */
     QStringList Stems(const QString& word) const;
     /** Accepts a word for the rest of the session (a word in capitals in any case). */
@@ -58,6 +65,8 @@ private:
     bool m_latin1 = false;
     QSet<QString> m_excluded;
     mutable QHash<QString, QStringList> m_suggestions;
+    qint64 m_suggestionBudget = -1;
+    mutable qint64 m_suggesting = 0;
 };
 
 /** Whether Windows-1252 can hold every character of the text. */

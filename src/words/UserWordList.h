@@ -33,7 +33,11 @@ QStringList Read(const QString& path);
  */
 IoResult Write(const QString& path, const List& list);
 
-/** Adds one word at the end of the list, creating the file when it does not exist; an unreadable list is left alone. */
+/**
+ * Adds one word at the end of the list, creating the file when it does not exist; an unreadable list
+ * is left alone. The list's lock is held from the read to the write, so that copies of the program
+ * adding at once keep every word.
+ */
 IoResult Add(const QString& path, const QString& word);
 
 } // namespace UserWordList

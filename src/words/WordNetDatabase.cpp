@@ -1,5 +1,7 @@
 #include "words/WordNetDatabase.h"
 
+#include "store/TextInput.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -204,11 +206,10 @@ std::unique_ptr<WordNetDatabase> WordNetDatabase::Open(const QString& folder)
         if (!database->m_index[part]->open(dir.filePath(QStringLiteral("index.") + name))
             || !database->m_data[part]->open(dir.filePath(QStringLiteral("data.") + name)))
             return nullptr;
-        // The exception lists are small: "mice mouse" lines, read whole.
-        QFile exceptions(dir.filePath(name + QStringLiteral(".exc")));
-        if (!exceptions.open(QIODevice::ReadOnly))
+        // The exception lists are small: "mice mouse" lines, read whole (a regular file of a list's size only).
+        QByteArray bytes;
+        if (!TextInput::Read(dir.filePath(name + QStringLiteral(".exc")), bytes))
             continue;
-        const QByteArray bytes = exceptions.readAll();
         for (const QByteArray& line : bytes.split('\n')) {
             qsizetype at = 0;
             const QByteArray form = nextField(line, at).toByteArray();

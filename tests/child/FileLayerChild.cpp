@@ -12,9 +12,15 @@
 //                                         place and checked under the lock, logging to LOG "? op id gen"
 //                                         before each and "!" (done) or "x" (refused) after it; "keep"
 //                                         leaves out deletes, so no other record changes its place
+//   file_layer_child replace PATH ROUND LOG   replaces the whole file with 8 records of a new generation,
+//                                         logging "? R gen" before each and "!" once it is done
+//   file_layer_child thin PATH SEED       deletes records down to 2, then rewrites them, until killed
+//   file_layer_child words PATH PREFIX    adds the words PREFIX0 .. PREFIX99 to a user word list
 #include "store/FaultInjection.h"
+#include "store/FileReplacer.h"
 #include "store/RecordFile.h"
 #include "support/PatternRecord.h"
+#include "words/UserWordList.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -26,6 +32,13 @@
 #include <sys/resource.h>
 
 namespace {
+
+/** Tells the parent that the child is at work. */
+void ready()
+{
+    std::printf("ready\n");
+    std::fflush(stdout);
+}
 
 long statusKilobytes(const char* key)
 {
@@ -44,8 +57,7 @@ int loop(const QString& path, std::uint32_t seed, bool rewriteOnly)
     std::mt19937 random(seed);
     std::uint32_t generation = seed * 1000;
     std::uint32_t nextId = seed * 1000;
-    std::printf("ready\n");
-    std::fflush(stdout);
+    ready();
     for (;;) {
         const qint64 count = RecordFile::count(path, PatternRecord::Size);
         const int choice = rewriteOnly ? 0 : int(random() % 10);
@@ -101,8 +113,7 @@ int writer(const QString& path, std::uint32_t owner, std::uint32_t round, const 
     const auto note = [log](const QByteArray& line) { return ::write(log, line.constData(), size_t(line.size())) == line.size(); };
     std::mt19937 random(round * 2 + owner);
     std::uint32_t counter = 0;
-    std::printf("ready\n");
-    std::fflush(stdout);
+    ready();
     for (;;) {
         const qint64 count = RecordFile::count(path, PatternRecord::Size);
         const int choice = int(random() % 10);
@@ -135,6 +146,50 @@ int writer(const QString& path, std::uint32_t owner, std::uint32_t round, const 
     }
 }
 
+int replacer(const QString& path, std::uint32_t round, const char* logPath)
+{
+    const int log = ::open(logPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    ready();
+    for (std::uint32_t generation = round * 100000;; ++generation) {
+        QByteArray records;
+        for (std::uint32_t id = 1; id <= 8; ++id)
+            records += PatternRecord::make(id, generation);
+        const QByteArray started = "? R " + QByteArray::number(generation) + '\n';
+        if (log < 0 || ::write(log, started.constData(), size_t(started.size())) != started.size()
+            || !ReplaceFile(path, records) || ::write(log, "!\n", 2) != 2)
+            return 2;
+    }
+}
+
+int thin(const QString& path, std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    ready();
+    for (QByteArray old;;) {
+        const qint64 count = RecordFile::count(path, PatternRecord::Size);
+        const qint64 n = qint64(random() % std::uint32_t(std::max<qint64>(count, 1)));
+        IoResult result;
+        if (count > 2) {
+            result = RecordFile::remove(path, PatternRecord::Size, n);
+        } else if (RecordFile::read(path, PatternRecord::Size, n, old)) {
+            const auto generation = std::uint32_t(qFromLittleEndian<quint64>(old.constData()));
+            // Only while the record is still the one read: a replacement meanwhile refuses it.
+            result = RecordFile::write(path, PatternRecord::Size, n, PatternRecord::make(PatternRecord::idOf(old) + 100, generation),
+                                       [&old](QByteArrayView current) { return current == old; });
+        }
+        if (!result && result.status != IoResult::Refused)
+            return 2;
+    }
+}
+
+int addWords(const QString& path, const QString& prefix)
+{
+    for (int i = 0; i < 100; ++i)
+        if (!UserWordList::Add(path, prefix + QString::number(i)))
+            return 2;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -148,7 +203,14 @@ int main(int argc, char** argv)
     if (mode == "writer" && (argc == 6 || argc == 7))
         return writer(QFile::decodeName(argv[2]), std::uint32_t(std::atol(argv[3])), std::uint32_t(std::atol(argv[4])), argv[5],
                       argc == 7 && QByteArray(argv[6]) == "keep");
+    if (mode == "replace" && argc == 5)
+        return replacer(QFile::decodeName(argv[2]), std::uint32_t(std::atol(argv[3])), argv[4]);
+    if (mode == "thin" && argc == 4)
+        return thin(QFile::decodeName(argv[2]), std::uint32_t(std::atol(argv[3])));
+    if (mode == "words" && argc == 4)
+        return addWords(QFile::decodeName(argv[2]), QString::fromLatin1(argv[3]));
     std::fprintf(stderr, "usage: file_layer_child churn|rewrite PATH SEED | delete PATH N MB [in-place] | "
-                         "writer PATH OWNER ROUND LOG [keep]\n");
+                         "writer PATH OWNER ROUND LOG [keep] | replace PATH ROUND LOG | thin PATH SEED | "
+                         "words PATH PREFIX\n");
     return 1;
 }

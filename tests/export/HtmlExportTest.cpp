@@ -74,6 +74,9 @@ TEST(HtmlExport, LongTextsAndTitlesAreCut)
     s.WebTitle = QString(150, u't');
     EXPECT_TRUE(HtmlExport::documentBytes(s, QStringLiteral("p.JPG"))
                     .contains("<TITLE>" + QByteArray(100, 't') + "</TITLE>"));
+    // A quote in the picture's name stays inside the attribute.
+    EXPECT_TRUE(HtmlExport::documentBytes(s, QStringLiteral("x\" onerror=\"alert(1)\" a=\"<&.JPG"))
+                    .contains("<IMG SRC=\"x&quot; onerror=&quot;alert(1)&quot; a=&quot;&lt;&amp;.JPG\" ALT="));
 }
 
 TEST(HtmlExport, PictureNameReplacesTheLastThreeCharacters)

@@ -2,6 +2,7 @@
 //   fuzz_seeds OUTPUT_FOLDER BUILD_FOLDER WORDS_FOLDER
 #include "export/IpuzExport.h"
 #include "export/PuzExport.h"
+#include "pages/PageLayout.h"
 #include "store/IniFile.h"
 #include "store/OldPuzzleBytes.h"
 #include "store/PuzzleRecord.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -69,10 +71,22 @@ int main(int argc, char** argv)
     hostile.Category.setText(QByteArray("Tab\there\r\nNUL\0.", 16));
     hostile.Clues[0].setText("<b>bold</b> & \x1b[31m \x7f \x81 ]]> \"quoted\"");
     hostile.BonusQuestion.setText("</svg><script>alert(1)</script>");
+    // ... and one with control characters in its squares and in the font names of its layout.
+    TPuzzleRecord cells = TPuzzleRecord::fromBytes(sample.left(PuzzleSize));
+    TPageLayout layout = TPageLayout::fromBytes(reinterpret_cast<const char*>(cells.PageLayout.data()), cells.PageLayout.size());
+    for (TPageObject& object : layout.Objects) {
+        object.TextFontName.setText(QByteArray("Ar\0ial\x01\"<", 9));
+        object.NumberFontName.setText(QByteArray("\x1b\0", 2));
+    }
+    const QByteArray layoutBytes = layout.toBytes();
+    std::copy(layoutBytes.begin(), layoutBytes.end(), cells.PageLayout.begin());
+    for (std::size_t i = 0; i < cells.Grid.size(); i += 7)
+        cells.Grid[i] = cells.Grid[i] > ' ' ? std::uint8_t(1 + i % 31) : cells.Grid[i];
     for (const char* corpus : {"ipuz", "puz", "web-page", "svg"}) {
         for (qint64 n = 0; n < sample.size() / PuzzleSize && n < 2; ++n)
             ok &= put(out, corpus, QStringLiteral("record-%1").arg(n), sample.mid(n * PuzzleSize, PuzzleSize));
         ok &= put(out, corpus, QStringLiteral("hostile-texts"), hostile.toBytes());
+        ok &= put(out, corpus, QStringLiteral("control-cells-and-fonts"), cells.toBytes());
     }
 
     // Puzzles of other programs: the sample puzzles as iPUZ and Across Lite files, and one iPUZ

@@ -4,6 +4,7 @@
 #include "store/RecordFile.h"
 #include "store/RollbackJournal.h"
 #include "support/PatternRecord.h"
+#include "words/UserWordList.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <algorithm>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <random>
@@ -170,9 +172,10 @@ TEST(FileCrash, DeletingFromALargeCollectionNeedsFewRecordsOfMemory)
         }
         ASSERT_TRUE(f.resize(Records * PatternRecord::Size));
     }
-    // Both ways of deleting, each under a 20 MB address-space limit on top of what the child
-    // needs to start: by a new file beside the old one, and in place where no file can be created.
+    // Under a 20 MB address-space limit on top of what the child needs to start: by a new file
+    // beside the old one, and refused untouched where no file can be created (it could not be undone).
     for (const char* way : {"", "in-place"}) {
+        const bool refused = *way;
         const qint64 before = QFileInfo(path).size() / PatternRecord::Size;
         QProcess child;
         QStringList args{QStringLiteral("delete"), path, QStringLiteral("3"), QStringLiteral("20")};
@@ -181,11 +184,11 @@ TEST(FileCrash, DeletingFromALargeCollectionNeedsFewRecordsOfMemory)
         child.start(QStringLiteral(QUORVEX_FILE_CHILD_PATH), args);
         ASSERT_TRUE(child.waitForFinished(120000));
         std::printf("[ delete %s ] %s", *way ? way : "by copy", child.readAllStandardOutput().constData());
-        EXPECT_EQ(child.exitCode(), 0) << way << child.readAllStandardError().constData();
-        EXPECT_EQ(QFileInfo(path).size(), (before - 1) * PatternRecord::Size) << way;
+        EXPECT_EQ(child.exitCode(), refused ? 2 : 0) << way << child.readAllStandardError().constData();
+        EXPECT_EQ(QFileInfo(path).size(), (before - !refused) * PatternRecord::Size) << way;
         EXPECT_EQ(fileBytes(path, 2 * PatternRecord::Size, 8), "00000002") << way;
-        EXPECT_EQ(fileBytes(path, 3 * PatternRecord::Size, 8), *way ? "00000005" : "00000004") << way;
-        EXPECT_EQ(fileBytes(path, (before - 2) * PatternRecord::Size, 8), "00001439") << way;
+        EXPECT_EQ(fileBytes(path, 3 * PatternRecord::Size, 8), "00000004") << way;
+        EXPECT_EQ(fileBytes(path, (before - 1 - !refused) * PatternRecord::Size, 8), "00001439") << way;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("LARGE.QV3")});
 }
@@ -308,4 +311,61 @@ TEST(FileCrash, TwoWritersKilledAtRandomLoseNoAcknowledgedSave)
     std::printf("[ two writers ] %d rounds, %d records checked against acknowledged saves, %d lost, %d torn, "
                 "%d duplicated, %d deletes by quorvex-cli\n", rounds(40), checked, lost, torn, duplicates, cliDeletes);
     EXPECT_EQ(lost + torn + duplicates, 0);
+}
+
+TEST(FileCrash, AWholeFileReplacementIsNeverUndoneByDeletesRacingIt)
+{
+    // One process replaces the whole file again and again (8 records of a new generation) while
+    // another deletes and rewrites records in place; both are killed at random. The file must
+    // always hold whole records of one replacement, never one older than the last acknowledged.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("RACE.QV3"));
+    const QString log = dir.filePath(QStringLiteral("replace.log"));
+    ASSERT_TRUE(RecordFile::append(path, PatternRecord::Size, PatternRecord::make(1, 0)));
+    std::mt19937 random(20261209);
+    qint64 acknowledged = 0;
+    int older = 0, torn = 0, mixed = 0, replaced = 0;
+    for (int round = 1; round <= rounds(80); ++round) {
+        QFile::remove(log);
+        const pid_t replacer = start({QUORVEX_FILE_CHILD_PATH, "replace", QFile::encodeName(path), QByteArray::number(round),
+                                      QFile::encodeName(log)}, true);
+        const pid_t thinner = start({QUORVEX_FILE_CHILD_PATH, "thin", QFile::encodeName(path), QByteArray::number(round)}, true);
+        ASSERT_TRUE(replacer != 0 && thinner != 0);
+        usleep(useconds_t(std::uniform_int_distribution<int>(1000, 60000)(random)));
+        for (const pid_t pid : random() % 2 ? std::vector{replacer, thinner} : std::vector{thinner, replacer})
+            EXPECT_EQ(killAndReap(pid), -1);
+        QFile file(log);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            replaced += lines[i] == "!";
+            acknowledged = lines[i] == "!" ? lines[i - 1].mid(4).toLongLong() : acknowledged;
+        }
+        std::vector<QByteArray> records;
+        ASSERT_TRUE(RecordFile::readAll(path, PatternRecord::Size, records));
+        std::set<qint64> generations;
+        for (const QByteArray& record : records) {
+            torn += !PatternRecord::isWhole(record);
+            generations.insert(qint64(quint32(qFromLittleEndian<quint64>(record.constData()))));
+        }
+        mixed += generations.size() > 1;
+        older += !generations.empty() && *generations.begin() < acknowledged;
+    }
+    std::printf("[ replace vs delete ] %d rounds, %d replacements acknowledged: %d files older than the last, %d torn, "
+                "%d mixed\n", rounds(80), replaced, older, torn, mixed);
+    EXPECT_EQ(older + torn + mixed, 0);
+}
+
+TEST(FileCrash, TwoCopiesAddingToTheUserListKeepEveryWord)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("INCLUDE.TXT"));
+    QProcess first, second;
+    first.start(QStringLiteral(QUORVEX_FILE_CHILD_PATH), {QStringLiteral("words"), path, QStringLiteral("alpha")});
+    second.start(QStringLiteral(QUORVEX_FILE_CHILD_PATH), {QStringLiteral("words"), path, QStringLiteral("beta")});
+    ASSERT_TRUE(first.waitForFinished(120000) && second.waitForFinished(120000));
+    EXPECT_EQ(first.exitCode() + second.exitCode(), 0);
+    const QStringList words = UserWordList::Read(path);
+    EXPECT_EQ(QSet<QString>(words.begin(), words.end()).size(), 200);
+    EXPECT_EQ(words.size(), 200);
 }

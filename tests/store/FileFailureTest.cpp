@@ -15,6 +15,7 @@
 #include "store/IniFile.h"
 #include "store/RecordFile.h"
 #include "store/Settings.h"
+#include "store/SystemFile.h"
 #include "support/PatternRecord.h"
 #include "support/TestFiles.h"
 
@@ -82,18 +83,12 @@ std::vector<WritePath> writePaths()
     return {
         {"overwrite a record", QStringLiteral("C.QV3"), three,
          [=](const QString& f) { return RecordFile::write(at(f, "C.QV3"), size, 1, PatternRecord::make(2, 7)); }},
-        {"overwrite where no journal can be made", QStringLiteral("C.QV3"), three,
-         [=](const QString& f) { return RecordFile::write(at(f, "C.QV3"), size, 2, PatternRecord::make(3, 7)); },
-         {{Step::Create, 1, EACCES}}},
         {"append a record", QStringLiteral("C.QV3"), three,
          [=](const QString& f) { return RecordFile::append(at(f, "C.QV3"), size, PatternRecord::make(4, 0)); }},
         {"append to a new collection", QStringLiteral("C.QV3"), QByteArray(),
          [=](const QString& f) { return AppendPuzzle(at(f, "C.QV3"), puzzle); }},
         {"delete a record", QStringLiteral("C.QV3"), three,
          [=](const QString& f) { return RecordFile::remove(at(f, "C.QV3"), size, 0); }},
-        {"delete in place where no file can be made", QStringLiteral("C.QV3"), three,
-         [=](const QString& f) { return RecordFile::remove(at(f, "C.QV3"), size, 0); },
-         {{Step::Create, 1, EACCES}}},
         {"create a collection over one", QStringLiteral("C.QV3"), three,
          [=](const QString& f) { return CreateCollection(at(f, "C.QV3")); }},
         {"save the settings", QStringLiteral("QORVX3.INI"), QByteArray("[Misc]\nWindow Size=800\n; kept\n"),
@@ -216,4 +211,45 @@ TEST(FileFailure, ReasonsNameTheSystemsCause)
     EXPECT_EQ(RecordFile::append(path, PatternRecord::Size, PatternRecord::make(3, 0)).systemError,
               QStringLiteral("File too large"));
     EXPECT_EQ(bytesOf(path), patternFile(2));
+}
+
+TEST(FileFailure, WithoutRoomForAJournalRewritesAndDeletesAreRefusedAndNothingIsWritten)
+{
+    for (const int error : {ENOSPC, EDQUOT, EACCES}) {
+        for (const bool remove : {false, true}) {
+            SCOPED_TRACE(testing::Message() << (remove ? "delete, " : "rewrite, ") << SystemFile::errorText(error).toStdString());
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("C.QV3"));
+            put(path, patternFile(3));
+            FaultInjection::Scope full({{Step::Create, 1, error}});
+            const IoResult result = remove ? RecordFile::remove(path, PatternRecord::Size, 0)
+                                           : RecordFile::write(path, PatternRecord::Size, 1, PatternRecord::make(2, 7));
+            EXPECT_EQ(CollectionMessages::saveFailureText(result),
+                      QStringLiteral("Unable to save puzzle.\nC.QV3 cannot be saved safely: no room for its journal.  "
+                                     "Nothing was written."));
+            EXPECT_EQ(bytesOf(path), patternFile(3));
+            EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("C.QV3")});
+        }
+    }
+}
+
+TEST(FileFailure, AFileTheUserMayNotWriteIsNeverReplacedOrChanged)
+{
+    // Mode 444: the system refuses a user; the superuser, whom it would let through, is refused too.
+    for (const WritePath& path : writePaths()) {
+        if (path.before.isEmpty())
+            continue;
+        SCOPED_TRACE(path.name);
+        QTemporaryDir parent;
+        const QString folder = parent.filePath(QStringLiteral("work"));
+        QDir().mkpath(folder);
+        prepare(path, folder);
+        const QString file = QDir(folder).filePath(path.file);
+        ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const IoResult result = path.run(folder);
+        EXPECT_FALSE(result);
+        EXPECT_TRUE(result.systemError.endsWith(QStringLiteral("Permission denied"))) << result.systemError.toStdString();
+        EXPECT_EQ(bytesOf(file), path.before);
+        EXPECT_EQ(entries(folder), QStringList{path.file});
+    }
 }

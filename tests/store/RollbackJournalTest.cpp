@@ -5,12 +5,14 @@
 #include "store/SystemFile.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -167,4 +169,28 @@ TEST(RollbackJournal, AJournalIsAppliedOnlyToTheFileItWasWrittenForAndNeverThrou
     EXPECT_EQ(bytesOf(path), "record-0NEWNEWNErecord-2");
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_FALSE(QFileInfo(journal).isSymLink());
+}
+
+TEST(RollbackJournal, ACutOverwriteThroughOneNameIsReadAndPutRightThroughAnother)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("other")));
+    const QString path = dir.filePath(QStringLiteral("C.DAT"));
+    const QString other = dir.filePath(QStringLiteral("other/SAME.DAT"));
+    for (const bool hard : {false, true}) {
+        SCOPED_TRACE(hard ? "hard link" : "symbolic link");
+        QFile::remove(other);
+        put(path, "record-0record-1record-2");
+        ASSERT_TRUE(hard ? ::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()) == 0
+                         : QFile::link(path, other));
+        cutOverwrite(other);
+        QByteArray record;
+        ASSERT_TRUE(RecordFile::read(path, Size, 1, record));
+        EXPECT_EQ(record, "record-1");
+        ASSERT_TRUE(RecordFile::write(path, Size, 2, "RECORD-2"));
+        EXPECT_EQ(bytesOf(other), "record-0record-1RECORD-2");
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System)
+            + QDir(dir.filePath(QStringLiteral("other"))).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        EXPECT_EQ(left, (QStringList{QStringLiteral("C.DAT"), QStringLiteral("SAME.DAT")}));
+    }
 }
