@@ -348,7 +348,15 @@
     placeEntry();
   }
 
+  // Progress is written a moment after a change (and when the page is left), so that a keystroke
+  // never waits for the browser's storage.
+  var saveTimer = 0;
   function save() {
+    if (!saveTimer) saveTimer = setTimeout(saveNow, 250);
+  }
+  function saveNow() {
+    clearTimeout(saveTimer);
+    saveTimer = 0;
     try {
       localStorage.setItem(storageKey, JSON.stringify({
         entries: cells.map(function (c) { return c.given ? '' : c.entry; }),
@@ -604,7 +612,7 @@
       if (c.answer !== null && !c.given && !/^[A-Z]$/.test(c.answer) && others.indexOf(c.answer) < 0)
         others.push(c.answer);
     });
-    others.sort(function (a, b) { return a.localeCompare(b, document.documentElement.lang); });
+    others.sort();
     var rows = T.keys.map(function (r) { return r.split(''); });
     rows.forEach(function (letters, r) {
       var room = 11 - letters.length - (r === rows.length - 1 ? 3 : 0);
@@ -688,6 +696,10 @@
   window.addEventListener('resize', function () { fitDock(); placeEntry(); });
   if (window.visualViewport) window.visualViewport.addEventListener('resize', placeEntry);
   areaEl.addEventListener('scroll', showCutEdges, { passive: true });
+  window.addEventListener('pagehide', saveNow);
+  document.addEventListener('visibilitychange', function () {
+    if (document.visibilityState === 'hidden') saveNow();
+  });
   focusGrid();
   // From the first frame on, a new square is scrolled into view on the screen too.
   requestAnimationFrame(function () { started = true; });
