@@ -225,7 +225,8 @@ test('a small phone: the grid fits, the own keys fill it, Reveal Puzzle asks, no
       assert.ok(seen, `square of ${text} out of view`);
     });
     const done = await read(page);
-    assert.match(String(done.solvedNote), /^Solved!/, JSON.stringify(done.letters.map((l, i) => [i, l, done.data.grid[i]]).filter((x) => x[1] !== (x[2] || ""))));
+    const wrong = done.letters.map((l, i) => [i, l]).filter(([i, l]) => l !== (done.data.grid[i] || ''));
+    assert.match(String(done.solvedNote), /^Solved!/, `wrong squares ${JSON.stringify(wrong)}`);
     await page.click('#solved-ok');
 
     await page.$$eval('#clues button', (b) => b[0].click());

@@ -435,7 +435,8 @@
     frameEl.classList.toggle('cut-right', areaEl.scrollLeft < wide - 1);
     frameEl.classList.toggle('cut-top', areaEl.scrollTop > 0);
     frameEl.classList.toggle('cut-bottom', areaEl.scrollTop < tall - 1);
-    byId('scroll-hint').hidden = wide <= 1 && tall <= 1;
+    var fits = wide <= 1 && tall <= 1;
+    if (byId('scroll-hint').hidden !== fits) byId('scroll-hint').hidden = fits;
   }
 
   function resetEntry() {
@@ -619,6 +620,7 @@
       while (room-- > 0 && others.length > 0) letters.push(others.shift());
     });
     if (others.length > 0) rows.unshift(others);
+    document.documentElement.style.setProperty('--key-rows', rows.length);
     rows.forEach(function (letters, r) {
       var row = document.createElement('div');
       row.className = 'keys-row';
@@ -630,6 +632,7 @@
     });
   }
   function pressKey(value) {
+    if (timer.paused) return;
     if (value === 'back') erase(true);
     else if (value === 'turn') { turn(); save(); }
     else typeText(value);
@@ -657,15 +660,10 @@
     if (own) entryEl.setAttribute('inputmode', 'none');
     else entryEl.removeAttribute('inputmode');
     setText(byId('keys-toggle-text'), own ? T.systemKeys : T.ownKeys);
-    render();
-    requestAnimationFrame(fitDock);
-  }
-  // The fixed keyboard at the foot of the screen must not hide the end of the page.
-  function fitDock() {
-    document.body.style.paddingBottom = ownKeys ? dockEl.offsetHeight + 'px' : '';
   }
   byId('keys-toggle').addEventListener('click', function () {
     useOwnKeys(!ownKeys);
+    render();
     try { localStorage.setItem(KeyboardChoice, ownKeys ? 'own' : 'system'); } catch (e) { /* not kept */ }
     // Focus again, so that the system keyboard comes up or goes away at once.
     entryEl.blur();
@@ -673,16 +671,16 @@
   });
 
   build();
-  if (!restore()) {
-    if (clues.length > 0) selectClue(0);
-  }
-  resetEntry();
   if (window.matchMedia && window.matchMedia('(pointer: coarse)').matches) {
     byId('keys-toggle').hidden = false;
     var choice = null;
     try { choice = localStorage.getItem(KeyboardChoice); } catch (e) { /* the puzzle's own keyboard */ }
     useOwnKeys(choice !== 'system');
-  } else render();
+  }
+  // Choosing a square draws the grid; a puzzle with no square to choose is drawn as it is.
+  if (!restore()) selectClue(0);
+  if (current.cell < 0) render();
+  resetEntry();
   if (timer.shown) {
     byId('pause').hidden = false;
     showTime();
@@ -693,7 +691,7 @@
       save();
     }, 1000);
   }
-  window.addEventListener('resize', function () { fitDock(); placeEntry(); });
+  window.addEventListener('resize', placeEntry);
   if (window.visualViewport) window.visualViewport.addEventListener('resize', placeEntry);
   areaEl.addEventListener('scroll', showCutEdges, { passive: true });
   window.addEventListener('pagehide', saveNow);
