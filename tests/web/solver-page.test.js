@@ -40,6 +40,7 @@ async function open(size, run, file = page15) {
     page.on('pageerror', (e) => errors.push(e.message));
     await page.setViewport(size);
     await page.goto('file://' + file);
+    await page.waitForSelector('#clues li');   // made once the grid is shown
     await run(page, await page.createCDPSession());
     assert.deepStrictEqual(errors, []);
   } finally {
@@ -85,6 +86,7 @@ test('a phone: the whole grid in view, solved through the text input, kept over 
     // The system keyboard chosen once is kept; the letters still come through the input.
     await page.click('#keys-toggle');
     await page.reload();
+    await page.waitForSelector('#clues li');
     assert.ok(await page.$eval('#keys', (k) => k.hidden && !document.getElementById('entry').hasAttribute('inputmode')));
     await solve(page, (text) => cdp.send('Input.insertText', { text: text.toLowerCase() }));   // œ, å too
     const solved = await read(page);

@@ -87,39 +87,47 @@
       cells[i].entry = cells[i].answer;
     });
     [['across', true], ['down', false]].forEach(function (part) {
-      var list = byId(part[0] + '-clues');
       data[part[0]].forEach(function (c) {
         var index = clues.length;
-        var li = document.createElement('li');
-        var button = document.createElement('button');
-        button.type = 'button';
-        var n = document.createElement('span');
-        n.className = 'n';
-        n.textContent = c.number;
-        var text = document.createElement('span');
         var shown = c.clue + (c.enumeration ? ' (' + c.enumeration + ')' : '');
-        text.textContent = shown;
-        // The name read out is the visible text followed by the direction.
-        var direction = document.createElement('span');
-        direction.className = 'hidden-text';
-        direction.textContent = ' ' + (part[1] ? T.across : T.down);
-        button.appendChild(n);
-        button.appendChild(text);
-        button.appendChild(direction);
-        button.addEventListener('click', function () {
-          selectClue(index);
-          focusGrid();
-        });
-        li.appendChild(button);
-        list.appendChild(li);
         var cellsOfClue = c.cells.filter(function (k) { return cells[k] && cells[k].answer !== null; });
-        clues.push({ across: part[1], number: c.number, text: shown, cells: cellsOfClue, el: li, button: button });
+        clues.push({ across: part[1], number: c.number, text: shown, cells: cellsOfClue, el: null, button: null });
         cellsOfClue.forEach(function (k) {
           if (part[1]) { if (cells[k].across < 0) cells[k].across = index; }
           else if (cells[k].down < 0) cells[k].down = index;
         });
       });
     });
+  }
+
+  // The clue lists are made once the grid is on the screen: the page shows sooner.
+  function buildClueLists() {
+    clues.forEach(function (clue, index) {
+      var li = document.createElement('li');
+      var button = document.createElement('button');
+      button.type = 'button';
+      var n = document.createElement('span');
+      n.className = 'n';
+      n.textContent = clue.number;
+      var text = document.createElement('span');
+      text.textContent = clue.text;
+      // The name read out is the visible text followed by the direction.
+      var direction = document.createElement('span');
+      direction.className = 'hidden-text';
+      direction.textContent = ' ' + (clue.across ? T.across : T.down);
+      button.appendChild(n);
+      button.appendChild(text);
+      button.appendChild(direction);
+      button.addEventListener('click', function () {
+        selectClue(index);
+        focusGrid();
+      });
+      li.appendChild(button);
+      byId(clue.across ? 'across-clues' : 'down-clues').appendChild(li);
+      clue.el = li;
+      clue.button = button;
+    });
+    showClues(currentWord());
   }
 
   function wordAt(i, across) { return i < 0 ? -1 : (across ? cells[i].across : cells[i].down); }
@@ -280,6 +288,16 @@
     return name;
   }
 
+  // The clue of the current word is marked in the lists, and so is every clue whose squares are all filled.
+  function showClues(word) {
+    clues.forEach(function (clue, index) {
+      if (!clue.el) return;
+      var full = clue.cells.every(function (k) { return cells[k].entry; });
+      var cls = (index === word ? 'active' : '') + (full ? ' filled' : '');
+      if (clue.el.className !== cls) clue.el.className = cls;
+    });
+  }
+
   function setText(el, text) {
     if (el.textContent !== text) el.textContent = text;
   }
@@ -319,11 +337,7 @@
       c.el.setAttribute('aria-label', name);
       c.el.setAttribute('aria-selected', i === current.cell ? 'true' : 'false');
     });
-    clues.forEach(function (clue, index) {
-      var full = clue.cells.every(function (k) { return cells[k].entry; });
-      var cls = (index === word ? 'active' : '') + (full ? ' filled' : '');
-      if (clue.el.className !== cls) clue.el.className = cls;
-    });
+    showClues(word);
     setText(byId('current-clue'), word < 0 ? '' :
       clues[word].number + ' ' + (clues[word].across ? data.acrossHeading : data.downHeading) + ': ' + clues[word].text);
     entryEl.setAttribute('aria-label', current.cell < 0 ? T.grid : cellName(current.cell));
@@ -469,7 +483,7 @@
       if (word >= 0) select(clues[word].cells[key === 'Home' ? 0 : clues[word].cells.length - 1], current.across);
     } else if (key === 'Escape') {
       var active = clues[currentWord()];
-      (active ? active.button : byId('print-puzzle')).focus();
+      ((active && active.button) || byId('print-puzzle')).focus();
     } else return;
     event.preventDefault();
     save();
@@ -700,5 +714,8 @@
   });
   focusGrid();
   // From the first frame on, a new square is scrolled into view on the screen too.
-  requestAnimationFrame(function () { started = true; });
+  requestAnimationFrame(function () {
+    started = true;
+    setTimeout(buildClueLists);
+  });
 })();
