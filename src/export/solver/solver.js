@@ -359,7 +359,7 @@
     setText(byId('pause-text'), timer.paused ? T.resume : T.pause);
     byId('paused').hidden = !timer.paused;
     if (ownKeys) setText(byId('turn-key').firstChild, current.across ? '\u2194' : '\u2195');
-    placeEntry();
+    placeEntry(true);
   }
 
   // Progress is written a moment after a change (and when the page is left), so that a keystroke
@@ -409,22 +409,24 @@
   // The hidden input sits over the current square, so that the browser keeps it (and a phone
   // keyboard's caret) in view. It is placed from the grid's own measures, without reading the
   // layout; the square is scrolled into view once the frame is laid out anyway.
-  var keepPending = false;
-  function placeEntry() {
+  var keepPending = false, movePage = false;
+  function placeEntry(mayMovePage) {
     if (current.cell < 0) return;
+    movePage = movePage || mayMovePage === true;
     entryEl.style.left = 'calc(1px + ' + (current.cell % width) + ' * (var(--cell) - 1px))';
     entryEl.style.top = 'calc(1px + ' + Math.floor(current.cell / width) + ' * (var(--cell) - 1px))';
     if (keepPending) return;
     keepPending = true;
     requestAnimationFrame(function () {
       keepPending = false;
-      keepInView();
+      keepInView(movePage);
+      movePage = false;
     });
   }
 
   // The current square inside the grid's box, and, once the solver has begun, on the screen: inside
   // the visual viewport (what a phone keyboard leaves of the screen) and clear of the clue bar.
-  function keepInView() {
+  function keepInView(page) {
     if (current.cell < 0) return;
     var el = cells[current.cell].el;
     var left = el.offsetLeft, top = el.offsetTop, right = left + el.offsetWidth, bottom = top + el.offsetHeight;
@@ -433,7 +435,7 @@
     if (top < areaEl.scrollTop) areaEl.scrollTop = top;
     else if (bottom > areaEl.scrollTop + areaEl.clientHeight) areaEl.scrollTop = bottom - areaEl.clientHeight;
     showCutEdges();
-    if (!started) return;
+    if (!started || !page) return;
     var box = el.getBoundingClientRect(), dock = dockEl.getBoundingClientRect(), view = window.visualViewport;
     var high = view ? view.offsetTop : 0, low = high + (view ? view.height : window.innerHeight);
     if (ownKeys) low = Math.min(low, dock.top);
@@ -706,7 +708,14 @@
     }, 1000);
   }
   window.addEventListener('resize', placeEntry);
-  if (window.visualViewport) window.visualViewport.addEventListener('resize', placeEntry);
+  // A system keyboard coming up shrinks the visual viewport: the current square stays above it.
+  // (Other resizes, such as a phone's address bar going away, leave the page where the solver put it.)
+  var viewHeight = window.visualViewport ? window.visualViewport.height : 0;
+  if (window.visualViewport) window.visualViewport.addEventListener('resize', function () {
+    var shrunk = window.visualViewport.height < viewHeight - 1;
+    viewHeight = window.visualViewport.height;
+    placeEntry(shrunk && document.activeElement === entryEl);
+  });
   areaEl.addEventListener('scroll', showCutEdges, { passive: true });
   window.addEventListener('pagehide', saveNow);
   document.addEventListener('visibilitychange', function () {
