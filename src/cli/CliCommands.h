@@ -30,6 +30,12 @@ extern const CliCommand DeleteCommand;
 /** Reads the record named by the collection argument and --record; prints the error and returns non-zero on failure. */
 int ReadRecordArgument(const CliArguments& args, TPuzzleRecord& puzzle);
 
+/**
+ * The spelling language (1..8) named by --language ("american" .. "swedish"); `language` is left as
+ * it is when the option is absent. Prints the error and returns failStatus for an unknown name.
+ */
+int ReadLanguageArgument(const CliArguments& args, int& language, int failStatus = 1);
+
 struct TPageLayout;
 /** Reads the .PAG file named by --layout-file; prints the import message and returns non-zero on failure. */
 int ReadLayoutFileArgument(const CliArguments& args, TPageLayout& layout);

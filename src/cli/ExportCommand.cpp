@@ -24,7 +24,7 @@ int RunExport(const CliArguments& args)
 {
     if (args.positional.size() != 1 || !args.has(QStringLiteral("record")) || !args.has(QStringLiteral("format"))
         || !args.has(QStringLiteral("out")))
-        return CliOutput::fail(QStringLiteral("usage: quorvex-cli export COLLECTION.QV3 --record N --format F [--layout-file FILE.PAG] --out FILE"));
+        return CliOutput::fail(QStringLiteral("usage: quorvex-cli export COLLECTION.QV3 --record N --format F [--layout-file FILE.PAG] [--language NAME] --out FILE"));
     const QString name = args.value(QStringLiteral("format")).toLower();
     const TOutputFormat* format = OutputFormats::find(name);
     if (!format)
@@ -84,9 +84,11 @@ int RunExport(const CliArguments& args)
     options.PartialAnswers = false;
     options.PartialLetters = false;
     request.Options = &options;
-    request.Solving = {settings.WebPuzzleWordLengths, settings.WebPuzzleTimer};
+    request.Solving = {settings.WebPuzzleWordLengths, settings.WebPuzzleTimer, settings.Dictionary};
     if (args.has(QStringLiteral("enumerations")))
         request.Solving.WordLengths = true;
+    if (const int status = ReadLanguageArgument(args, request.Solving.Language))
+        return status;
     if (format->Input == ExportInput::Puzzle)
         return write();
 
@@ -114,4 +116,5 @@ const CliCommand ExportCommand{"export", RunExport, {
     {"out"},
     {"answers", CliOption::Switch},
     {"enumerations", CliOption::Switch},
+    {"language"},
 }};

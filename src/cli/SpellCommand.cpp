@@ -20,14 +20,26 @@ constexpr int PrintedSuggestions = 5;
 /** Time given to suggestions for the whole record. */
 constexpr qint64 SuggestionMilliseconds = 5000;
 
-/** Language code of a name from --language ("american" .. "swedish"), or 0. */
-int languageNamed(const QString& name)
+} // namespace
+
+int ReadLanguageArgument(const CliArguments& args, int& language, int failStatus)
 {
-    for (int code = Spelling::FirstLanguage; code <= Spelling::LastLanguage; ++code)
-        if (name.compare(QLatin1String(Spelling::Language(code).Name), Qt::CaseInsensitive) == 0)
-            return code;
-    return 0;
+    if (!args.has(QStringLiteral("language")))
+        return 0;
+    const QString name = args.value(QStringLiteral("language"));
+    for (int code = Spelling::FirstLanguage; code <= Spelling::LastLanguage; ++code) {
+        if (name.compare(QLatin1String(Spelling::Language(code).Name), Qt::CaseInsensitive) == 0) {
+            language = code;
+            return 0;
+        }
+    }
+    return CliOutput::fail(QStringLiteral("unknown language %1 (american, british, spanish, italian, french, "
+                                          "german, dutch or swedish)")
+                               .arg(name),
+                           failStatus);
 }
+
+namespace {
 
 int RunSpell(const CliArguments& args)
 {
@@ -40,14 +52,8 @@ int RunSpell(const CliArguments& args)
     SpellingSetup setup = SpellingSetup::Find(ProgramDirectory());
     ApplySpellingFallbacks(settings, setup);
     int language = setup.UserListLanguage;
-    if (args.has(QStringLiteral("language"))) {
-        language = languageNamed(args.value(QStringLiteral("language")));
-        if (language == 0)
-            return CliOutput::fail(QStringLiteral("unknown language %1 (american, british, spanish, italian, french, "
-                                                  "german, dutch or swedish)")
-                                       .arg(args.value(QStringLiteral("language"))),
-                                   CannotRun);
-    }
+    if (const int status = ReadLanguageArgument(args, language, CannotRun))
+        return status;
     const QString name = QLatin1String(Spelling::Language(language).Name);
     if (!setup.LanguageAvailable(language))
         return CliOutput::fail(QStringLiteral("no %1 dictionary is installed").arg(name), CannotRun);

@@ -37,7 +37,7 @@ QByteArray body()
 
 QByteArray script()
 {
-    return resource("solver.js");
+    return resource("solver-texts.js") + resource("solver.js");
 }
 
 } // namespace SolverPageAssets

@@ -12,7 +12,9 @@ QByteArray style();
 QByteArray body();
 /**
  * The script that plays the puzzle: it reads the puzzle data, draws grid and clues, takes letters
- * from a hidden input (keys, phone keyboards, input methods), and keeps the progress in the browser.
+ * from a hidden input (keys, phone keyboards, input methods) or its own keyboard on touch screens,
+ * and keeps the progress in the browser. Its texts come in every spelling language; the page's
+ * lang attribute chooses them.
  */
 QByteArray script();
 

@@ -66,6 +66,13 @@ QByteArray puzzleData(const TSolvingPuzzle& s, const TSolvingOptions& solving)
     return QJsonDocument(data).toJson(QJsonDocument::Compact).replace("<", "\\u003c");
 }
 
+/** The page's lang attribute for a spelling language code; any other code gives American English. */
+const char* languageTag(int code)
+{
+    static const char* const tags[] = {"en-US", "en-GB", "es", "it", "fr", "de", "nl", "sv"};
+    return code >= 1 && code <= 8 ? tags[code - 1] : tags[0];
+}
+
 } // namespace
 
 QByteArray pageBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options, const TSolvingOptions& solving)
@@ -73,7 +80,9 @@ QByteArray pageBytes(const TPuzzleRecord& puzzle, const TRenderOptions& options,
     const TSolvingPuzzle s = TSolvingPuzzle::fromRecord(puzzle, options);
     const QByteArray title = Ansi::toUnicode(s.Title).toHtmlEscaped().toUtf8();
     QByteArray page;
-    page += "<!DOCTYPE html>\n<html lang=\"en\" data-solved=\"no\">\n<head>\n<meta charset=\"utf-8\">\n"
+    page += "<!DOCTYPE html>\n<html lang=\"";
+    page += languageTag(solving.Language);
+    page += "\" data-solved=\"no\">\n<head>\n<meta charset=\"utf-8\">\n"
             "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, interactive-widget=resizes-content\">\n"
             "<meta name=\"generator\" content=\"Quorvex\">\n<title>";
     page += title;

@@ -33,6 +33,7 @@ struct TNestedWord {
 struct TSolvingOptions {
     bool WordLengths = false;   ///< clues carry the lengths of a word typed with spaces or dashes
     bool Timer = true;          ///< the web puzzle shows a clock that the solver can pause
+    int Language = 1;           ///< the web puzzle's language, a spelling language code (1 American .. 8 Swedish)
 };
 
 /**

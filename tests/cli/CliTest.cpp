@@ -252,6 +252,7 @@ TEST(Cli, ExportRefusesBadOptionsAndUnbuiltPuzzlesWithoutWritingAFile)
     EXPECT_NE(exportWith(QStringLiteral("--quality"), QStringLiteral("0")).status, 0);
     EXPECT_NE(exportWith(QStringLiteral("--quality"), QStringLiteral("101")).status, 0);
     EXPECT_NE(exportWith(QStringLiteral("--width"), QStringLiteral("0")).status, 0);
+    EXPECT_NE(exportWith(QStringLiteral("--language"), QStringLiteral("klingon")).status, 0);
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_EQ(exportWith(QStringLiteral("--quality"), QStringLiteral("100")).status, 0);
 

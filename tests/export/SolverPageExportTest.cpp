@@ -42,6 +42,10 @@ TEST(SolverPageExport, OneSelfContainedPageCarryingThePuzzle)
     for (const char* outside : {"http:", "https:", "src=", "<link", "@import", "location.hash"})
         EXPECT_FALSE(page.contains(outside)) << outside;
     EXPECT_EQ(page.count("</script>"), 2);   // the clue's text cannot end the data early
+    // The page speaks the spelling language; none chosen (0 or 9) gives American English.
+    EXPECT_TRUE(page.contains("<html lang=\"en-US\""));
+    EXPECT_TRUE(SolverPageExport::pageBytes(p, options, {false, true, 5}).contains("<html lang=\"fr\""));
+    EXPECT_TRUE(SolverPageExport::pageBytes(p, options, {false, true, 9}).contains("<html lang=\"en-US\""));
 
     const QJsonObject d = pageData(page);
     EXPECT_EQ(d[QStringLiteral("width")].toInt(), 5);

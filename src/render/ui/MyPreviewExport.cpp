@@ -79,7 +79,7 @@ void TMyPreview::MenuExportClick(const TOutputFormat& format)
     // The run's own page and puzzle: its separators and its headings; the web puzzle's set-up.
     const TExportRequest job{m_report->Puzzle.get(), &m_report->Options, &m_report->Fitted, &settings,
                              settings.PixelWidth, settings.JPegCompressionQuality, path,
-                             {settings.WebPuzzleWordLengths, settings.WebPuzzleTimer}};
+                             {settings.WebPuzzleWordLengths, settings.WebPuzzleTimer, settings.Dictionary}};
     if (format.Steps == PreviewSteps::ProgressWindow) {
         // The metafile replays the preview's own drawing run.
         TMetafileCreation creation(m_context, [&job, &format]() -> QString {

@@ -1,0 +1,158 @@
+// The page's own texts, one table per spelling language; the page's lang attribute chooses the
+// table. "%1" and "%2" stand for numbers or times; a pair is the text for one and for more (French
+// counts 0 as one). The keys are the rows of the language's keyboard, A to Z.
+var quorvexTexts = (function () {
+  'use strict';
+  var english = {
+    check: 'Check', checkLetter: 'Check Letter', checkWord: 'Check Word', checkPuzzle: 'Check Puzzle',
+    reveal: 'Reveal', revealLetter: 'Reveal Letter', revealWord: 'Reveal Word', revealPuzzle: 'Reveal Puzzle',
+    clear: 'Clear', clearWord: 'Clear Word', clearWrong: 'Clear Wrong Letters', clearPuzzle: 'Clear Puzzle',
+    print: 'Print', tools: 'Puzzle tools', grid: 'Crossword grid',
+    pause: 'Pause the timer', resume: 'Resume the timer', resumeButton: 'Resume',
+    across: 'Across', down: 'Down', letterOf: 'letter %1 of %2', wrong: 'wrong', revealed: 'revealed',
+    block: 'Black square', outside: 'Outside the puzzle',
+    noMistakes: 'No mistakes found.', wrongLetters: ['%1 wrong letter.', '%1 wrong letters.'],
+    lettersRevealed: ['%1 letter revealed.', '%1 letters revealed.'],
+    lettersCleared: ['%1 letter cleared.', '%1 letters cleared.'],
+    wrongCleared: ['%1 wrong letter cleared.', '%1 wrong letters cleared.'],
+    puzzleCleared: 'The puzzle is cleared.', solved: 'Solved!  Every letter is right.', time: 'Time: %1.',
+    filledWrong: 'Every square is filled, but some letters are wrong.',
+    askClear: 'Clear every letter of this puzzle?  The letters and the time kept for it are lost.',
+    askReveal: 'Reveal every letter of this puzzle?  Every answer is shown.',
+    cancel: 'Cancel', ok: 'OK', scroll: 'Scroll to see the whole grid',
+    backspace: 'Backspace', direction: 'Change direction', systemKeys: 'System keyboard', ownKeys: 'Puzzle keyboard',
+    keys: ['QWERTYUIOP', 'ASDFGHJKL', 'ZXCVBNM']
+  };
+  var british = english;
+  var spanish = {
+    check: 'Comprobar', checkLetter: 'Comprobar letra', checkWord: 'Comprobar palabra',
+    checkPuzzle: 'Comprobar crucigrama',
+    reveal: 'Revelar', revealLetter: 'Revelar letra', revealWord: 'Revelar palabra', revealPuzzle: 'Revelar crucigrama',
+    clear: 'Borrar', clearWord: 'Borrar palabra', clearWrong: 'Borrar letras erróneas', clearPuzzle: 'Borrar crucigrama',
+    print: 'Imprimir', tools: 'Herramientas del crucigrama', grid: 'Cuadrícula del crucigrama',
+    pause: 'Pausar el cronómetro', resume: 'Reanudar el cronómetro', resumeButton: 'Reanudar',
+    across: 'Horizontal', down: 'Vertical', letterOf: 'letra %1 de %2', wrong: 'errónea', revealed: 'revelada',
+    block: 'Casilla negra', outside: 'Fuera del crucigrama',
+    noMistakes: 'No hay errores.', wrongLetters: ['%1 letra errónea.', '%1 letras erróneas.'],
+    lettersRevealed: ['%1 letra revelada.', '%1 letras reveladas.'],
+    lettersCleared: ['%1 letra borrada.', '%1 letras borradas.'],
+    wrongCleared: ['%1 letra errónea borrada.', '%1 letras erróneas borradas.'],
+    puzzleCleared: 'El crucigrama está borrado.', solved: '¡Resuelto!  Todas las letras son correctas.',
+    time: 'Tiempo: %1.', filledWrong: 'Todas las casillas están llenas, pero hay letras erróneas.',
+    askClear: '¿Borrar todas las letras de este crucigrama?  Se pierden las letras y el tiempo guardados.',
+    askReveal: '¿Revelar todas las letras de este crucigrama?  Se muestran todas las respuestas.',
+    cancel: 'Cancelar', ok: 'Aceptar', scroll: 'Desplázate para ver toda la cuadrícula',
+    backspace: 'Retroceso', direction: 'Cambiar dirección', systemKeys: 'Teclado del sistema',
+    ownKeys: 'Teclado del crucigrama', keys: ['QWERTYUIOP', 'ASDFGHJKL', 'ZXCVBNM']
+  };
+  var italian = {
+    check: 'Controlla', checkLetter: 'Controlla lettera', checkWord: 'Controlla parola',
+    checkPuzzle: 'Controlla cruciverba',
+    reveal: 'Rivela', revealLetter: 'Rivela lettera', revealWord: 'Rivela parola', revealPuzzle: 'Rivela cruciverba',
+    clear: 'Cancella', clearWord: 'Cancella parola', clearWrong: 'Cancella lettere sbagliate',
+    clearPuzzle: 'Cancella cruciverba',
+    print: 'Stampa', tools: 'Strumenti del cruciverba', grid: 'Griglia del cruciverba',
+    pause: 'Metti in pausa il cronometro', resume: 'Riprendi il cronometro', resumeButton: 'Riprendi',
+    across: 'Orizzontale', down: 'Verticale', letterOf: 'lettera %1 di %2', wrong: 'sbagliata', revealed: 'rivelata',
+    block: 'Casella nera', outside: 'Fuori dal cruciverba',
+    noMistakes: 'Nessun errore.', wrongLetters: ['%1 lettera sbagliata.', '%1 lettere sbagliate.'],
+    lettersRevealed: ['%1 lettera rivelata.', '%1 lettere rivelate.'],
+    lettersCleared: ['%1 lettera cancellata.', '%1 lettere cancellate.'],
+    wrongCleared: ['%1 lettera sbagliata cancellata.', '%1 lettere sbagliate cancellate.'],
+    puzzleCleared: 'Il cruciverba è stato cancellato.', solved: 'Risolto!  Tutte le lettere sono giuste.',
+    time: 'Tempo: %1.', filledWrong: 'Tutte le caselle sono piene, ma alcune lettere sono sbagliate.',
+    askClear: 'Cancellare tutte le lettere di questo cruciverba?  Le lettere e il tempo salvati andranno persi.',
+    askReveal: 'Rivelare tutte le lettere di questo cruciverba?  Verranno mostrate tutte le soluzioni.',
+    cancel: 'Annulla', ok: 'OK', scroll: 'Scorri per vedere tutta la griglia',
+    backspace: 'Cancella lettera', direction: 'Cambia direzione', systemKeys: 'Tastiera di sistema',
+    ownKeys: 'Tastiera del cruciverba', keys: ['QWERTYUIOP', 'ASDFGHJKL', 'ZXCVBNM']
+  };
+  var french = {
+    check: 'Vérifier', checkLetter: 'Vérifier la lettre', checkWord: 'Vérifier le mot', checkPuzzle: 'Vérifier la grille',
+    reveal: 'Révéler', revealLetter: 'Révéler la lettre', revealWord: 'Révéler le mot',
+    revealPuzzle: 'Révéler la grille',
+    clear: 'Effacer', clearWord: 'Effacer le mot', clearWrong: 'Effacer les lettres fausses',
+    clearPuzzle: 'Effacer la grille',
+    print: 'Imprimer', tools: 'Outils de la grille', grid: 'Grille de mots croisés',
+    pause: 'Mettre le chrono en pause', resume: 'Relancer le chrono', resumeButton: 'Reprendre',
+    across: 'Horizontal', down: 'Vertical', letterOf: 'lettre %1 sur %2', wrong: 'fausse', revealed: 'révélée',
+    block: 'Case noire', outside: 'Hors de la grille',
+    noMistakes: 'Aucune erreur.', wrongLetters: ['%1 lettre fausse.', '%1 lettres fausses.'],
+    lettersRevealed: ['%1 lettre révélée.', '%1 lettres révélées.'],
+    lettersCleared: ['%1 lettre effacée.', '%1 lettres effacées.'],
+    wrongCleared: ['%1 lettre fausse effacée.', '%1 lettres fausses effacées.'],
+    puzzleCleared: 'La grille est effacée.', solved: 'Résolu\u00a0!  Toutes les lettres sont justes.',
+    time: 'Temps\u00a0: %1.', filledWrong: 'Toutes les cases sont remplies, mais certaines lettres sont fausses.',
+    askClear: 'Effacer toutes les lettres de cette grille\u00a0?  Les lettres et le temps gardés sont perdus.',
+    askReveal: 'Révéler toutes les lettres de cette grille\u00a0?  Toutes les réponses sont affichées.',
+    cancel: 'Annuler', ok: 'OK', scroll: 'Faites défiler pour voir toute la grille',
+    backspace: 'Retour arrière', direction: 'Changer de sens', systemKeys: 'Clavier du système',
+    ownKeys: 'Clavier de la grille', keys: ['AZERTYUIOP', 'QSDFGHJKLM', 'WXCVBN'], zeroIsOne: true
+  };
+  var german = {
+    check: 'Prüfen', checkLetter: 'Buchstaben prüfen', checkWord: 'Wort prüfen', checkPuzzle: 'Rätsel prüfen',
+    reveal: 'Aufdecken', revealLetter: 'Buchstaben aufdecken', revealWord: 'Wort aufdecken',
+    revealPuzzle: 'Rätsel aufdecken',
+    clear: 'Löschen', clearWord: 'Wort löschen', clearWrong: 'Falsche Buchstaben löschen', clearPuzzle: 'Rätsel löschen',
+    print: 'Drucken', tools: 'Rätselwerkzeuge', grid: 'Kreuzworträtsel',
+    pause: 'Uhr anhalten', resume: 'Uhr weiterlaufen lassen', resumeButton: 'Weiter',
+    across: 'Waagerecht', down: 'Senkrecht', letterOf: 'Buchstabe %1 von %2', wrong: 'falsch', revealed: 'aufgedeckt',
+    block: 'Schwarzes Feld', outside: 'Außerhalb des Rätsels',
+    noMistakes: 'Keine Fehler gefunden.', wrongLetters: ['%1 falscher Buchstabe.', '%1 falsche Buchstaben.'],
+    lettersRevealed: ['%1 Buchstabe aufgedeckt.', '%1 Buchstaben aufgedeckt.'],
+    lettersCleared: ['%1 Buchstabe gelöscht.', '%1 Buchstaben gelöscht.'],
+    wrongCleared: ['%1 falscher Buchstabe gelöscht.', '%1 falsche Buchstaben gelöscht.'],
+    puzzleCleared: 'Das Rätsel ist gelöscht.', solved: 'Gelöst!  Alle Buchstaben sind richtig.', time: 'Zeit: %1.',
+    filledWrong: 'Alle Felder sind ausgefüllt, aber einige Buchstaben sind falsch.',
+    askClear: 'Alle Buchstaben dieses Rätsels löschen?  Die gespeicherten Buchstaben und die Zeit gehen verloren.',
+    askReveal: 'Alle Buchstaben dieses Rätsels aufdecken?  Alle Lösungen werden gezeigt.',
+    cancel: 'Abbrechen', ok: 'OK', scroll: 'Scrollen, um das ganze Rätsel zu sehen',
+    backspace: 'Rücktaste', direction: 'Richtung wechseln', systemKeys: 'Systemtastatur', ownKeys: 'Rätseltastatur',
+    keys: ['QWERTZUIOP', 'ASDFGHJKL', 'YXCVBNM']
+  };
+  var dutch = {
+    check: 'Controleren', checkLetter: 'Letter controleren', checkWord: 'Woord controleren',
+    checkPuzzle: 'Puzzel controleren',
+    reveal: 'Tonen', revealLetter: 'Letter tonen', revealWord: 'Woord tonen', revealPuzzle: 'Puzzel tonen',
+    clear: 'Wissen', clearWord: 'Woord wissen', clearWrong: 'Foute letters wissen', clearPuzzle: 'Puzzel wissen',
+    print: 'Afdrukken', tools: 'Puzzelknoppen', grid: 'Kruiswoordraster',
+    pause: 'Klok pauzeren', resume: 'Klok hervatten', resumeButton: 'Hervatten',
+    across: 'Horizontaal', down: 'Verticaal', letterOf: 'letter %1 van %2', wrong: 'fout', revealed: 'getoond',
+    block: 'Zwart vakje', outside: 'Buiten de puzzel',
+    noMistakes: 'Geen fouten gevonden.', wrongLetters: ['%1 foute letter.', '%1 foute letters.'],
+    lettersRevealed: ['%1 letter getoond.', '%1 letters getoond.'],
+    lettersCleared: ['%1 letter gewist.', '%1 letters gewist.'],
+    wrongCleared: ['%1 foute letter gewist.', '%1 foute letters gewist.'],
+    puzzleCleared: 'De puzzel is gewist.', solved: 'Opgelost!  Alle letters zijn goed.', time: 'Tijd: %1.',
+    filledWrong: 'Alle vakjes zijn ingevuld, maar sommige letters zijn fout.',
+    askClear: 'Alle letters van deze puzzel wissen?  De bewaarde letters en tijd gaan verloren.',
+    askReveal: 'Alle letters van deze puzzel tonen?  Alle antwoorden worden getoond.',
+    cancel: 'Annuleren', ok: 'OK', scroll: 'Scroll om het hele raster te zien',
+    backspace: 'Letter terug', direction: 'Richting wisselen', systemKeys: 'Systeemtoetsenbord',
+    ownKeys: 'Puzzeltoetsenbord', keys: ['QWERTYUIOP', 'ASDFGHJKL', 'ZXCVBNM']
+  };
+  var swedish = {
+    check: 'Kontrollera', checkLetter: 'Kontrollera bokstav', checkWord: 'Kontrollera ord',
+    checkPuzzle: 'Kontrollera korsord',
+    reveal: 'Visa', revealLetter: 'Visa bokstav', revealWord: 'Visa ord', revealPuzzle: 'Visa korsord',
+    clear: 'Rensa', clearWord: 'Rensa ord', clearWrong: 'Rensa fel bokstäver', clearPuzzle: 'Rensa korsord',
+    print: 'Skriv ut', tools: 'Korsordsverktyg', grid: 'Korsordsrutnät',
+    pause: 'Pausa klockan', resume: 'Starta klockan igen', resumeButton: 'Fortsätt',
+    across: 'Vågrätt', down: 'Lodrätt', letterOf: 'bokstav %1 av %2', wrong: 'fel', revealed: 'visad',
+    block: 'Svart ruta', outside: 'Utanför korsordet',
+    noMistakes: 'Inga fel hittades.', wrongLetters: ['%1 fel bokstav.', '%1 fel bokstäver.'],
+    lettersRevealed: ['%1 bokstav visad.', '%1 bokstäver visade.'],
+    lettersCleared: ['%1 bokstav rensad.', '%1 bokstäver rensade.'],
+    wrongCleared: ['%1 fel bokstav rensad.', '%1 fel bokstäver rensade.'],
+    puzzleCleared: 'Korsordet är rensat.', solved: 'Löst!  Alla bokstäver är rätt.', time: 'Tid: %1.',
+    filledWrong: 'Alla rutor är ifyllda, men några bokstäver är fel.',
+    askClear: 'Rensa alla bokstäver i det här korsordet?  De sparade bokstäverna och tiden går förlorade.',
+    askReveal: 'Visa alla bokstäver i det här korsordet?  Alla svar visas.',
+    cancel: 'Avbryt', ok: 'OK', scroll: 'Scrolla för att se hela rutnätet',
+    backspace: 'Radera', direction: 'Byt riktning', systemKeys: 'Systemets tangentbord',
+    ownKeys: 'Korsordets tangentbord', keys: ['QWERTYUIOP', 'ASDFGHJKL', 'ZXCVBNM']
+  };
+  var tables = { 'en-US': english, 'en-GB': british, es: spanish, it: italian, fr: french, de: german, nl: dutch,
+                 sv: swedish };
+  return tables[document.documentElement.lang] || english;
+})();
