@@ -30,7 +30,8 @@ const char Usage[] =
     "  quorvex-cli delete COLLECTION.QV3 --record N [N ...]\n"
     "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
     "                    dutch|swedish]\n"
-    "  quorvex-cli suggest --theme TOPIC [--sense N] [--count N] [--min-length L] [--max-length L] --out WORDS.txt\n"
+    "  quorvex-cli suggest --theme TOPIC [--sense N] [--count N] [--min-length L] [--max-length L] [--rarer]\n"
+    "                    --out WORDS.txt\n"
     "  quorvex-cli suggest --clues WORDS.txt [--sep C] --out WORDS2.txt\n"
     "  quorvex-cli --help";
 
@@ -65,7 +66,7 @@ int main(int argc, char** argv)
         return 0;
     }
     const QSet<QString> switches{QStringLiteral("shrink"), QStringLiteral("quick"), QStringLiteral("candidates"),
-                                 QStringLiteral("answers"), QStringLiteral("enumerations")};
+                                 QStringLiteral("answers"), QStringLiteral("enumerations"), QStringLiteral("rarer")};
     const QSet<QString> options{QStringLiteral("words"), QStringLiteral("sep"), QStringLiteral("shape-file"),
                                 QStringLiteral("shape-lib"), QStringLiteral("shape"), QStringLiteral("attempts"),
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
