@@ -104,6 +104,26 @@ qsizetype commonPrefix(const QString& a, const QString& b)
     return n;
 }
 
+/** Whether two words end in the same part of three letters or more that is not a common ending. */
+bool sharedPart(const QString& a, const QString& b)
+{
+    static const QStringList endings{QStringLiteral("ing"), QStringLiteral("ion"), QStringLiteral("ers"), QStringLiteral("est"),
+                                     QStringLiteral("ness"), QStringLiteral("ies"), QStringLiteral("ent"), QStringLiteral("ant"),
+                                     QStringLiteral("ous"), QStringLiteral("ful"), QStringLiteral("ity"), QStringLiteral("ism"),
+                                     QStringLiteral("ist"), QStringLiteral("ate"), QStringLiteral("ary"), QStringLiteral("ery"),
+                                     QStringLiteral("ory"), QStringLiteral("ive"), QStringLiteral("ble"), QStringLiteral("ish"),
+                                     QStringLiteral("ure"), QStringLiteral("ted"), QStringLiteral("ence"), QStringLiteral("ance"),
+                                     QStringLiteral("less"), QStringLiteral("ment"), QStringLiteral("ian"), QStringLiteral("ally"),
+                                     QStringLiteral("er"), QStringLiteral("ed"), QStringLiteral("es"), QStringLiteral("ly")};
+    qsizetype n = 0;
+    while (n < a.size() && n < b.size() && a[a.size() - 1 - n] == b[b.size() - 1 - n])
+        ++n;
+    if (n < 3 || n == a.size() || n == b.size())
+        return false; // a whole word is the other rule's case
+    const QString part = a.right(n);
+    return std::none_of(endings.cbegin(), endings.cend(), [&](const QString& e) { return part.size() <= e.size() + 1 && part.endsWith(e); });
+}
+
 /** Whether the brackets of a text are all closed. */
 bool balanced(QStringView text)
 {
@@ -222,6 +242,9 @@ bool GivesAway(const QString& clue, const QString& answer, const QStringList& ir
             // A part of a compound or the base of a derived word: "bee" for BUMBLEBEE, "big" for BIGGER.
             if (token.size() >= 3 && !functionWord(token)
                 && (word.startsWith(token) || word.endsWith(token) || (token.size() >= 5 && word.contains(token))))
+                return true;
+            // A shared last part of two compounds: "ripsaw" for HANDSAW, "honeybee" for BUMBLEBEE.
+            if (sharedPart(token, word))
                 return true;
             // A shared stem: "fishes" for FISHING, "cooking" for COOKER, "stormy" for STORMINESS.
             const qsizetype shared = commonPrefix(token, word);

@@ -84,15 +84,17 @@ ThemeWords ThemeWords::Find(const LexicalSource& source, const ThemeRequest& req
             --theme.Found;
             continue;
         }
-        // The words listed before lose the drafts that give this one away, and leave when none is left.
-        for (qsizetype i = theme.Words.size() - 1; i >= 0; --i) {
-            ThemeWord& word = theme.Words[i];
-            word.Clues = ClueDrafter::WithoutOtherAnswers(word.Clues, word.Word, {candidate.Word});
-            if (word.Clues.isEmpty()) {
-                theme.Words.removeAt(i);
-                --theme.Found;
-            }
+        // The words listed before lose the drafts that give this one away; a word that would leave
+        // one of them without a clue is left out instead (SATURN stays, GAS GIANT goes).
+        QList<QStringList> kept;
+        for (const ThemeWord& word : theme.Words)
+            kept.append(ClueDrafter::WithoutOtherAnswers(word.Clues, word.Word, {candidate.Word}));
+        if (std::any_of(kept.cbegin(), kept.cend(), [](const QStringList& c) { return c.isEmpty(); })) {
+            --theme.Found;
+            continue;
         }
+        for (qsizetype i = 0; i < kept.size(); ++i)
+            theme.Words[i].Clues = kept[i];
         theme.Words.append({candidate.Word, clues, candidate.UsageCount});
     }
     if (theme.Found < request.Count)

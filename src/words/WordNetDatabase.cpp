@@ -241,14 +241,14 @@ void WordNetDatabase::findUnfit()
 int WordNetDatabase::familiarityIn(qint64 offset, const Word& word, int usage) const
 {
     // A word known in another meaning ("cardigan" the jacket, not the corgi) is less familiar in
-    // this one, and unknown here when this meaning was never counted; a phrase comes after its words.
+    // this one when this meaning was never counted; a phrase never counted comes after its words.
     const QString shown = shownWord(word.Lemma);
     int level = m_familiarity.Of(shown);
     if (level == WordFamiliarity::Unknown)
         return level;
     const QList<qint64> offsets = senseOffsets(Noun, keyOf(shown), nullptr);
     const bool name = !shown.isEmpty() && shown.front().isUpper(); // MERCURY the planet is known as a name
-    if (!name && !offsets.isEmpty() && offsets.first() != offset)
+    if (!name && usage == 0 && !offsets.isEmpty() && offsets.first() != offset)
         ++level;
     if (shown.contains(QLatin1Char(' ')) && usage == 0)
         level += 1;
