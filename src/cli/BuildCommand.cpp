@@ -143,8 +143,9 @@ int RunBuild(const CliArguments& args)
 
     input->Title = Ansi::fromUnicode(args.value(QStringLiteral("title")));
     input->Category = Ansi::fromUnicode(args.value(QStringLiteral("category")));
+    // Without --attempts, the "Attempts" setting of the working folder, as the program's Create takes it.
     input->AttemptsText = args.has(QStringLiteral("attempts")) ? args.value(QStringLiteral("attempts")).toLatin1()
-                                                                : QByteArray("1");
+                                                                : QByteArray::number(LoadSettings(StartDirectory()).Attempts);
 
     auto current = std::make_unique<TPuzzleRecord>();
     ClearForNewPuzzle(*current);

@@ -26,7 +26,7 @@ constexpr int DefaultCount = 25;
 constexpr int ShortestWord = 3;
 
 const char SuggestUsage[] =
-    "usage: quorvex-cli suggest --theme TOPIC [--sense N] [--count N] [--min-length L] [--max-length L] --out WORDS.txt\n"
+    "usage: quorvex-cli suggest --theme TOPIC [--sense N] [--count N] [--min-length L] [--max-length L] [--rarer] --out WORDS.txt\n"
     "       quorvex-cli suggest --clues WORDS.txt [--sep C] --out WORDS2.txt";
 
 /** One line of the output file: "word<sep> clue", or the word alone without a clue. */
@@ -43,7 +43,7 @@ int writeLines(const QString& out, const QList<QByteArray>& lines)
     return 0;
 }
 
-int runTheme(const CliArguments& args, const LexicalSource& source, const QString& out)
+int runTheme(const CliArguments& args, const LexicalSource& source, const QString& out, bool classroom)
 {
     QString error;
     const auto count = args.has(QStringLiteral("count")) ? args.number(QStringLiteral("count"), 1, Limits::WordSlots, error)
@@ -75,6 +75,8 @@ int runTheme(const CliArguments& args, const LexicalSource& source, const QStrin
     request.Count = int(*count);
     request.MinLength = int(*shortest);
     request.MaxLength = int(*longest);
+    request.Classroom = classroom;
+    request.Rarer = args.has(QStringLiteral("rarer"));
     const ThemeWords theme = ThemeWords::Find(source, request);
     if (theme.Words.isEmpty())
         return CliOutput::fail(QStringLiteral("no theme words found for \"%1\"").arg(request.Topic), 1);
@@ -86,6 +88,8 @@ int runTheme(const CliArguments& args, const LexicalSource& source, const QStrin
         return status;
     CliOutput::warning(QStringLiteral("%1 words written of %2 found for \"%3\" (%4)")
                            .arg(theme.Words.size()).arg(theme.Found).arg(request.Topic, request.TopicSense.Definition));
+    if (!theme.Related.isEmpty())
+        CliOutput::warning(QStringLiteral("related topics: ") + theme.Related.join(QStringLiteral(", ")));
     return 0;
 }
 
@@ -108,11 +112,19 @@ int runClues(const CliArguments& args, const LexicalSource& source, const QStrin
     for (const WordListText::LineProblem& problem : words.problems)
         CliOutput::warning(QStringLiteral("warning: word file ") + WordListText::ProblemText(problem));
 
+    // Every word of the file tells the meaning its list is about.
+    QList<WordListText::WordClue> pairs;
+    QStringList answers;
+    for (const QByteArray& item : words.items) {
+        pairs.append(WordListText::SplitPair(item, separator));
+        answers.append(Ansi::toUnicode(pairs.last().word));
+    }
+    const ClueDrafter::ListContext context = ClueDrafter::ListContext::Of(source, answers);
     QList<QByteArray> lines;
-    for (qsizetype i = 0; i < words.items.size(); ++i) {
-        WordListText::WordClue pair = WordListText::SplitPair(words.items[i], separator);
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        WordListText::WordClue& pair = pairs[i];
         if (pair.clue.isEmpty() && !pair.word.isEmpty()) {
-            const QStringList drafts = ClueDrafter::Draft(source, Ansi::toUnicode(pair.word), 1);
+            const QStringList drafts = ClueDrafter::Draft(source, answers[i], 1, context);
             if (drafts.isEmpty())
                 CliOutput::warning(QStringLiteral("warning: word file line %1: no clue found for \"%2\"")
                                        .arg(words.itemLines[i]).arg(CliOutput::ansi(pair.word)));
@@ -135,15 +147,16 @@ int RunSuggest(const CliArguments& args)
     if (const int status = OutputPath::check(out, inputs))
         return status;
 
-    // The spelling language of the settings in the working folder decides, as in the program.
-    const int language = Lexicon::LanguageOf(LoadSettings(StartDirectory()));
+    // The spelling language and the classroom choice of the settings in the working folder decide, as in the program.
+    const Settings settings = LoadSettings(StartDirectory());
+    const int language = Lexicon::LanguageOf(settings);
     const QString programDir = ProgramDirectory();
     if (const QString reason = Lexicon::Unavailable(programDir, language); !reason.isEmpty())
         return CliOutput::fail(reason, CannotRun);
     const std::unique_ptr<LexicalSource> source = Lexicon::Open(programDir, language);
     if (!source)
         return CliOutput::fail(QStringLiteral("cannot read the WordNet database"), CannotRun);
-    return args.has(QStringLiteral("theme")) ? runTheme(args, *source, out) : runClues(args, *source, out);
+    return args.has(QStringLiteral("theme")) ? runTheme(args, *source, out, settings.ClassroomWords) : runClues(args, *source, out);
 }
 
 } // namespace
@@ -157,4 +170,5 @@ const CliCommand SuggestCommand{"suggest", RunSuggest, {
     {"clues"},
     {"sep"},
     {"out"},
+    {"rarer", CliOption::Switch},
 }};

@@ -34,7 +34,8 @@ const char Usage[] =
     "  quorvex-cli delete COLLECTION.QV3 --record N [N ...]\n"
     "  quorvex-cli spell COLLECTION.QV3 --record N [--language american|british|spanish|italian|french|german|\n"
     "                    dutch|swedish]\n"
-    "  quorvex-cli suggest --theme TOPIC [--sense N] [--count N] [--min-length L] [--max-length L] --out WORDS.txt\n"
+    "  quorvex-cli suggest --theme TOPIC [--sense N] [--count N] [--min-length L] [--max-length L] [--rarer]\n"
+    "                    --out WORDS.txt\n"
     "  quorvex-cli suggest --clues WORDS.txt [--sep C] --out WORDS2.txt\n"
     "  quorvex-cli --help";
 

@@ -145,6 +145,7 @@ void visitSettings(S& s, Visitor& v)
     v.text(misc, "Last Export IPUZ File", s.LastExportIPUZFile, PathRead, PathHeld);
     v.text(misc, "Last Export PUZ File", s.LastExportPUZFile, PathRead, PathHeld);
     v.text(misc, "Last Export Web Puzzle File", s.LastExportWebPuzzleFile, PathRead, PathHeld);
+    v.yesNo(misc, "Classroom Words", s.ClassroomWords);
 
     visitHtmlBlock(v, "First Header", s.FirstHeader);
     visitHtmlBlock(v, "Second Header", s.SecondHeader);

@@ -101,6 +101,8 @@ struct Settings {
     int Thesaurus = 1;
     int UserThesaurus = 1;
     bool ShowTips = true;
+    /** Theme Words leaves out words unfit for a school puzzle (offensive words, blood sports, weapons, drugs). */
+    bool ClassroomWords = true;
 
     // "HTML"
     HtmlTextBlock FirstHeader{QStringLiteral("My Puzzle"), true, false, true, 4};

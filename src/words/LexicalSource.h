@@ -2,6 +2,7 @@
 // The lexical database behind the clue and theme assistant, seen through one small interface so
 // that another language's wordnet can stand beside the English one.
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,8 @@ struct LexicalSense {
     QString Broader;
     /** How often this word was counted in this meaning in the database's tagged texts. */
     int UsageCount = 0;
+    /** The word the meaning is filed under: the word looked up, or the base word it is a form of ("run" for "ran"). */
+    QString Lemma;
 };
 
 /** A word that is a kind or member of a topic meaning, and how familiar it is. */
@@ -33,8 +36,12 @@ struct ThemeCandidate {
     int UsageCount = 0;
     /** Definitions below the topic that name the word: how central it is to the topic. */
     int Mentions = 0;
-    /** True when it lies below a narrower meaning named with the topic's word ("edible fruit"). */
-    bool UnderNamedKind = false;
+    /** How well a pupil knows the word: a WordFamiliarity level, 1 the best known. */
+    int Familiarity = 0;
+    /** Levels below the topic: 1 for its own kinds and instances. */
+    int Depth = 0;
+    /** Relations of the meaning in the database: a well-known name (a country with its regions) has many. */
+    int Links = 0;
 };
 
 /**
@@ -53,13 +60,21 @@ public:
     /** One meaning by its handle, with the word it is looked up for; its fields empty when unknown. */
     virtual LexicalSense Sense(const QString& senseId, const QString& word) const = 0;
     /**
-     * The kinds and members of a meaning at every level below it (instances such as the planets
-     * included), each word once with its most used meaning among them, most familiar first:
-     * those below a narrower meaning named with the topic's word ("edible fruit", "wind
-     * instrument") before the rest, then by usage count and mentions in the definitions below
-     * the topic together, then by usage count.
+     * The kinds and instances of a meaning at every level below it (the planets included), each
+     * word once with its most used meaning among them, most familiar first: by familiarity level,
+     * then by usage count, mentions in the definitions below the topic and relations together,
+     * then nearer the topic first. With classroom set, meanings the database marks as offensive
+     * and the categories unfit for a school puzzle are left out with everything below them.
      */
-    virtual QList<ThemeCandidate> KindsAndMembers(const QString& senseId) const = 0;
+    virtual QList<ThemeCandidate> KindsAndMembers(const QString& senseId, bool classroom) const = 0;
+    /** The familiar kinds of a meaning that have kinds of their own, and its broader meaning: topics near it. */
+    virtual QStringList RelatedTopics(const QString& senseId) const = 0;
+    /** How well a pupil knows a word: a WordFamiliarity level (0 when the word lists are missing). */
+    virtual int Familiarity(const QString& word) const = 0;
+    /** The handles of a word's meanings (of its base forms too), without reading their details. */
+    virtual QStringList SenseIds(const QString& word) const = 0;
+    /** The broader meanings of a meaning up to some levels, each with its level (1 the nearest). */
+    virtual QHash<QString, int> Ancestors(const QString& senseId, int levels) const = 0;
     /** Forms of a word that are not made by adding letters to it ("mice" for "mouse"). */
     virtual QStringList IrregularForms(const QString& word) const = 0;
 };

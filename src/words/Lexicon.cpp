@@ -39,7 +39,7 @@ std::unique_ptr<LexicalSource> Open(const QString& programDir, int language)
 {
     if (!Unavailable(programDir, language).isEmpty())
         return nullptr;
-    return WordNetDatabase::Open(WordNetDatabase::Find(programDir));
+    return WordNetDatabase::Open(WordNetDatabase::Find(programDir), language == British);
 }
 
 } // namespace Lexicon

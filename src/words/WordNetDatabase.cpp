@@ -195,7 +195,7 @@ QString WordNetDatabase::Find(const QString& programDir)
 WordNetDatabase::WordNetDatabase() = default;
 WordNetDatabase::~WordNetDatabase() = default;
 
-std::unique_ptr<WordNetDatabase> WordNetDatabase::Open(const QString& folder)
+std::unique_ptr<WordNetDatabase> WordNetDatabase::Open(const QString& folder, bool british)
 {
     std::unique_ptr<WordNetDatabase> database(new WordNetDatabase);
     const QDir dir(folder);
@@ -223,7 +223,46 @@ std::unique_ptr<WordNetDatabase> WordNetDatabase::Open(const QString& folder)
     database->m_counts = std::make_unique<Mapped>();
     if (!database->m_counts->open(dir.filePath(QStringLiteral("cntlist.rev"))))
         database->m_counts.reset();
+    database->m_familiarity = WordFamiliarity::Load(british);
+    database->findUnfit();
     return database;
+}
+
+void WordNetDatabase::findUnfit()
+{
+    // Every meaning of the usage marks; the first meaning of each unfit category.
+    for (const char* usage : {"disparagement", "ethnic_slur", "obscenity"})
+        for (const qint64 offset : senseOffsets(Noun, usage, nullptr))
+            m_offensiveUsage.insert(offset);
+    for (const char* kind : {"blood_sport", "weapon", "drug_of_abuse", "narcotic"})
+        if (const QList<qint64> offsets = senseOffsets(Noun, kind, nullptr); !offsets.isEmpty())
+            m_unfitKinds.insert(offsets.first());
+}
+
+int WordNetDatabase::familiarityIn(qint64 offset, const Word& word, int usage) const
+{
+    // A word known in another meaning ("cardigan" the jacket, not the corgi) is less familiar in
+    // this one when this meaning was never counted; a phrase never counted comes after its words.
+    const QString shown = shownWord(word.Lemma);
+    int level = m_familiarity.Of(shown);
+    if (level == WordFamiliarity::Unknown)
+        return level;
+    const QList<qint64> offsets = senseOffsets(Noun, keyOf(shown), nullptr);
+    const bool name = !shown.isEmpty() && shown.front().isUpper(); // MERCURY the planet is known as a name
+    if (!name && usage == 0 && !offsets.isEmpty() && offsets.first() != offset)
+        ++level;
+    if (shown.contains(QLatin1Char(' ')) && usage == 0)
+        level += 1;
+    return std::min<int>(level, WordFamiliarity::Absent);
+}
+
+bool WordNetDatabase::unfitForClass(qint64 offset, const Synset& synset) const
+{
+    if (m_unfitKinds.contains(offset))
+        return true;
+    return std::any_of(synset.Pointers.cbegin(), synset.Pointers.cend(), [this](const Pointer& pointer) {
+        return pointer.Symbol == ";u" && pointer.Target == Noun && m_offensiveUsage.contains(pointer.Offset);
+    });
 }
 
 WordNetDatabase::Synset WordNetDatabase::readSynset(Part part, qint64 offset) const
@@ -394,6 +433,7 @@ LexicalSense WordNetDatabase::senseOf(Part part, qint64 offset, const QByteArray
             sense.Synonyms.append(shownWord(word.Lemma));
     }
     sense.UsageCount = self ? usageCount(synset, *self) : 0;
+    sense.Lemma = self ? shownWord(self->Lemma) : shownWord(key);
     if (part == Noun)
         sense.Kinds = kindsOf(synset);
     for (const Pointer& pointer : synset.Pointers)
@@ -463,76 +503,133 @@ LexicalSense WordNetDatabase::Sense(const QString& senseId, const QString& word)
     return senseOf(Part(found - PartLetters.begin()), offset, keyOf(word));
 }
 
-QList<ThemeCandidate> WordNetDatabase::KindsAndMembers(const QString& senseId) const
+QList<ThemeCandidate> WordNetDatabase::KindsAndMembers(const QString& senseId, bool classroom) const
 {
     QList<ThemeCandidate> candidates;
     if (senseId.size() < 2 || senseId.front() != QLatin1Char('n'))
         return candidates;
     const qint64 start = senseId.mid(1).toLongLong();
-    const Synset topic = readSynset(Noun, start);
-    QSet<QString> topicWords;
-    for (const Word& word : topic.Words)
-        for (const QString& part : shownWord(word.Lemma).toLower().split(QLatin1Char(' ')))
-            topicWords.insert(part);
-
-    // Below each meaning: whether a narrower meaning named with the topic's word lies above it.
-    QHash<qint64, bool> underNamed{{start, false}};
+    QHash<qint64, int> depth{{start, 0}};
     QHash<QString, qsizetype> byWord;
     QHash<QString, int> mentions;
     std::deque<qint64> queue{start};
-    while (!queue.empty() && underNamed.size() <= ThemeSynsets) {
+    while (!queue.empty() && depth.size() <= ThemeSynsets) {
         const qint64 offset = queue.front();
         queue.pop_front();
-        const Synset synset = offset == start ? topic : readSynset(Noun, offset);
-        bool named = false;
+        const Synset synset = readSynset(Noun, offset);
+        const int level = depth.value(offset);
         if (offset != start) {
+            // An unfit meaning is left out with everything below it.
+            if (classroom && unfitForClass(offset, synset))
+                continue;
             for (const QString& token : wordsOfText(definitionOf(synset.Gloss)))
                 ++mentions[token];
             for (const Word& word : synset.Words) {
                 const QString shown = shownWord(word.Lemma);
                 const QString folded = shown.toLower();
-                for (const QString& part : folded.split(QLatin1Char(' ')))
-                    named = named || topicWords.contains(part);
                 const int count = usageCount(synset, word);
+                const QString id = QStringLiteral("n") + QString::number(offset);
                 const auto known = byWord.constFind(folded);
                 if (known == byWord.constEnd()) {
                     byWord.insert(folded, candidates.size());
-                    candidates.append({shown, QStringLiteral("n") + QString::number(offset), count, 0,
-                                       underNamed.value(offset)});
+                    candidates.append({shown, id, count, 0, familiarityIn(offset, word, count), level, int(synset.Pointers.size())});
                 } else if (count > candidates[*known].UsageCount) {
                     candidates[*known].UsageCount = count;
-                    candidates[*known].SenseId = QStringLiteral("n") + QString::number(offset);
+                    candidates[*known].SenseId = id;
+                    candidates[*known].Links = int(synset.Pointers.size());
                 }
             }
         }
-        // Kinds and instances at every level; members (the "is a member of" relation) of the topic itself.
-        const bool below = underNamed.value(offset) || named;
+        // Kinds and instances only: "member of" and "part of" relations lead to other topics.
         for (const Pointer& pointer : synset.Pointers) {
-            const bool follow = pointer.Symbol == "~" || pointer.Symbol == "~i" || (offset == start && pointer.Symbol == "%m");
-            if (!follow || pointer.Target != Noun)
-                continue;
-            const auto seen = underNamed.find(pointer.Offset);
-            if (seen == underNamed.end()) {
-                underNamed.insert(pointer.Offset, below);
+            if ((pointer.Symbol == "~" || pointer.Symbol == "~i") && pointer.Target == Noun && !depth.contains(pointer.Offset)) {
+                depth.insert(pointer.Offset, level + 1);
                 queue.push_back(pointer.Offset);
-            } else if (below) {
-                *seen = true;
             }
         }
     }
-    for (ThemeCandidate& candidate : candidates) {
-        candidate.UnderNamedKind = candidate.UnderNamedKind || underNamed.value(candidate.SenseId.mid(1).toLongLong());
+    for (ThemeCandidate& candidate : candidates)
         if (!candidate.Word.contains(QLatin1Char(' ')))
             candidate.Mentions = mentions.value(candidate.Word.toLower());
-    }
-    std::stable_sort(candidates.begin(), candidates.end(), [](const ThemeCandidate& a, const ThemeCandidate& b) {
-        if (a.UnderNamedKind != b.UnderNamedKind)
-            return a.UnderNamedKind;
-        const int familiarA = a.UsageCount + a.Mentions;
-        const int familiarB = b.UsageCount + b.Mentions;
-        return familiarA != familiarB ? familiarA > familiarB : a.UsageCount > b.UsageCount;
+    // Without the word lists every word counts as known; the database's counts rank them.
+    const auto level = [](const ThemeCandidate& c) { return c.Familiarity == WordFamiliarity::Unknown ? int(WordFamiliarity::Known) : c.Familiarity; };
+    const auto weight = [](const ThemeCandidate& c) { return 2 * c.UsageCount + c.Mentions + c.Links; };
+    const auto phrase = [](const ThemeCandidate& c) { return c.Word.contains(QLatin1Char(' ')); };
+    std::stable_sort(candidates.begin(), candidates.end(), [&](const ThemeCandidate& a, const ThemeCandidate& b) {
+        if (level(a) != level(b))
+            return level(a) < level(b);
+        if (phrase(a) != phrase(b))
+            return phrase(b);
+        if (weight(a) != weight(b))
+            return weight(a) > weight(b);
+        return a.Depth < b.Depth;
     });
     return candidates;
+}
+
+QStringList WordNetDatabase::RelatedTopics(const QString& senseId) const
+{
+    QStringList related;
+    if (senseId.size() < 2 || senseId.front() != QLatin1Char('n'))
+        return related;
+    const Synset topic = readSynset(Noun, senseId.mid(1).toLongLong());
+    const auto offer = [&](const Synset& synset) {
+        const QString word = synset.valid() ? shownWord(synset.Words.first().Lemma) : QString();
+        const int known = m_familiarity.Of(word);
+        if (!word.isEmpty() && known <= WordFamiliarity::Known && !related.contains(word, Qt::CaseInsensitive))
+            related.append(word);
+    };
+    for (const Pointer& pointer : topic.Pointers) {
+        if (pointer.Symbol != "~" || pointer.Target != Noun)
+            continue;
+        const Synset kind = readSynset(Noun, pointer.Offset);
+        const auto kinds = std::count_if(kind.Pointers.cbegin(), kind.Pointers.cend(),
+                                         [](const Pointer& p) { return p.Symbol == "~" || p.Symbol == "~i"; });
+        if (kinds >= 3)
+            offer(kind);
+    }
+    for (const Pointer& pointer : topic.Pointers)
+        if (pointer.Symbol == "@" && pointer.Target == Noun)
+            offer(readSynset(Noun, pointer.Offset));
+    return related;
+}
+
+int WordNetDatabase::Familiarity(const QString& word) const
+{
+    return m_familiarity.Of(word);
+}
+
+QStringList WordNetDatabase::SenseIds(const QString& word) const
+{
+    QStringList ids;
+    const QByteArray key = keyOf(word);
+    for (int part = 0; part < PartCount; ++part)
+        for (const qint64 offset : senseOffsets(Part(part), key, nullptr))
+            ids.append(QLatin1Char(PartLetters[part]) + QString::number(offset));
+    return ids;
+}
+
+QHash<QString, int> WordNetDatabase::Ancestors(const QString& senseId, int levels) const
+{
+    QHash<QString, int> found;
+    const auto part = std::find(PartLetters.begin(), PartLetters.end(), senseId.isEmpty() ? ' ' : senseId.front().toLatin1());
+    if (part == PartLetters.end())
+        return found;
+    std::deque<std::tuple<Part, qint64, int>> queue{{Part(part - PartLetters.begin()), senseId.mid(1).toLongLong(), 0}};
+    while (!queue.empty()) {
+        const auto [at, offset, level] = queue.front();
+        queue.pop_front();
+        if (level >= levels)
+            continue;
+        for (const Pointer& pointer : readSynset(at, offset).Pointers) {
+            const QString id = QLatin1Char(PartLetters[pointer.Target]) + QString::number(pointer.Offset);
+            if ((pointer.Symbol == "@" || pointer.Symbol == "@i") && !found.contains(id)) {
+                found.insert(id, level + 1);
+                queue.emplace_back(pointer.Target, pointer.Offset, level + 1);
+            }
+        }
+    }
+    return found;
 }
 
 QStringList WordNetDatabase::IrregularForms(const QString& word) const

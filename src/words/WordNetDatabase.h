@@ -1,10 +1,12 @@
 #pragma once
 
 #include "words/LexicalSource.h"
+#include "words/WordFamiliarity.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <memory>
@@ -34,14 +36,21 @@ public:
     static QStringList SearchDirs(const QString& programDir);
     /** The first of the search folders that holds the database, or an empty string. */
     static QString Find(const QString& programDir);
-    /** Opens the database in a folder; nothing when a file is missing or cannot be mapped. */
-    static std::unique_ptr<WordNetDatabase> Open(const QString& folder);
+    /**
+     * Opens the database in a folder, with the American (or British) word lists that rank words by
+     * familiarity; nothing when a database file is missing or cannot be mapped.
+     */
+    static std::unique_ptr<WordNetDatabase> Open(const QString& folder, bool british = false);
     ~WordNetDatabase() override;
 
     QList<LexicalSense> Senses(const QString& word) const override;
     QList<LexicalSense> TopicSenses(const QString& topic) const override;
     LexicalSense Sense(const QString& senseId, const QString& word) const override;
-    QList<ThemeCandidate> KindsAndMembers(const QString& senseId) const override;
+    QList<ThemeCandidate> KindsAndMembers(const QString& senseId, bool classroom) const override;
+    QStringList RelatedTopics(const QString& senseId) const override;
+    int Familiarity(const QString& word) const override;
+    QStringList SenseIds(const QString& word) const override;
+    QHash<QString, int> Ancestors(const QString& senseId, int levels) const override;
     QStringList IrregularForms(const QString& word) const override;
 
 private:
@@ -74,6 +83,9 @@ private:
     LexicalSense senseOf(Part part, qint64 offset, const QByteArray& key) const;
     int usageCount(const Synset& synset, const Word& word) const;
     QStringList kindsOf(const Synset& synset) const;
+    int familiarityIn(qint64 offset, const Word& word, int usage) const;
+    bool unfitForClass(qint64 offset, const Synset& synset) const;
+    void findUnfit();
 
     std::array<std::unique_ptr<Mapped>, PartCount> m_index;
     std::array<std::unique_ptr<Mapped>, PartCount> m_data;
@@ -82,4 +94,9 @@ private:
     std::array<QHash<QByteArray, QList<QByteArray>>, PartCount> m_bases;
     /** Base form -> its irregular forms, all parts of speech together. */
     QHash<QByteArray, QList<QByteArray>> m_irregular;
+    WordFamiliarity m_familiarity;
+    /** Usage marks of offensive words (disparagement, ethnic slur, obscenity). */
+    QSet<qint64> m_offensiveUsage;
+    /** Noun meanings whose kinds do not belong in a school puzzle (blood sports, weapons, drugs of abuse). */
+    QSet<qint64> m_unfitKinds;
 };

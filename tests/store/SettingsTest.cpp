@@ -59,7 +59,7 @@ std::vector<std::string> documentedOrder()
                  "Last Export HTML File", "Last Export Text File", "Last Group", "Last File 1",
                  "Last File 2", "Last File 3", "Last File 4", "Last File 5", "Window Size",
                  "Background Bitmap", "Dictionary", "User Dictionary", "Thesaurus", "User Thesaurus",
-                 "Show Tips", "Last Export IPUZ File", "Last Export PUZ File", "Last Export Web Puzzle File"});
+                 "Show Tips", "Last Export IPUZ File", "Last Export PUZ File", "Last Export Web Puzzle File", "Classroom Words"});
     for (const char* block : {"First Header", "Second Header", "First Footer", "Second Footer"}) {
         const std::string b = block;
         keys.push_back("HTML/" + b);

@@ -61,10 +61,20 @@ TEST(ClueRules, GivesAwayCatchesTheAnswerItsWordsAndObviousFormsOnly)
         EXPECT_EQ(ClueDrafter::GivesAway(QLatin1String(c.clue), QLatin1String(c.answer)), c.givesAway) << c.clue;
     EXPECT_TRUE(ClueDrafter::GivesAway(QStringLiteral("Kin of mice"), QStringLiteral("MOUSE"), {QStringLiteral("mice")}));
 
-    const QString longText = QStringLiteral("word ").repeated(40) + QStringLiteral("end");
+    // Compounds, shared stems and derived forms.
+    for (const auto& [clue, answer] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"Kettle for boiling water to make tea", "TEAKETTLE"}, {"Carpenter's saw", "HANDSAW"}, {"Ripsaw, e.g.", "HANDSAW"},
+             {"A social bee", "BUMBLEBEE"}, {"The act of someone who fishes", "FISHING"}, {"A utensil for cooking", "COOKER"},
+             {"The quality of being stormy", "STORMINESS"}, {"Large or big", "BIGGER"}, {"Set down in writing", "WRITTEN"},
+             {"Game played with a ball", "FOOTBALL"}})
+        EXPECT_TRUE(ClueDrafter::GivesAway(QLatin1String(clue), QLatin1String(answer))) << clue;
+    EXPECT_FALSE(ClueDrafter::GivesAway(QStringLiteral("The big top"), QStringLiteral("THEATER")));
+
+    // A long text is cut at a clause boundary with its brackets closed, or not at all.
+    const QString longText = QStringLiteral("word ").repeated(20) + QStringLiteral("(aside, more); ") + QStringLiteral("word ").repeated(30);
     const QString cut = ClueDrafter::Shorten(longText);
-    EXPECT_LE(cut.size(), Limits::ClueLength);
-    EXPECT_TRUE(longText.startsWith(cut) && longText[cut.size()] == QLatin1Char(' ')) << cut.toStdString();
+    EXPECT_EQ(cut, longText.left(longText.indexOf(QLatin1Char(';')))) << cut.toStdString();
+    EXPECT_TRUE(ClueDrafter::Shorten(QStringLiteral("word ").repeated(40)).isEmpty());
 }
 
 TEST_F(ClueAssistant, WordsGetFairCluesTheMostCommonMeaningFirst)
@@ -99,9 +109,9 @@ TEST_F(ClueAssistant, TopicsGiveTheirKindsAndMembersMostFamiliarFirst)
         const char* must;
         const char* mustNot;
     } cases[] = {
-        {"fruit", 25, "apple,banana,cherry,grape,pear", "fruit,edible fruit,key,seed"},
+        {"fruit", 25, "apple,banana,cherry,grape,pear", "fruit,edible fruit,key"},
         {"planet", 12, "Mercury,Venus,Earth,Mars,Jupiter,Saturn,Uranus,Neptune", "planet,world"},
-        {"musical instrument", 30, "piano,violin,guitar,flute,drum", "musical instrument,instrument"},
+        {"musical instrument", 30, "piano,guitar,flute,drum", "musical instrument,instrument"},
         {"bird", 40, "owl,eagle,duck,swan", "bird,songbird"},
         {"tree", 30, "pine,maple", "tree,fruit tree"},
     };
@@ -130,14 +140,87 @@ TEST_F(ClueAssistant, TopicsGiveTheirKindsAndMembersMostFamiliarFirst)
     // Several meanings: "bass" the fish is another sense than "bass" the voice, with other words.
     const QList<LexicalSense> bass = database->TopicSenses(QStringLiteral("bass"));
     ASSERT_GE(bass.size(), 4);
-    ThemeRequest fish{QStringLiteral("bass"), {}, 30, 3, 12};
+    ThemeRequest fish{QStringLiteral("bass"), {}, 30, 3, 12, true, true};
     for (const LexicalSense& sense : bass)
-        if (sense.Definition.contains(QLatin1String("fish")) && !ThemeWords::Find(*database, {QStringLiteral("bass"), sense, 30, 3, 12}).Words.isEmpty())
+        if (sense.Definition.contains(QLatin1String("fish")) && !ThemeWords::Find(*database, {QStringLiteral("bass"), sense, 30, 3, 12, true, true}).Words.isEmpty())
             fish.TopicSense = sense;
     const ThemeWords fishes = ThemeWords::Find(*database, fish);
     ASSERT_FALSE(fishes.Words.isEmpty());
     for (const ThemeWord& word : fishes.Words)
         EXPECT_TRUE(word.Word.size() <= 12 && !word.Word.contains(QLatin1String("bass"), Qt::CaseInsensitive)) << word.Word.toStdString();
+}
+
+TEST_F(ClueAssistant, ATeachersTopicsFormsAndListsComeBackFitForAClass)
+{
+    // Words separated by commas; "!" marks a word that must not come back.
+    const struct {
+        const char* topic;
+        bool classroom;
+        const char* words;
+    } themes[] = {
+        {"flower", true, "daisy,orchid,poppy,!everlasting flower,!little golden zinnia"},
+        {"weather", true, "rain,snow,wind,!storminess,!boisterousness"},
+        {"country", true, "France,China,India,!Carthage,!suzerain,!Eelam"},
+        {"sport", true, "football,tennis,golf,!cockfighting,!bullfighting"},
+        {"sport", false, "cockfighting"},
+        {"dog", true, "hound,terrier,!foxhound,!bloodhound"},
+        {"planets", true, "Mercury,Venus,Earth,Mars,Jupiter,Pluto"},
+    };
+    for (const auto& t : themes) {
+        ThemeRequest request;
+        request.Topic = QLatin1String(t.topic);
+        request.TopicSense = ThemeWords::DefaultSense(*database, database->TopicSenses(request.Topic));
+        request.Count = t.classroom ? 20 : 200;
+        request.Classroom = t.classroom;
+        request.Rarer = !t.classroom;
+        QStringList words;
+        for (const ThemeWord& word : ThemeWords::Find(*database, request).Words) {
+            words.append(word.Word.toLower());
+            ExpectFairClues(word.Word, word.Clues, ClueDrafter::IrregularFormsOf(*database, word.Word));
+        }
+        for (const QString& entry : QString::fromLatin1(t.words).split(QLatin1Char(','))) {
+            const bool banned = entry.startsWith(QLatin1Char('!'));
+            EXPECT_NE(words.contains(entry.mid(banned ? 1 : 0).toLower()), banned)
+                << t.topic << (banned ? " gives " : " lacks ") << entry.toStdString() << ": " << words.join(QStringLiteral(", ")).toStdString();
+        }
+    }
+
+    // Clues in the list's meaning and in the answer's own form, never cut and mostly short.
+    const QStringList planets{QStringLiteral("MERCURY"), QStringLiteral("VENUS"), QStringLiteral("EARTH"), QStringLiteral("MARS"),
+                              QStringLiteral("JUPITER"), QStringLiteral("SATURN"), QStringLiteral("URANUS"), QStringLiteral("NEPTUNE"),
+                              QStringLiteral("PLUTO")};
+    const ClueDrafter::ListContext inPlanets = ClueDrafter::ListContext::Of(*database, planets);
+    for (const QString& planet : planets) {
+        const QStringList clues = ClueDrafter::Draft(*database, planet, 1, inPlanets);
+        ASSERT_FALSE(clues.isEmpty()) << planet.toStdString();
+        EXPECT_TRUE(clues.first().contains(QLatin1String("planet"))) << planet.toStdString() << ": " << clues.first().toStdString();
+    }
+    const struct {
+        const char* answer;
+        const char* firstClue; // the first draft must hold it
+    } forms[] = {
+        {"RAN", "moved"}, {"CHILDREN", "people"}, {"WENT", "changed"}, {"FEET", "parts"}, {"LEAVES", "goes"},
+        {"BIGGER", "larger"}, {"SWAM", "travel"}, {"GEESE", "s"}, {"MICE", "s"}, {"TEETH", "s"},
+    };
+    int shortDrafts = 0;
+    int drafts = 0;
+    for (const auto& f : forms) {
+        const QStringList clues = ClueDrafter::Draft(*database, QLatin1String(f.answer));
+        ASSERT_FALSE(clues.isEmpty()) << f.answer;
+        EXPECT_TRUE(clues.first().contains(QLatin1String(f.firstClue), Qt::CaseInsensitive)) << f.answer << ": " << clues.first().toStdString();
+        for (const QString& clue : clues) {
+            ++drafts;
+            shortDrafts += clue.size() < ClueDrafter::ShortClue ? 1 : 0;
+            EXPECT_EQ(clue.count(QLatin1Char('(')), clue.count(QLatin1Char(')'))) << clue.toStdString();
+        }
+        ExpectFairClues(QLatin1String(f.answer), clues, ClueDrafter::IrregularFormsOf(*database, QLatin1String(f.answer)));
+    }
+    EXPECT_GT(shortDrafts * 2, drafts);
+    // No draft gives another answer of the list away: MOON beside EARTH and SATELLITE.
+    const QStringList sky{QStringLiteral("MOON"), QStringLiteral("EARTH"), QStringLiteral("SATELLITE")};
+    for (const QString& clue : ClueDrafter::Draft(*database, QStringLiteral("MOON"), 8, ClueDrafter::ListContext::Of(*database, sky)))
+        EXPECT_FALSE(clue.contains(QLatin1String("earth"), Qt::CaseInsensitive) || clue.contains(QLatin1String("satellite"), Qt::CaseInsensitive))
+            << clue.toStdString();
 }
 
 TEST(ClueAssistantLanguages, OnlyEnglishWithTheDatabaseInstalledIsServed)

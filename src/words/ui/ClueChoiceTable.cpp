@@ -3,8 +3,11 @@
 #include "store/Limits.h"
 #include "ui/Windows1252Text.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QWheelEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -33,6 +36,7 @@ ClueChoiceTable::ClueChoiceTable(QWidget* parent)
 void ClueChoiceTable::setEntries(const QList<Entry>& entries)
 {
     QSignalBlocker quiet(this);
+    m_typed = false;
     setRowCount(0);
     setRowCount(int(entries.size()));
     for (int row = 0; row < rowCount(); ++row) {
@@ -49,13 +53,20 @@ void ClueChoiceTable::setEntries(const QList<Entry>& entries)
         clues->lineEdit()->setMaxLength(Limits::ClueLength);
         AcceptWindows1252Only(clues);
         clues->addItems(entry.Clues);
+        for (int i = 0; i < clues->count(); ++i)
+            clues->setItemData(i, entry.Clues[i], Qt::ToolTipRole);
         clues->lineEdit()->setCursorPosition(0); // a long clue shows its start
         clues->setToolTip(entry.Clues.value(0));
+        // The wheel scrolls the table, and a click, not a passing wheel, gives the list focus.
+        clues->setFocusPolicy(Qt::StrongFocus);
+        clues->installEventFilter(this);
+        connect(clues, &QComboBox::currentTextChanged, clues, &QWidget::setToolTip);
         if (entry.Clues.isEmpty())
             clues->lineEdit()->setPlaceholderText(QStringLiteral("(no clue found)"));
         // Picking another draft or typing is a choice: the row is ticked.
         connect(clues, &QComboBox::activated, this, [this, row] { setTicked(row, true); });
         connect(clues->lineEdit(), &QLineEdit::textEdited, this, [this, row, word](const QString& text) {
+            m_typed = true;
             word->setFlags(word->flags() | Qt::ItemIsUserCheckable);
             setTicked(row, !text.trimmed().isEmpty());
         });
@@ -63,6 +74,15 @@ void ClueChoiceTable::setEntries(const QList<Entry>& entries)
     }
     quiet.unblock();
     emit choicesChanged();
+}
+
+bool ClueChoiceTable::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched)) {
+        QCoreApplication::sendEvent(viewport(), event);
+        return true;
+    }
+    return QTableWidget::eventFilter(watched, event);
 }
 
 QComboBox* ClueChoiceTable::clueBox(int row) const

@@ -1,5 +1,6 @@
 #include "words/ui/SuggestClues.h"
 
+#include "ui/TypedTextGuard.h"
 #include "ui/WindowSetup.h"
 #include "words/ClueDrafter.h"
 
@@ -27,8 +28,9 @@ TSuggestClues::TSuggestClues(AppContext& context, const LexicalSource& source, c
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QList<ClueChoiceTable::Entry> entries;
     int drafted = 0;
+    const ClueDrafter::ListContext list = ClueDrafter::ListContext::Of(source, words);
     for (const QString& word : words) {
-        entries.append({word.trimmed(), ClueDrafter::Draft(source, word)});
+        entries.append({word.trimmed(), ClueDrafter::Draft(source, word, ClueDrafter::MostDrafts, list)});
         drafted += entries.last().Clues.isEmpty() ? 0 : 1;
     }
     QApplication::restoreOverrideCursor();
@@ -72,4 +74,11 @@ void TSuggestClues::showEvent(QShowEvent* event)
         PrepareDialog(this, m_context);
     }
     QDialog::showEvent(event);
+}
+
+void TSuggestClues::reject()
+{
+    // Only clues typed count: the drafts shown and a topic looked up are nothing to lose.
+    if (TypedTextGuard().MayClose(this, m_table->typed()))
+        QDialog::reject();
 }

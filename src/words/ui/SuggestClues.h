@@ -25,6 +25,9 @@ public:
     /** The table of words and drafts. */
     ClueChoiceTable* Table() const { return m_table; }
 
+    /** Cancel, Escape and the close box ask before a typed clue is dropped. */
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -1,12 +1,16 @@
 #include "words/ui/ThemeWordsDialog.h"
 
 #include "store/Limits.h"
+#include "store/Settings.h"
+#include "ui/AppContext.h"
 #include "ui/MessageService.h"
+#include "ui/TypedTextGuard.h"
 #include "ui/WindowSetup.h"
 #include "ui/Windows1252Text.h"
 #include "words/ThemeWords.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -59,6 +63,14 @@ TThemeWords::TThemeWords(AppContext& context, const LexicalSource& source, QWidg
     m_longest = makeSpin("Longest", 1, Limits::WordLength, Limits::WordLength, this);
     m_found = new QLabel(this);
     m_found->setObjectName(QStringLiteral("FoundLabel"));
+    m_rarer = new QCheckBox(QStringLiteral("Show &rarer words"), this);
+    m_rarer->setObjectName(QStringLiteral("RarerBox"));
+    m_classroom = new QCheckBox(QStringLiteral("Classroom words o&nly"), this);
+    m_classroom->setObjectName(QStringLiteral("ClassroomBox"));
+    m_classroom->setChecked(m_context.settings.ClassroomWords);
+    m_related = new QLabel(this);
+    m_related->setObjectName(QStringLiteral("RelatedLabel"));
+    m_related->setWordWrap(true);
     m_table = new ClueChoiceTable(this);
     auto* tickAll = MakeDialogButton("Tick &All", "TickAllButton", this);
     m_add = MakeDialogButton("A&dd", "AddButton", this);
@@ -67,6 +79,15 @@ TThemeWords::TThemeWords(AppContext& context, const LexicalSource& source, QWidg
 
     connect(lookUp, &QPushButton::clicked, this, &TThemeWords::LookUpClick);
     connect(m_meaning, &QComboBox::activated, this, &TThemeWords::listWords);
+    connect(m_rarer, &QCheckBox::toggled, this, &TThemeWords::listWords);
+    connect(m_classroom, &QCheckBox::toggled, this, [this](bool on) {
+        m_context.settings.ClassroomWords = on;
+        listWords();
+    });
+    connect(m_related, &QLabel::linkActivated, this, [this](const QString& topic) {
+        m_topicField->setText(topic);
+        LookUpClick();
+    });
     connect(tickAll, &QPushButton::clicked, this, [this] { m_table->tickAll(true); });
     connect(m_table, &ClueChoiceTable::choicesChanged, this, [this] { m_add->setEnabled(!m_table->choices().isEmpty()); });
     connect(m_add, &QPushButton::clicked, this, [this] {
@@ -92,10 +113,13 @@ TThemeWords::TThemeWords(AppContext& context, const LexicalSource& source, QWidg
     form->addWidget(m_shortest, 2, 3);
     form->addWidget(label("L&ongest", m_longest), 2, 4);
     form->addWidget(m_longest, 2, 5);
+    form->addWidget(m_rarer, 3, 1, 1, 3);
+    form->addWidget(m_classroom, 3, 4, 1, 3);
     form->setColumnStretch(6, 1);
     auto* root = new QVBoxLayout(this);
     root->addLayout(form);
     root->addWidget(m_table, 1);
+    root->addWidget(m_related);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_found, 1);
     buttons->addWidget(tickAll);
@@ -111,6 +135,7 @@ void TThemeWords::LookUpClick()
     m_meaning->clear();
     m_table->setEntries({});
     m_found->clear();
+    m_related->clear();
     if (m_topic.isEmpty()) {
         m_topicField->setFocus();
         MessageService::error(this, QStringLiteral("No topic specified.  Please correct."));
@@ -145,6 +170,8 @@ void TThemeWords::listWords()
     request.Count = m_count->value();
     request.MinLength = m_shortest->value();
     request.MaxLength = std::max(m_shortest->value(), m_longest->value());
+    request.Rarer = m_rarer->isChecked();
+    request.Classroom = m_classroom->isChecked();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const ThemeWords theme = ThemeWords::Find(m_source, request);
     QApplication::restoreOverrideCursor();
@@ -152,6 +179,10 @@ void TThemeWords::listWords()
     for (const ThemeWord& word : theme.Words)
         entries.append({word.Word.toUpper(), word.Clues});
     m_table->setEntries(entries);
+    QStringList links;
+    for (const QString& topic : theme.Related)
+        links.append(QStringLiteral("<a href=\"%1\">%1</a>").arg(topic.toHtmlEscaped()));
+    m_related->setText(links.isEmpty() ? QString() : QStringLiteral("Related topics: ") + links.join(QStringLiteral(", ")));
     m_found->setText(theme.Found == 0 ? QStringLiteral("No words were found for this meaning.")
                                       : QStringLiteral("%1 words found, %2 listed.").arg(theme.Found).arg(theme.Words.size()));
 }
@@ -166,4 +197,11 @@ void TThemeWords::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (first)
         m_topicField->setFocus();
+}
+
+void TThemeWords::reject()
+{
+    // Only clues typed count: the drafts shown and a topic looked up are nothing to lose.
+    if (TypedTextGuard().MayClose(this, m_table->typed()))
+        QDialog::reject();
 }

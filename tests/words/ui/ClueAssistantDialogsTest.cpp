@@ -6,8 +6,13 @@
 #include "words/ClueDrafter.h"
 #include "words/WordNetDatabase.h"
 
+#include "ui/TypedTextGuard.h"
+
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -108,4 +113,41 @@ TEST_F(ClueAssistantUiTest, ThemeWordsAddsTheTickedWordsToFreeRowsWithinTwoHundr
         EXPECT_EQ(CellText(grid, 198 + i, TWordList::WordColumn) + QLatin1Char('|') + CellText(grid, 198 + i, TWordList::ClueColumn),
                   added[i + 1]);
     EXPECT_TRUE(added.first().startsWith(QLatin1String("APPLE|")));
+}
+
+TEST_F(ClueAssistantUiTest, TheWheelScrollsTheClueListsAndEscapeAsksBeforeATypedClueIsLost)
+{
+    const QStringList words{QStringLiteral("NEPTUNE"), QStringLiteral("APPLE"), QStringLiteral("VIOLIN"), QStringLiteral("MOUSE"),
+                            QStringLiteral("PIANO"), QStringLiteral("TIGER"), QStringLiteral("GUITAR"), QStringLiteral("EAGLE"),
+                            QStringLiteral("SALMON"), QStringLiteral("TULIP"), QStringLiteral("HAMMER"), QStringLiteral("DAISY")};
+    const std::unique_ptr<WordNetDatabase> source = WordNetDatabase::Open(WordNetDatabase::Find(context->ProgramDir));
+    TSuggestClues dialog(*context, *source, words);
+    dialog.resize(600, 200);
+    dialog.show();
+    ClueChoiceTable* table = dialog.Table();
+    QComboBox* neptune = table->clueBox(0);
+    ASSERT_GT(neptune->count(), 1);
+    const QString first = neptune->currentText();
+    EXPECT_EQ(neptune->toolTip(), first); // the whole clue, however narrow the column
+    // Four notches down over the clue list: the table scrolls, the clue and the tick stay.
+    const QPoint at = neptune->rect().center();
+    for (int notch = 0; notch < 4; ++notch) {
+        QWheelEvent wheel(at, neptune->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(neptune, &wheel);
+    }
+    EXPECT_EQ(neptune->currentText(), first);
+    EXPECT_TRUE(table->choices().isEmpty());
+    EXPECT_GT(table->verticalScrollBar()->value(), 0);
+
+    // Escape without typing closes at once; after a typed clue it asks, and No keeps the window.
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(messages.texts().isEmpty());
+    dialog.show();
+    QTest::keyClicks(table->clueBox(1)->lineEdit(), QStringLiteral(" typed"));
+    messages.answers.push_back(MessageService::Button::No);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_EQ(messages.texts().first(), TypedTextGuard::Question());
+    EXPECT_TRUE(dialog.isVisible());
 }
