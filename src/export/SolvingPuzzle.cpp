@@ -116,11 +116,6 @@ std::vector<TNestedWord> TSolvingPuzzle::nestedWords() const
     return nested;
 }
 
-QString TSolvingPuzzle::cellName(int index) const
-{
-    return QStringLiteral("row %1, column %2").arg(index / Width + 1).arg(index % Width + 1);
-}
-
 QString TSolvingPuzzle::spelling(const TSolvingClue& clue) const
 {
     QByteArray word;

@@ -80,8 +80,6 @@ struct TSolvingPuzzle {
     std::vector<TNestedWord> nestedWords() const;
     /** "TONE (row 5, column 8) lies inside STONE": the word as the grid spells it, its start and the outer word. */
     QString describe(const TNestedWord& nested) const;
-    /** "row 5, column 8" for a cell index. */
-    QString cellName(int index) const;
     /** The letters of a clue's squares as the grid holds them. */
     QString spelling(const TSolvingClue& clue) const;
 };

@@ -253,6 +253,9 @@ int WordNetDatabase::familiarityIn(qint64 offset, const Word& word, int usage) c
         ++level;
     if (shown.contains(QLatin1Char(' ')) && usage == 0)
         level += 1;
+    // A quality named by -ness (STORMINESS, STILLNESS) is a state of the topic, not one of its things.
+    if (shown.endsWith(QLatin1String("ness")))
+        level += 1;
     return std::min<int>(level, WordFamiliarity::Absent);
 }
 

@@ -1,5 +1,6 @@
 // Deleting a puzzle where the folder takes no new file, and where the disk fails on the way: the
-// delete still works in place, or it is reported and the collection is left as it was.
+// delete is refused, since nothing could undo a move made in place, or reported; either way the
+// collection is left as it was.
 #include "MainWinTestSupport.h"
 
 #include "store/FaultInjection.h"
@@ -9,7 +10,7 @@
 using MainWinDeleteFailureTest = MainWinTest;
 using FaultInjection::Step;
 
-TEST_F(MainWinDeleteFailureTest, AFolderWithoutRoomStillDeletesAndAFailingDiskIsReported)
+TEST_F(MainWinDeleteFailureTest, AFolderWithoutRoomRefusesTheDeleteAndAFailingDiskIsReported)
 {
     WriteCollection(defaultCollection(), {{"Animals", "Bears"}, {"Animals", "Cats"}, {"Animals", "Dogs"}});
     start();
@@ -19,27 +20,24 @@ TEST_F(MainWinDeleteFailureTest, AFolderWithoutRoomStillDeletesAndAFailingDiskIs
     const QByteArray before = file.readAll();
     file.close();
 
-    // The folder refuses the new file and the first record moved down in place meets a disk error.
-    clickTitle(QStringLiteral("Bears"));
-    messages.answers.push_back(MessageService::Button::Yes);
-    {
-        FaultInjection::Scope failing({{Step::Create, 1, EACCES}, {Step::Write, 1, EIO}});
-        window->DeletePuzzle();
+    const struct {
+        std::vector<FaultInjection::Fault> faults;
+        const char* reason;
+    } rows[] = {
+        {{{Step::Create, 1, EACCES}}, "DEFAULT.QV3 cannot be saved safely: no room for its journal.  Nothing was written."},
+        {{{Step::Write, 1, EIO}}, "Input/output error"},
+    };
+    for (const auto& row : rows) {
+        clickTitle(QStringLiteral("Bears"));
+        messages.answers.push_back(MessageService::Button::Yes);
+        {
+            FaultInjection::Scope failing(row.faults);
+            window->DeletePuzzle();
+        }
+        EXPECT_EQ(messages.last().text, QStringLiteral("Unable to delete puzzle.\n") + QLatin1String(row.reason));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before) << row.reason;
+        file.close();
+        EXPECT_EQ(titles(), QStringList({QStringLiteral("Bears"), QStringLiteral("Cats"), QStringLiteral("Dogs")}));
     }
-    EXPECT_EQ(messages.last().text, QStringLiteral("Unable to delete puzzle.\nInput/output error"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-    file.close();
-    EXPECT_EQ(titles(), QStringList({QStringLiteral("Bears"), QStringLiteral("Cats"), QStringLiteral("Dogs")}));
-
-    // The folder refuses the new file only: the records move down in place.
-    const qsizetype shown = messages.shown.size();
-    clickTitle(QStringLiteral("Bears"));
-    messages.answers.push_back(MessageService::Button::Yes);
-    {
-        FaultInjection::Scope noRoom({{Step::Create, 1, EACCES}});
-        window->DeletePuzzle();
-    }
-    EXPECT_EQ(messages.shown.size(), shown + 1);   // the question only
-    EXPECT_EQ(titles(), QStringList({QStringLiteral("Cats"), QStringLiteral("Dogs")}));
 }
