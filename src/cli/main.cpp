@@ -25,6 +25,8 @@ const char Usage[] =
     "  quorvex-cli export COLLECTION.QV3 --record N --format png|jpg|bmp|pdf|svg|wmf|emf|html|clues|words|ipuz|puz|\n"
     "                    solver|fitted [--answers] [--width PX] [--quality Q] [--layout-file FILE.PAG]\n"
     "                    [--enumerations] --out FILE\n"
+    "  quorvex-cli booklet COLLECTION.QV3 (--record N ... | --all | --category C) [--answers back|after|none|key]\n"
+    "                    [--cover TITLE] [--page-numbers] [--layout-file FILE.PAG] --out BOOK.pdf\n"
     "  quorvex-cli import --from OTHER.QV3|OLD.QVZ [--record N ...] --into C.QV3\n"
     "  quorvex-cli export-puzzles C.QV3 --record N ... --out OTHER.QV3\n"
     "  quorvex-cli delete COLLECTION.QV3 --record N [N ...]\n"
@@ -43,7 +45,7 @@ int main(int argc, char** argv)
     // Export draws pages with fonts, which needs a GUI application; no window is ever shown.
     // The other commands need no more than the core.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && qstrcmp(argv[1], "export") == 0) {
+    if (argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "booklet") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -64,20 +66,27 @@ int main(int argc, char** argv)
         CliOutput::line(QLatin1String(Usage));
         return 0;
     }
-    const QSet<QString> switches{QStringLiteral("shrink"), QStringLiteral("quick"), QStringLiteral("candidates"),
-                                 QStringLiteral("answers"), QStringLiteral("enumerations")};
-    const QSet<QString> options{QStringLiteral("words"), QStringLiteral("sep"), QStringLiteral("shape-file"),
+    QSet<QString> switches{QStringLiteral("shrink"), QStringLiteral("quick"), QStringLiteral("candidates"),
+                                 QStringLiteral("answers"), QStringLiteral("enumerations"), QStringLiteral("all"),
+                                 QStringLiteral("page-numbers")};
+    QSet<QString> options{QStringLiteral("words"), QStringLiteral("sep"), QStringLiteral("shape-file"),
                                 QStringLiteral("shape-lib"), QStringLiteral("shape"), QStringLiteral("attempts"),
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
                                 QStringLiteral("layout-file"), QStringLiteral("out"), QStringLiteral("record"),
                                 QStringLiteral("format"), QStringLiteral("width"), QStringLiteral("quality"),
                                 QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language"),
                                 QStringLiteral("theme"), QStringLiteral("sense"), QStringLiteral("clues"),
-                                QStringLiteral("count"), QStringLiteral("min-length"), QStringLiteral("max-length")};
+                                QStringLiteral("count"), QStringLiteral("min-length"), QStringLiteral("max-length"),
+                                QStringLiteral("cover")};
+    // The booklet's --answers names where the answers go; export's is a switch.
+    if (!words.isEmpty() && words.first() == QLatin1String("booklet")) {
+        switches.remove(QStringLiteral("answers"));
+        options.insert(QStringLiteral("answers"));
+    }
     // Import, export-puzzles and delete take several record numbers: "--record 1 2 3" or "--record 1 --record 2".
     const bool manyRecords = !words.isEmpty()
         && (words.first() == QLatin1String("import") || words.first() == QLatin1String("export-puzzles")
-            || words.first() == QLatin1String("delete"));
+            || words.first() == QLatin1String("delete") || words.first() == QLatin1String("booklet"));
     const QSet<QString> lists = manyRecords ? QSet<QString>{QStringLiteral("record")} : QSet<QString>{};
     QString error;
     const auto args = CliArguments::parse(words, switches, options, error, lists);
@@ -93,6 +102,8 @@ int main(int argc, char** argv)
         return RunShow(*args);
     if (args->command == QLatin1String("export"))
         return RunExport(*args);
+    if (args->command == QLatin1String("booklet"))
+        return RunBooklet(*args);
     if (args->command == QLatin1String("import"))
         return RunImport(*args);
     if (args->command == QLatin1String("export-puzzles"))
