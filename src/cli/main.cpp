@@ -15,7 +15,8 @@ const char Usage[] =
     "usage:\n"
     "  quorvex-cli build --words FILE [--sep C] (--shape-file FILE.LAY | [--shape-lib QVFLAY.DAT] --shape N)\n"
     "                    [--attempts N] [--shrink] [--quick] [--seed S] --title T --category C\n"
-    "                    [--layout-file FILE.PAG] [--candidates] --out COLLECTION.QV3\n"
+    "                    [--layout-file FILE.PAG] [--candidates | --versions N] --out COLLECTION.QV3\n"
+    "  quorvex-cli build --fit-all ...  (the smallest square that takes every word, instead of a shape)\n"
     "                    (--sep: the separator of word and clue, \":\" unless given; --shape N counts from 0,\n"
     "                    in the program folder's library unless --shape-lib names one)\n"
     "  quorvex-cli shapes [QVFLAY.DAT]   (the library's shapes with their --shape numbers;\n"
@@ -68,7 +69,7 @@ int main(int argc, char** argv)
     }
     QSet<QString> switches{QStringLiteral("shrink"), QStringLiteral("quick"), QStringLiteral("candidates"),
                                  QStringLiteral("answers"), QStringLiteral("enumerations"), QStringLiteral("all"),
-                                 QStringLiteral("page-numbers")};
+                                 QStringLiteral("page-numbers"), QStringLiteral("fit-all")};
     QSet<QString> options{QStringLiteral("words"), QStringLiteral("sep"), QStringLiteral("shape-file"),
                                 QStringLiteral("shape-lib"), QStringLiteral("shape"), QStringLiteral("attempts"),
                                 QStringLiteral("seed"), QStringLiteral("title"), QStringLiteral("category"),
@@ -77,7 +78,7 @@ int main(int argc, char** argv)
                                 QStringLiteral("from"), QStringLiteral("into"), QStringLiteral("language"),
                                 QStringLiteral("theme"), QStringLiteral("sense"), QStringLiteral("clues"),
                                 QStringLiteral("count"), QStringLiteral("min-length"), QStringLiteral("max-length"),
-                                QStringLiteral("cover")};
+                                QStringLiteral("cover"), QStringLiteral("versions")};
     // The booklet's --answers names where the answers go; export's is a switch.
     if (!words.isEmpty() && words.first() == QLatin1String("booklet")) {
         switches.remove(QStringLiteral("answers"));
