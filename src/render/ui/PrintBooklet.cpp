@@ -297,7 +297,7 @@ void TPrintBooklet::PrintClick()
 {
     TPrinterDriver& driver = CurrentPrinterDriver();
     if (driver.JobRunning()) {
-        MessageService::error(this, QStringLiteral("Previous print job has not yet finished.  Try again later."));
+        MessageService::error(this, JobRunningMessage);
         return;
     }
     std::unique_ptr<TBooklet> booklet = MakeBooklet();
@@ -306,11 +306,7 @@ void TPrintBooklet::PrintClick()
     // Without a printer the booklet goes to a PDF file, as the preview's pages do.
     const bool toFile = driver.NeedsOutputFile();
     if (toFile) {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Print to PDF File");
-        request.filter = QStringLiteral("PDF Document (*.pdf)");
-        request.defaultSuffix = QStringLiteral("pdf");
-        const QString path = MessageService::instance().saveFileName(this, request);
+        const QString path = AskPrintToPdfFile(this);
         if (path.isEmpty())
             return;
         driver.SetOutputFile(path);

@@ -164,6 +164,15 @@ void ShowPrinterSetup(QWidget* parent)
     driver.Setup(parent);
 }
 
+QString AskPrintToPdfFile(QWidget* parent)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Print to PDF File");
+    request.filter = QStringLiteral("PDF Document (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    return MessageService::instance().saveFileName(parent, request);
+}
+
 TPrinterDriver& CurrentPrinterDriver()
 {
     if (g_installed)

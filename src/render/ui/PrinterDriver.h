@@ -96,6 +96,12 @@ private:
  */
 void ShowPrinterSetup(QWidget* parent);
 
+/** Shown (caption "Error") when printing while an earlier job has not finished. */
+inline const QString JobRunningMessage = QStringLiteral("Previous print job has not yet finished.  Try again later.");
+
+/** The save dialog "Print to PDF File" of a job that goes to a PDF file; empty when cancelled. */
+QString AskPrintToPdfFile(QWidget* parent);
+
 /** The installed driver: a TQtPrinterDriver made on first use unless another was installed. */
 TPrinterDriver& CurrentPrinterDriver();
 /** Installs a driver (not owned); nullptr restores the program's own. */
