@@ -197,6 +197,8 @@ void TMainWin::BuildMenus()
     file->addSeparator();
     AddCommand(file, "MenuPrint", QStringLiteral("&Print Puzzle"), QKeySequence(QStringLiteral("Ctrl+P")),
                QStringLiteral("Print Puzzle"), &TMainWin::PrintPuzzle);
+    AddCommand(file, "MenuPrintBooklet", QStringLiteral("Print &Booklet"), QKeySequence(QStringLiteral("Ctrl+B")),
+               QStringLiteral("Print Booklet"), &TMainWin::PrintBooklet);
     AddCommand(file, "MenuPrinterSetup", QStringLiteral("Printer &Setup"), QKeySequence(QStringLiteral("Ctrl+S")), {},
                &TMainWin::PrinterSetup);
     file->addSeparator();
@@ -336,7 +338,8 @@ void TMainWin::BuildToolBar()
         {"MenuNewGroup", "NewGroup"},         {"MenuOpenGroup", "OpenGroup"},       {nullptr, nullptr},
         {"MenuNewPuzzle", "NewPuzzle"},       {"MenuModify", "ModifyPuzzle"},       {"MenuCopy", "CopyPuzzle"},
         {"MenuDelete", "DeletePuzzle"},       {nullptr, nullptr},                   {"MenuImport", "ImportPuzzles"},
-        {"MenuExport", "ExportPuzzles"},      {"MenuPrint", "PrintPuzzle"},         {nullptr, nullptr},
+        {"MenuExport", "ExportPuzzles"},      {"MenuPrint", "PrintPuzzle"},         {"MenuPrintBooklet", "PrintBooklet"},
+        {nullptr, nullptr},
         {"MenuPageLayout", "PageLayout"},     {"MenuPuzzleShape", "PuzzleShape"},   {"MenuPuzzleWords", "PuzzleWords"},
         {nullptr, nullptr},                   {"MenuHelpContents", "Help"},         {"MenuExit", "Exit"}};
     for (const auto& [actionName, iconName] : buttons) {

@@ -43,6 +43,8 @@ struct TMainWinHooks {
     std::function<void()> PageLayouts;
     /** The report window, given its own copy of a constructed puzzle. */
     std::function<void(const TPuzzleRecord& puzzle)> Report;
+    /** Print Booklet, with the record numbers ticked at the start. */
+    std::function<void(const std::vector<qint64>& ticked)> Booklet;
     /** A font dialog with colour, preset to a font; nothing when cancelled. */
     std::function<std::optional<TCanvasFont>(QWidget* parent, const TCanvasFont& initial, const QString& title)> ChooseFont;
     /** Hands a document or URL to the desktop ("open" with its associated program). */
@@ -122,6 +124,8 @@ public:
     void AddWords();
     void DeletePuzzle();
     void PrintPuzzle();
+    /** Print Booklet: the collection's puzzles, those of the category shown ticked. */
+    void PrintBooklet();
     /** The platform's printer dialog on the program's printer, as the report window's set-up. */
     void PrinterSetup();
     void ClueHeaders();

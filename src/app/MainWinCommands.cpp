@@ -242,6 +242,15 @@ void TMainWin::PrintPuzzle()
         m_hooks.Report(record);
 }
 
+void TMainWin::PrintBooklet()
+{
+    std::vector<qint64> shown;
+    for (int row = 0; row < m_puzzleBox->count(); ++row)
+        shown.push_back(m_puzzleBox->item(row)->data(NumberRole).toLongLong());
+    if (m_hooks.Booklet)
+        m_hooks.Booklet(shown);
+}
+
 void TMainWin::SelectShapes()
 {
     if (m_hooks.SelectShapes)

@@ -158,6 +158,7 @@ void TMainWin::EnableDisable()
     m_actions.value(QStringLiteral("MenuCopy"))->setEnabled(selected && wordList);
     m_actions.value(QStringLiteral("MenuDelete"))->setEnabled(selected);
     m_actions.value(QStringLiteral("MenuPrint"))->setEnabled(selected);
+    m_actions.value(QStringLiteral("MenuPrintBooklet"))->setEnabled(!m_index.Entries.empty() && bool(m_hooks.Booklet));
     m_actions.value(QStringLiteral("MenuPuzzleWords"))->setEnabled(selected && bool(m_hooks.AddWords));
     m_actions.value(QStringLiteral("MenuPuzzleShape"))->setEnabled(bool(m_hooks.SelectShapes));
     m_actions.value(QStringLiteral("MenuPageLayout"))->setEnabled(bool(m_hooks.PageLayouts));

@@ -3,6 +3,7 @@
 
 #include "pages/ui/ListPages.h"
 #include "render/ui/MyReport.h"
+#include "render/ui/PrintBooklet.h"
 #include "render/ui/ViewPrint.h"
 #include "app/TipOfTheDay.h"
 #include "puzzle/ui/AddWords.h"
@@ -37,6 +38,10 @@ void TMainWin::InstallWindowOpeners()
     m_hooks.Report = [this](const TPuzzleRecord& puzzle) {
         TMyReport report(m_context, puzzle, this);
         report.exec();
+    };
+    m_hooks.Booklet = [this](const std::vector<qint64>& ticked) {
+        TPrintBooklet booklet(m_context, ticked, this);
+        booklet.exec();
     };
     m_hooks.TipOfTheDay = [this] {
         TTipOfTheDay tips(m_context, this);

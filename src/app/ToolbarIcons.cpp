@@ -106,6 +106,12 @@ void paintIcon(QPainter& p, const QString& name)
         p.setPen(QPen(Ink, 1));
         p.drawLine(QPointF(8.5, 17.5), QPointF(15.5, 17.5));
         p.drawLine(QPointF(8.5, 19.5), QPointF(13.5, 19.5));
+    } else if (name == QLatin1String("PrintBooklet")) {
+        // A stack of pages, the front one with a grid.
+        drawPage(p, QRectF(8.5, 1.5, 13, 17));
+        drawPage(p, QRectF(5.5, 3.5, 13, 17));
+        drawPage(p, QRectF(2.5, 5.5, 13, 17));
+        drawGrid(p, 4.5, 9.5, 3);
     } else if (name == QLatin1String("Exit")) {
         p.setPen(QPen(Ink, 1));
         p.setBrush(QColor(180, 140, 100));
@@ -153,7 +159,7 @@ const QStringList& knownNames()
         QStringLiteral("NewGroup"), QStringLiteral("OpenGroup"), QStringLiteral("NewPuzzle"),
         QStringLiteral("ModifyPuzzle"), QStringLiteral("CopyPuzzle"), QStringLiteral("DeletePuzzle"),
         QStringLiteral("ImportPuzzles"), QStringLiteral("ExportPuzzles"), QStringLiteral("PrintPuzzle"),
-        QStringLiteral("Exit"), QStringLiteral("PageLayout"), QStringLiteral("PuzzleShape"),
+        QStringLiteral("PrintBooklet"), QStringLiteral("Exit"), QStringLiteral("PageLayout"), QStringLiteral("PuzzleShape"),
         QStringLiteral("PuzzleWords"), QStringLiteral("Help")};
     return names;
 }

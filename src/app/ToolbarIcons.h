@@ -6,7 +6,7 @@
 /**
  * The main window's toolbar pictures, drawn in one flat style: "NewGroup", "OpenGroup",
  * "NewPuzzle", "ModifyPuzzle", "CopyPuzzle", "DeletePuzzle", "ImportPuzzles", "ExportPuzzles",
- * "PrintPuzzle", "Exit", "PageLayout", "PuzzleShape", "PuzzleWords", "Help". An unknown name
+ * "PrintPuzzle", "PrintBooklet", "Exit", "PageLayout", "PuzzleShape", "PuzzleWords", "Help". An unknown name
  * gives an empty icon.
  */
 QIcon ToolbarIcon(const QString& name);

@@ -6,6 +6,7 @@
 #include "build/Engine.h"
 #include "build/Generator.h"
 #include "build/SavedCandidate.h"
+#include "build/Versions.h"
 #include "pages/PageFile.h"
 #include "shapes/ShapeExport.h"
 #include "shapes/ShapeLibrary.h"
@@ -113,6 +114,26 @@ int readLayout(const CliArguments& args, TPageLayout& layout)
     return 0;
 }
 
+/** Appends the versions and reports them; fewer than asked is said on stderr. */
+int saveVersions(const std::vector<TPuzzleRecord>& records, int asked, int words, const QString& out)
+{
+    if (records.empty())
+        return CliOutput::fail(QStringLiteral("no word could be placed in the shape; nothing was saved"), 3);
+    for (const TPuzzleRecord& record : records) {
+        const IoResult written = AppendPuzzle(out, record);
+        if (!written)
+            return CliOutput::failOn(CollectionMessages::saveFailureText(written), out);
+        CliOutput::line(QStringLiteral("saved \"%1\": placed %2 of %3 words")
+                            .arg(CliOutput::ansi(record.Title.text()))
+                            .arg(record.AcrossCount + record.DownCount)
+                            .arg(words));
+    }
+    if (int(records.size()) < asked)
+        CliOutput::warning(QStringLiteral("warning: only %1 different grids were found").arg(records.size()));
+    CliOutput::line(QStringLiteral("saved %1 versions to %2").arg(records.size()).arg(out));
+    return 0;
+}
+
 } // namespace
 
 namespace {
@@ -134,9 +155,25 @@ int RunBuild(const CliArguments& args)
     auto input = std::make_unique<TCreateInput>();
     if (const int status = readWordRows(args, *input))
         return status;
-    TShapeRecord shape;
-    if (const int status = readShape(args, shape))
+    // --fit-all chooses its own square: the words are checked against the largest one.
+    const bool fitAll = args.has(QStringLiteral("fit-all"));
+    TShapeRecord shape = SquareShape(Limits::MaxShapeSide);
+    if (fitAll) {
+        if (args.has(QStringLiteral("shape")) || args.has(QStringLiteral("shape-file")))
+            return CliOutput::fail(QStringLiteral("--fit-all chooses the square itself: leave out --shape and --shape-file"));
+    } else if (const int status = readShape(args, shape)) {
         return status;
+    }
+    int versions = 0;
+    if (args.has(QStringLiteral("versions"))) {
+        QString error;
+        const auto n = args.number(QStringLiteral("versions"), Versions::MinCount, Versions::MaxCount, error);
+        if (!n)
+            return CliOutput::fail(error);
+        if (args.has(QStringLiteral("candidates")))
+            return CliOutput::fail(QStringLiteral("--versions and --candidates cannot be given together"));
+        versions = int(*n);
+    }
     TPageLayout layout;
     if (const int status = readLayout(args, layout))
         return status;
@@ -167,7 +204,21 @@ int RunBuild(const CliArguments& args)
         seed = std::uint32_t(*s);
     }
     auto result = std::make_unique<TBuildResult>();
-    BuildPuzzles(checked->Puzzle, shape, options, seed, nullptr, *result);
+    if (fitAll) {
+        TFitAllResult fit = FitAllWords(checked->Puzzle, Limits::MinShapeSide, options, seed);
+        if (!fit.Found)
+            return CliOutput::fail(QStringLiteral("no square up to %1 x %1 took every word in %2 attempt(s); nothing was saved")
+                                       .arg(Limits::MaxShapeSide).arg(options.Attempts), 3);
+        CliOutput::line(QStringLiteral("every word fits a %1 x %1 square").arg(fit.Side));
+        shape = fit.Shape;
+        checked->Puzzle = fit.Puzzle;
+        result = std::move(fit.Result);
+    } else if (versions == 0) {
+        BuildPuzzles(checked->Puzzle, shape, options, seed, nullptr, *result);
+    }
+    if (versions > 0)
+        return saveVersions(BuildVersions(checked->Puzzle, shape, options, seed, versions), versions,
+                            checked->Puzzle.WordCount, out);
 
     const int slotCount = args.has(QStringLiteral("candidates")) ? Limits::CandidateSlots : 1;
     int saved = 0;
@@ -204,4 +255,6 @@ const CliCommand BuildCommand{"build", RunBuild, {
     {"shrink", CliOption::Switch},
     {"quick", CliOption::Switch},
     {"candidates", CliOption::Switch},
+    {"versions"},
+    {"fit-all", CliOption::Switch},
 }};

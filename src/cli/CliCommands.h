@@ -5,6 +5,8 @@
 #include "cli/CliArguments.h"
 #include "store/PuzzleRecord.h"
 
+#include <vector>
+
 /** quorvex-cli build: constructs a puzzle from a word list and appends it to a collection. */
 extern const CliCommand BuildCommand;
 /** quorvex-cli list: categories and titles with record numbers. */
@@ -19,6 +21,9 @@ extern const CliCommand ExportCommand;
 extern const CliCommand SpellCommand;
 /** quorvex-cli suggest: theme words with clues, or missing clues filled, from the lexical database; 2 when it cannot run. */
 extern const CliCommand SuggestCommand;
+
+/** quorvex-cli booklet: chosen puzzles of a collection as one PDF, with their answers or a key. */
+extern const CliCommand BookletCommand;
 
 /** quorvex-cli import: appends puzzles of another collection, or a converted 16-bit ".QVZ" puzzle. */
 extern const CliCommand ImportCommand;
@@ -35,6 +40,14 @@ int ReadRecordArgument(const CliArguments& args, TPuzzleRecord& puzzle);
  * it is when the option is absent. Prints the error and returns failStatus for an unknown name.
  */
 int ReadLanguageArgument(const CliArguments& args, int& language, int failStatus = 1);
+
+
+/**
+ * The record numbers named by --record, in the order given, each once; every number must be a
+ * record of the collection at path. Without --record, every listed record when allAtDefault, else
+ * an error. Prints the error and returns non-zero on failure.
+ */
+int RecordArguments(const CliArguments& args, const QString& path, bool allAtDefault, std::vector<qint64>& records);
 
 struct TPageLayout;
 /** Reads the .PAG file named by --layout-file; prints the import message and returns non-zero on failure. */

@@ -21,34 +21,6 @@ namespace {
 
 const QString RecordOption = QStringLiteral("record");
 
-/**
- * The record numbers named by --record, in the order given, each once; every number must be a
- * record of the collection. Without --record, every listed record when allAtDefault, else an error.
- */
-int recordArguments(const CliArguments& args, const QString& path, bool allAtDefault, std::vector<qint64>& records)
-{
-    const qint64 count = std::min<qint64>(RecordCount(path), Limits::MaxCollectionRecords);
-    records.clear();
-    if (!args.has(RecordOption)) {
-        if (!allAtDefault)
-            return CliOutput::fail(QStringLiteral("--record N is required"));
-        for (qint64 n = 0; n < count; ++n)
-            records.push_back(n);
-        return 0;
-    }
-    for (const QString& word : args.values(RecordOption)) {
-        bool ok = false;
-        const qint64 n = word.toLongLong(&ok);
-        if (!ok || n < 0)
-            return CliOutput::fail(QStringLiteral("--record must be a whole number from 0, not %1").arg(word));
-        if (n >= count)
-            return CliOutput::fail(QStringLiteral("%1 has no record %2 (it holds %3)").arg(path).arg(n).arg(count));
-        if (std::find(records.begin(), records.end(), n) == records.end())
-            records.push_back(n);
-    }
-    return 0;
-}
-
 /** Fails unless the path names a collection file by its extension. */
 int requireCollectionName(const QString& option, const QString& path)
 {
@@ -95,6 +67,35 @@ int importOnePuzzle(const CliArguments& args, ImportKind kind, const QString& fr
     return 0;
 }
 
+} // namespace
+
+int RecordArguments(const CliArguments& args, const QString& path, bool allAtDefault, std::vector<qint64>& records)
+{
+    const qint64 count = std::min<qint64>(RecordCount(path), Limits::MaxCollectionRecords);
+    records.clear();
+    if (!args.has(RecordOption)) {
+        if (!allAtDefault)
+            return CliOutput::fail(QStringLiteral("--record N is required"));
+        for (qint64 n = 0; n < count; ++n)
+            records.push_back(n);
+        return 0;
+    }
+    for (const QString& word : args.values(RecordOption)) {
+        bool ok = false;
+        const qint64 n = word.toLongLong(&ok);
+        if (!ok || n < 0)
+            return CliOutput::fail(QStringLiteral("--record must be a whole number from 0, not %1").arg(word));
+        if (n >= count)
+            return CliOutput::fail(QStringLiteral("%1 has no record %2 (it holds %3)").arg(path).arg(n).arg(count));
+        if (std::find(records.begin(), records.end(), n) == records.end())
+            records.push_back(n);
+    }
+    return 0;
+}
+
+namespace {
+
+
 int RunImport(const CliArguments& args)
 {
     const QString usage = QStringLiteral(
@@ -126,7 +127,7 @@ int RunImport(const CliArguments& args)
     if (!QFileInfo(from).isFile())
         return CliOutput::fail(QStringLiteral("cannot open %1").arg(from));
     std::vector<qint64> records;
-    if (const int status = recordArguments(args, from, true, records))
+    if (const int status = RecordArguments(args, from, true, records))
         return status;
     const TTransferReport report = ImportPuzzles(from, records, into);
     if (!report)
@@ -159,7 +160,7 @@ int RunExportPuzzles(const CliArguments& args)
     if (IsSameCollection(out, collection))
         return CliOutput::fail(TransferMessages::ExportSameAsOpen.text());
     std::vector<qint64> records;
-    if (const int status = recordArguments(args, collection, false, records))
+    if (const int status = RecordArguments(args, collection, false, records))
         return status;
     const TTransferReport report = ExportPuzzles(collection, records, out);
     if (!report)
@@ -186,7 +187,7 @@ int RunDelete(const CliArguments& args)
     if (!QFileInfo(path).isFile())
         return CliOutput::fail(QStringLiteral("cannot open %1").arg(path));
     std::vector<qint64> records;
-    if (const int status = recordArguments(args, path, false, records))
+    if (const int status = RecordArguments(args, path, false, records))
         return status;
     IoResult listed;
     const CollectionIndex index = ListCollection(path, &listed);

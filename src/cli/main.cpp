@@ -15,7 +15,8 @@ const char Usage[] =
     "usage:\n"
     "  quorvex-cli build --words FILE [--sep C] (--shape-file FILE.LAY | [--shape-lib QVFLAY.DAT] --shape N)\n"
     "                    [--attempts N] [--shrink] [--quick] [--seed S] --title T --category C\n"
-    "                    [--layout-file FILE.PAG] [--candidates] --out COLLECTION.QV3\n"
+    "                    [--layout-file FILE.PAG] [--candidates | --versions N] --out COLLECTION.QV3\n"
+    "  quorvex-cli build --fit-all ...  (the smallest square that takes every word, instead of a shape)\n"
     "                    (--sep: the separator of word and clue, \":\" unless given; --shape N counts from 0,\n"
     "                    in the program folder's library unless --shape-lib names one)\n"
     "  quorvex-cli shapes [QVFLAY.DAT]   (the library's shapes, numbered as build takes them;\n"
@@ -27,6 +28,8 @@ const char Usage[] =
     "                    [--enumerations] [--language american|british|spanish|italian|french|german|dutch|\n"
     "                    swedish] --out FILE   (--language: the web puzzle's own texts; the spelling language\n"
     "                    setting unless given)\n"
+    "  quorvex-cli booklet COLLECTION.QV3 (--record N ... | --all | --category C) [--answers back|after|none|key]\n"
+    "                    [--cover TITLE] [--page-numbers] [--layout-file FILE.PAG] --out BOOK.pdf\n"
     "  quorvex-cli import --from OTHER.QV3|OLD.QVZ|PUZZLE.puz|PUZZLE.ipuz [--record N ...] --into C.QV3\n"
     "                    (the puzzles are added one after another: an interrupted import keeps those\n"
     "                    added before it stopped)\n"
@@ -48,7 +51,7 @@ int main(int argc, char** argv)
     // Export draws pages with fonts, which needs a GUI application; no window is ever shown.
     // The other commands need no more than the core.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && qstrcmp(argv[1], "export") == 0) {
+    if (argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "booklet") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -87,6 +90,7 @@ int main(int argc, char** argv)
         &DeleteCommand,
         &SpellCommand,
         &SuggestCommand,
+        &BookletCommand,
     };
     QString error;
     const auto args = CliArguments::parse(words, commands, error);

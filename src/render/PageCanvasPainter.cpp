@@ -2,6 +2,10 @@
 
 #include "store/WindowsColor.h"
 
+#include <QGlyphRun>
+#include <QHash>
+#include <QPaintEngine>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -15,6 +19,46 @@ int toGrid(double value)
     // A tiny allowance keeps fromDevice/toDevice round trips exact despite rounding errors.
     const double v = std::floor(value + 1.0e-6);
     return static_cast<int>(std::clamp(v, -DeviceLimit, DeviceLimit));
+}
+
+/** Texts laid out at most before the cache of laid-out texts starts afresh. */
+constexpr int GlyphCacheLimit = 4096;
+
+/** A text as the font lays it out: its glyph runs with the baseline at y = 0. */
+struct TLaidOutText {
+    QList<QGlyphRun> Runs;
+};
+
+/**
+ * The glyphs of a text in a font, laid out once and kept: a page draws the same letters, digits
+ * and headings many times, and a booklet the same ones on every page. The layout is the one
+ * QPainter::drawText makes (the same text engine and font), moved so that the baseline is at 0.
+ */
+const TLaidOutText& laidOut(const QFont& font, const QString& text)
+{
+    thread_local QHash<QString, TLaidOutText> cache;
+    const QString key = font.key() + QChar(0x1F) + text;
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    if (cache.size() >= GlyphCacheLimit)
+        cache.clear();
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    TLaidOutText entry;
+    if (line.isValid()) {
+        const double ascent = line.ascent();
+        for (QGlyphRun run : layout.glyphRuns()) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& at : positions)
+                at.ry() -= ascent;
+            run.setPositions(positions);
+            entry.Runs.append(run);
+        }
+    }
+    return *cache.insert(key, std::move(entry));
 }
 
 } // namespace
@@ -60,7 +104,14 @@ void TPainterCanvas::fittedTextOut(double x, double y, const QString& text, doub
     m_painter.scale(scale * squeeze, scale);
     m_painter.setFont(m_measure.designFont());
     m_painter.setPen(m_textColor);
-    m_painter.drawText(QPointF(0, 0), text);
+    // A PDF takes the glyphs laid out once for the text (its text stays selectable); other
+    // devices lay the text out as they draw it.
+    if (m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Pdf) {
+        for (const QGlyphRun& run : laidOut(m_measure.designFont(), text).Runs)
+            m_painter.drawGlyphRun(QPointF(0, 0), run);
+    } else {
+        m_painter.drawText(QPointF(0, 0), text);
+    }
     m_painter.restore();
 }
 

@@ -464,7 +464,7 @@ TEST(Cli, EachCommandTakesTheOptionsOfItsUsageAndRefusesAnotherCommandsWithExitT
     }
     optionsOf[QStringLiteral("list")];
     optionsOf[QStringLiteral("shapes")];
-    ASSERT_EQ(optionsOf.size(), 10);
+    ASSERT_EQ(optionsOf.size(), 11);
 
     for (auto it = optionsOf.cbegin(); it != optionsOf.cend(); ++it) {
         for (const QString& option : it.value()) {

@@ -10,17 +10,13 @@ bool TMyPreview::PrintCopies(int copies)
 {
     TPrinterDriver& driver = CurrentPrinterDriver();
     if (driver.JobRunning()) {
-        MessageService::error(this, QStringLiteral("Previous print job has not yet finished.  Try again later."));
+        MessageService::error(this, JobRunningMessage);
         return false;
     }
     // Without a printer (or with printing to a file chosen but unnamed) the page goes to a PDF file.
     const bool toFile = driver.NeedsOutputFile();
     if (toFile) {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Print to PDF File");
-        request.filter = QStringLiteral("PDF Document (*.pdf)");
-        request.defaultSuffix = QStringLiteral("pdf");
-        const QString path = MessageService::instance().saveFileName(this, request);
+        const QString path = AskPrintToPdfFile(this);
         if (path.isEmpty())
             return false;
         driver.SetOutputFile(path);

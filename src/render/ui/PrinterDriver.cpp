@@ -2,6 +2,7 @@
 
 #include "pages/PageLayout.h"
 #include "pages/PaperSizes.h"
+#include "render/Booklet.h"
 #include "render/ui/ReportPage.h"
 #include "ui/MessageService.h"
 
@@ -110,6 +111,21 @@ bool TQtPrinterDriver::PrintPage(const TReportPage& page, const TPaperRequest& p
     return true;
 }
 
+bool TQtPrinterDriver::PrintBooklet(TBooklet& booklet, int copies, TBookletResult& result)
+{
+    m_printer.setCopyCount(std::max(1, copies));
+    m_printer.setCollateCopies(true);
+    m_printer.setFullPage(true);
+    {
+        // Each page takes its own paper as it begins; the painter ends with the sink.
+        TPagedDeviceSink sink(m_printer);
+        result = booklet.run(sink);
+    }
+    if (!result.Ok && result.Error.isEmpty())
+        result.Error = QStringLiteral("The booklet could not be printed.");
+    return result.Ok;
+}
+
 bool TQtPrinterDriver::Setup(QWidget* parent)
 {
     // The set-up role: the printer and its properties, no page range or copies to ask for.
@@ -146,6 +162,15 @@ void ShowPrinterSetup(QWidget* parent)
         return;
     }
     driver.Setup(parent);
+}
+
+QString AskPrintToPdfFile(QWidget* parent)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Print to PDF File");
+    request.filter = QStringLiteral("PDF Document (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    return MessageService::instance().saveFileName(parent, request);
 }
 
 TPrinterDriver& CurrentPrinterDriver()

@@ -5,6 +5,8 @@
 #include <QString>
 
 class QPicture;
+class TBooklet;
+struct TBookletResult;
 class QPrinter;
 class QWidget;
 struct TPageLayout;
@@ -47,6 +49,11 @@ public:
     virtual bool JobRunning() = 0;
     /** Prints the page once with copies copies; false with error set when it failed. */
     virtual bool PrintPage(const TReportPage& page, const TPaperRequest& paper, int copies, QString& error) = 0;
+    /**
+     * Prints every page of the booklet in one job with copies collated copies; result receives the
+     * run's outcome and warnings. False with result.Error set when it failed.
+     */
+    virtual bool PrintBooklet(TBooklet& booklet, int copies, TBookletResult& result) = 0;
     /** The platform's printer set-up dialog; true when the user confirmed it. */
     virtual bool Setup(QWidget* parent) = 0;
     /** Whether the machine has a printer to choose; without one, pages can only go to a PDF file. */
@@ -71,6 +78,7 @@ public:
     int MaxCopies() override;
     bool JobRunning() override { return false; }   // QPrinter jobs end when the painter ends
     bool PrintPage(const TReportPage& page, const TPaperRequest& paper, int copies, QString& error) override;
+    bool PrintBooklet(TBooklet& booklet, int copies, TBookletResult& result) override;
     bool Setup(QWidget* parent) override;
     bool HasPrinters() override;
     bool NeedsOutputFile() override;
@@ -87,6 +95,12 @@ private:
  * preview prints to a PDF file instead.
  */
 void ShowPrinterSetup(QWidget* parent);
+
+/** Shown (caption "Error") when printing while an earlier job has not finished. */
+inline const QString JobRunningMessage = QStringLiteral("Previous print job has not yet finished.  Try again later.");
+
+/** The save dialog "Print to PDF File" of a job that goes to a PDF file; empty when cancelled. */
+QString AskPrintToPdfFile(QWidget* parent);
 
 /** The installed driver: a TQtPrinterDriver made on first use unless another was installed. */
 TPrinterDriver& CurrentPrinterDriver();

@@ -3,11 +3,15 @@
 // driver that counts jobs, and acting on modal windows once they are shown.
 
 #include "pages/PageLayout.h"
+#include "render/Booklet.h"
 #include "render/ui/PrinterDriver.h"
 #include "render/ui/ReportPage.h"
 #include "store/Collection.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -25,6 +29,30 @@ inline TPuzzleRecord samplePuzzle()
     const QString sample = QStringLiteral(QUORVEX_BUILD_DIR "/SAMPLE.QV3");
     EXPECT_TRUE(ReadPuzzle(sample, 0, puzzle).isOk()) << "the build makes SAMPLE.QV3";
     return puzzle;
+}
+
+/**
+ * The text of a PDF file through pdftotext (pages end in a form feed), or of one page when page is
+ * given; empty when the tool is missing.
+ */
+inline QString pdfText(const QString& path, int page = 0)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return {};
+    QStringList args{QStringLiteral("-raw")};
+    if (page > 0)
+        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+    QProcess process;
+    process.start(tool, args << path << QStringLiteral("-"));
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline QString withoutSpaces(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    return text;
 }
 
 /** Replaces the puzzle's layout. */
@@ -93,6 +121,12 @@ public:
     bool PrintPage(const TReportPage&, const TPaperRequest& paper, int copies, QString&) override
     {
         Jobs.push_back({paper, copies});
+        return true;
+    }
+    bool PrintBooklet(TBooklet&, int copies, TBookletResult& result) override
+    {
+        Jobs.push_back({{}, copies});
+        result.Ok = true;
         return true;
     }
     bool Setup(QWidget*) override

@@ -22,24 +22,6 @@ bool okShown(QWidget* status)
     return status->findChild<QPushButton*>(QStringLiteral("OkButton")) != nullptr;
 }
 
-/** The text of a PDF file through pdftotext, whitespace removed; empty when the tool is missing. */
-QString pdfText(const QString& path)
-{
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return {};
-    QProcess process;
-    process.start(tool, {QStringLiteral("-raw"), path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString withoutSpaces(QString text)
-{
-    text.remove(QRegularExpression(QStringLiteral("\\s")));
-    return text;
-}
-
 class ViewPrintTest : public UiTest {
 protected:
     void SetUp() override
